@@ -1,0 +1,108 @@
+#include "app/Engine.h"
+
+#include "game/GameSession.h"
+#include "gfx/PackedImage.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
+constexpr int kCanvasWidth = 320;
+constexpr int kCanvasHeight = 240;
+constexpr const char* kSettingsPath = "data/strings.txt";
+
+AllegroPlatform allegroPlatform;
+
+// Without a window there is nothing the game can do; say why once and stop,
+// rather than letting the first drawing call crash.
+[[noreturn]] void failToOpenWindow() {
+    const char* display = std::getenv("DISPLAY");
+    const char* reason = allegro_error[0]         ? allegro_error
+                         : !display || !*display ? "no display (DISPLAY is not set)"
+                                                 : "the display refused a window";
+    std::fprintf(stderr, "groundline: cannot open the 640x480 window: %s\n", reason);
+    std::exit(1);
+}
+
+} // namespace
+
+Engine::Engine() : platform(&allegroPlatform) {}
+
+Engine& Engine::instance() {
+    static Engine engine;
+    return engine;
+}
+
+void Engine::init() {
+    if (allegro_init() != 0)
+        failToOpenWindow();
+    install_keyboard();
+    install_mouse();
+    registerPackedImageType();
+    set_color_depth(32);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, kWindowWidth, kWindowHeight, 0, 0) != 0)
+        failToOpenWindow();
+
+    if (!settings.load(kSettingsPath))
+        std::exit(1);
+
+    set_window_title(settings.get("WindowTitle").c_str());
+    show_mouse(screen);
+    enable_hardware_cursor();
+
+    canvas = new Canvas(kCanvasWidth, kCanvasHeight);
+
+    counterFrequency = platform->clockFrequency();
+    timestepThreshold = settings.getReal("TimestepThreshold");
+    lastFrameTime = now();
+
+    set_display_switch_callback(SWITCH_IN, onSwitchIn);
+    set_close_button_callback(onCloseButton);
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+double Engine::now() { return platform->now(); }
+
+double Engine::waitForFrame() {
+    double elapsed;
+    while (true) {
+        elapsed = now() - lastFrameTime;
+        if (!(timestepThreshold > elapsed))
+            break;
+        platform->yield();
+    }
+    lastFrameTime = lastFrameTime + elapsed;
+
+    mouseX = platform->mouseX() / 2;
+    mouseY = platform->mouseY() / 2;
+    previousMouseButtons = mouseButtons;
+    mouseButtons = platform->mouseButtons();
+    return elapsed;
+}
+
+bool Engine::mouseInRect(int x, int y, int width, int height) const {
+    return x <= mouseX && mouseX <= x + width && y <= mouseY && mouseY <= y + height;
+}
+
+void Engine::setSession(GameSession* newSession) {
+    std::lock_guard<std::mutex> lock(sessionGuard);
+    session = newSession;
+}
+
+void onCloseButton() {
+    Engine& engine = Engine::instance();
+    std::lock_guard<std::mutex> lock(engine.sessionGuard);
+    if (engine.session)
+        engine.session->running = false;
+}
+
+void onSwitchIn() {
+    Engine& engine = Engine::instance();
+    engine.lastFrameTime = engine.now();
+}

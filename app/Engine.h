@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/Canvas.h"
+#include "app/Platform.h"
+#include "app/Settings.h"
+#include "game/InvaderDef.h"
+#include "game/TowerDef.h"
+
+#include <atomic>
+#include <mutex>
+
+struct BITMAP;
+class BitmapFont;
+class GameSession;
+class SpriteSheet;
+
+// The one application-wide object: the window, the settings, the shared
+// pictures and fonts, the frame clock and the mouse snapshot. Created on first
+// use and never destroyed; everything it holds lives until the process ends.
+class Engine {
+  public:
+    static Engine& instance();
+
+    // Opens the window, reads the settings and the shared resources, starts
+    // the clock. Exits with status 1 when it cannot go on.
+    void init();
+
+    // Seconds on the frame clock; only differences mean anything.
+    double now();
+
+    // Waits until the frame period has passed since the last frame began,
+    // samples the mouse and returns the seconds elapsed (never clamped).
+    double waitForFrame();
+
+    // Whether the mouse lies in the rectangle, edges included, in canvas pixels.
+    bool mouseInRect(int x, int y, int width, int height) const;
+
+    // Hands the session to the close button, or takes it back (null) before
+    // the session is destroyed, so that a late press never reaches it.
+    void setSession(GameSession* newSession);
+
+    Canvas* canvas = nullptr;
+    long long counterFrequency = 0;
+    Settings settings;
+
+    // Layout of the playfield screen.
+    int towerBaseline = 0;
+    int buttonSpacing = 0;
+
+    // The four fonts.
+    BitmapFont* fontMain = nullptr;
+    BitmapFont* fontMainRed = nullptr;
+    BitmapFont* fontSmall = nullptr;
+    BitmapFont* fontSmallRed = nullptr;
+
+    // Shared still images.
+    BITMAP* background = nullptr;
+    BITMAP* redBar = nullptr;
+    BITMAP* slots = nullptr;
+    BITMAP* icons = nullptr;
+    BITMAP* upgradeIcons = nullptr;
+    BITMAP* laserSmall = nullptr;
+    BITMAP* laserMedium = nullptr;
+    BITMAP* cloudImages[5] = {};
+
+    // Shared one-shot animations.
+    SpriteSheet* poofSheet = nullptr;
+    SpriteSheet* explosionSmallSheet = nullptr;
+    SpriteSheet* puff1Sheet = nullptr;
+    SpriteSheet* puff2Sheet = nullptr;
+
+    BITMAP* gameOverCaption = nullptr;
+    SpriteSheet* missileSheet = nullptr;
+    BITMAP* selector = nullptr;
+
+    GameSession* session = nullptr;
+
+    // The mouse as sampled at the start of this frame, in canvas pixels, and
+    // the button bits (1 left, 2 right) of this frame and the one before.
+    int mouseX = 0;
+    int mouseY = 0;
+    int previousMouseButtons = 0;
+    int mouseButtons = 0;
+
+    TowerDef towerDefs[3];
+    InvaderDef invaderDefs[1];
+
+    // The frame clock. lastFrameTime is also written by the switch-in
+    // callback, which may run on a thread of the library's.
+    std::atomic<double> lastFrameTime{0.0};
+    double timestepThreshold = 0.0;
+
+    // Where the clock and the input come from; tests put a fake here.
+    Platform* platform;
+
+  private:
+    Engine();
+
+    // Taken by the close-button callback and by setSession, so that the
+    // session cannot be destroyed while the callback is stopping it.
+    std::mutex sessionGuard;
+
+    friend void onCloseButton();
+};
+
+// Window callbacks, registered by Engine::init.
+void onCloseButton();
+void onSwitchIn();

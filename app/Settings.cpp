@@ -1,0 +1,56 @@
+#include "app/Settings.h"
+
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/split.hpp>
+
+#include <climits>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+bool Settings::load(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file.is_open())
+        return false;
+
+    std::string line;
+    while (std::getline(file, line)) {
+        // Files saved on Windows end their lines with CR LF.
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        parseLine(line);
+    }
+    return true;
+}
+
+void Settings::parseLine(const std::string& line) {
+    if (line.empty() || line[0] == '#')
+        return;
+
+    std::vector<std::string> pieces;
+    boost::algorithm::split(pieces, line, boost::algorithm::is_any_of("="));
+    if (pieces.size() < 2)
+        return;
+    values[pieces[0]] = pieces[1];
+}
+
+std::string Settings::get(const std::string& key) const {
+    const auto found = values.find(key);
+    return found == values.end() ? std::string() : found->second;
+}
+
+int Settings::getInt(const std::string& key) const {
+    // strtol instead of atoi: atoi has no defined result for a number that
+    // does not fit, and a modder's typo must not become undefined behaviour.
+    const std::string value = get(key);
+    const long number = std::strtol(value.c_str(), nullptr, 10);
+    if (number > INT_MAX)
+        return INT_MAX;
+    if (number < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(number);
+}
+
+double Settings::getReal(const std::string& key) const {
+    return std::strtod(get(key).c_str(), nullptr);
+}

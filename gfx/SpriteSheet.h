@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <zlib.h>
+
+struct BITMAP;
+
+// One numbered animation of a sheet: a frame rate and a run of frame numbers.
+struct SpriteAnimation {
+    float rate = 0.0f;       // frames per second
+    uint32_t frameCount = 0; // entries in frameNumbers
+    std::vector<int> frameNumbers;
+};
+
+// An image cut into frames, with numbered animations over those frames, read
+// from a ".sz" file. Animation 0 is every sheet's resting loop. A file that
+// cannot be read whole and consistent gives an empty sheet that draws nothing.
+class SpriteSheet {
+  public:
+    explicit SpriteSheet(const std::string& fileName);
+    ~SpriteSheet();
+    SpriteSheet(const SpriteSheet&) = delete;
+    SpriteSheet& operator=(const SpriteSheet&) = delete;
+
+    // The frame that the animation shows after `time` seconds, looping; null
+    // when there is no such animation.
+    BITMAP* selectFrame(unsigned animation, float time) const;
+
+    // Draws that frame masked with its top-left corner at (x, y).
+    void drawFrame(BITMAP* bitmap, int x, int y, unsigned animation, float time) const;
+
+    BITMAP* image = nullptr;
+    std::vector<BITMAP*> frames;
+    std::vector<SpriteAnimation> animations;
+    uint32_t animationCount = 0;
+
+  private:
+    bool read(gzFile stream);
+    void clear();
+};

@@ -1,0 +1,59 @@
+#include "support/Headless.h"
+
+#include "gfx/PackedImage.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::vector<std::string>& foldersToRemove() {
+    static std::vector<std::string> folders;
+    return folders;
+}
+
+class HeadlessAllegro : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        install_allegro(SYSTEM_NONE, &errno, std::atexit);
+        set_color_depth(32);
+        registerPackedImageType();
+    }
+
+    void TearDown() override {
+        for (const std::string& folder : foldersToRemove())
+            std::filesystem::remove_all(folder);
+    }
+};
+
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new HeadlessAllegro);
+
+} // namespace
+
+std::string makeTempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "groundline-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        ADD_FAILURE() << "cannot make a temporary folder";
+    foldersToRemove().push_back(pattern);
+    return pattern;
+}
+
+void writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void writeGzipFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+    gzFile stream = gzopen(path.c_str(), "wb");
+    ASSERT_NE(stream, nullptr);
+    if (!bytes.empty())
+        gzwrite(stream, bytes.data(), static_cast<unsigned>(bytes.size()));
+    gzclose(stream);
+}

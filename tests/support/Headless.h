@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Allegro without a display, in 32-bit colour, with the ".mz" loader
+// registered. Every headless test program gets this set up once, before its
+// first test, by the environment in Headless.cpp.
+
+// A fresh empty folder under the system's temporary folder, removed at exit.
+std::string makeTempFolder();
+
+// Writes bytes to a file, gzip-compressed or as they are.
+void writeFile(const std::string& path, const std::vector<unsigned char>& bytes);
+void writeGzipFile(const std::string& path, const std::vector<unsigned char>& bytes);
