@@ -9,10 +9,12 @@ Canvas::~Canvas() {
         destroy_bitmap(bitmap);
 }
 
-void Canvas::stretchToScreen() {
-    if (!bitmap || !screen)
+void Canvas::stretchToScreen() { stretchOnto(screen); }
+
+void Canvas::stretchOnto(BITMAP* target) {
+    if (!bitmap || !target)
         return;
-    stretch_blit(bitmap, screen, 0, 0, bitmap->w, bitmap->h, 0, 0, SCREEN_W, SCREEN_H);
+    stretch_blit(bitmap, target, 0, 0, bitmap->w, bitmap->h, 0, 0, target->w, target->h);
 }
 
 void greyOut(BITMAP* bitmap) {

@@ -16,6 +16,9 @@ class Canvas {
     // graphics mode, so headless runs can draw frames too.
     void stretchToScreen();
 
+    // Stretches the whole canvas over the whole of another bitmap.
+    void stretchOnto(BITMAP* target);
+
     BITMAP* bitmap;
 };
 
