@@ -1,19 +1,108 @@
 #pragma once
 
-#include <atomic>
+#include "game/Cloud.h"
 
-// One game, from the first frame to the player's quitting.
+#include <atomic>
+#include <list>
+#include <vector>
+
+class Building;
+class Effect;
+class Engine;
+class Projectile;
+class Wave;
+
+// One game, from the first frame to the player's quitting: money, health, the
+// wave schedule, everything on the playfield, and what the screen is doing.
 class GameSession {
   public:
-    GameSession();
+    // What the playfield screen is doing.
+    enum Mode {
+        Idle = 0,             // the build buttons are shown
+        Placing = 1,          // a tower type is chosen and follows the mouse
+        BuildingSelected = 2, // a tower is marked and can be demolished
+        QuitDialog = 3,       // "Quit Game?" is shown
+    };
 
-    // Runs the frame loop until `running` is false at the end of a frame.
+    GameSession();
+    // Deletes whatever the lists and the current wave still hold.
+    ~GameSession();
+    GameSession(const GameSession&) = delete;
+    GameSession& operator=(const GameSession&) = delete;
+
+    // Sets the game up and runs the frame loop until `running` is false at
+    // the end of a frame.
     void run();
+
+    // Money, health, clouds and the first countdown, from the settings.
+    void start();
+
+    // Advances the game by dt seconds, in the game's fixed order.
+    void update(double dt);
 
     // Draws the frame into the canvas and shows it.
     void draw();
 
+    // The keyboard and the mouse of this frame.
+    void handleInput();
+
+    // Whether a tower of placingType fits at the mouse's x.
+    bool placementFits() const;
+    // Builds a tower of placingType under the mouse and charges for it.
+    void placeBuilding();
+    // Sells and deletes selectedBuilding.
+    void demolishSelected();
+    // Marks the game as lost and opens the quit dialog.
+    void endGame();
+
+    int mode = Idle;
+    int placingType = 0;
+
     // The loop goes on while true; the close button clears it from the
     // library's own thread, hence atomic.
     std::atomic<bool> running{false};
+
+    // What is on the playfield, each list in the order of appending, which is
+    // also the drawing order. The session owns every object in them.
+    std::list<Building*> buildings;
+    std::list<Projectile*> projectiles;
+    std::list<Effect*> effects;
+    Wave* wave = nullptr;
+
+    int health = 0;
+    int maxHealth = 0;
+    int money = 0;
+    Engine* engine;
+    bool gameOver = false;
+    Building* selectedBuilding = nullptr;
+    std::vector<Cloud> clouds;
+    bool debugOverlay = false;
+
+    // Seconds left until the next wave; negative while a wave is on.
+    double waveTimer = 0.0;
+    // The wave now running, or the next one between waves; starts at 1.
+    int waveNumber = 1;
+
+  private:
+    void createClouds();
+    void updateWaveSchedule(double dt);
+    void updateClouds(double dt);
+    void collide();
+    void removeSpentProjectiles();
+    void removeExpiredEffects();
+
+    void drawStatus();
+    void drawGameOver();
+    void drawBuildButtons();
+    void drawPlacing();
+    void drawSelection();
+    void drawQuitDialog();
+    void drawDebugTexts();
+
+    bool leftClick() const;
+    bool rightClick() const;
+    bool leftHeld() const;
 };
+
+// A new tower of the given type (0 laser, 1 missile, 2 tesla), or null.
+Building* makeBuilding(int type);

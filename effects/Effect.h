@@ -1,0 +1,20 @@
+#pragma once
+
+struct BITMAP;
+
+// A short-lived picture on the playfield with no influence on play. The
+// session's effect list ages every effect each step and deletes it once its
+// age reaches its lifetime.
+class Effect {
+  public:
+    virtual ~Effect() = default;
+
+    // Adds dt seconds to the age; kinds do their own work around it.
+    virtual void update(double dt);
+
+    // Draws the effect onto the playfield bitmap.
+    virtual void draw(BITMAP* bitmap) = 0;
+
+    double age = 0.0;      // seconds since creation
+    double lifetime = 0.0; // seconds the effect lasts
+};
