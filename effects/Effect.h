@@ -7,7 +7,11 @@ struct BITMAP;
 // age reaches its lifetime.
 class Effect {
   public:
+    Effect() = default;
     virtual ~Effect() = default;
+    // Kinds own bitmaps and players; an effect is never copied.
+    Effect(const Effect&) = delete;
+    Effect& operator=(const Effect&) = delete;
 
     // Adds dt seconds to the age; kinds do their own work around it.
     virtual void update(double dt);

@@ -1,0 +1,5 @@
+#include "effects/Effect.h"
+
+void Effect::update(double dt) {
+    age += dt;
+}
