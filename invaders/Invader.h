@@ -18,10 +18,15 @@ class Invader {
     // Takes `amount` health points; a kill pays the bounty.
     virtual void damage(int amount) = 0;
 
-    double x, y;     // top-left corner of the sprite
-    int health;      // above 0 while alive
-    int maxHealth;   // the health it started with
+    // The middle of the current frame in whole pixels, where the effects that
+    // the invader leaves behind are centred.
+    int centreX() const;
+    int centreY() const;
+
+    double x, y;   // top-left corner of the sprite
+    int health;    // above 0 while alive
+    int maxHealth; // the health it started with
     SpritePlayer* player;
-    double size;     // radius of the hit circle, in pixels
-    Wave* wave;      // the wave that holds it
+    double size; // radius of the hit circle, in pixels
+    Wave* wave;  // the wave that holds it
 };

@@ -13,4 +13,8 @@ class SquibbleWave : public Wave {
     double speed;     // pixels per second, across and down
     int march;        // 0 right, 1 down at the right, 2 left, 3 down at the left
     double descended; // pixels moved down in the current step down
+
+  private:
+    // The invader got through at the bottom: it costs a point of health.
+    void escape(Invader* invader);
 };

@@ -1,0 +1,74 @@
+#include "invaders/Squibble.h"
+
+#include "app/Engine.h"
+#include "effects/SimpleEffect.h"
+#include "effects/TextEffect.h"
+#include "game/GameSession.h"
+#include "gfx/BitmapFont.h"
+#include "gfx/SpritePlayer.h"
+
+#include <cstdio>
+
+namespace {
+// At or below this share of its health a squibble shows itself damaged.
+constexpr double kDamagedShare = 0.35;
+
+// Animations of the invader sheet.
+constexpr int kHealthyLoop = 0;
+constexpr int kHealthyHit = 1;
+constexpr int kDamagedLoop = 2;
+constexpr int kDamagedHit = 3;
+} // namespace
+
+Squibble::Squibble() {
+    Engine& engine = Engine::instance();
+    const InvaderDef& def = engine.invaderDefs[0];
+    const int waveNumber = engine.session ? engine.session->waveNumber : 1;
+
+    // Only the growth is cut to a whole number; the base health already is one.
+    health = maxHealth = static_cast<int>((waveNumber - 1) * def.healthIncrease) + def.health;
+    size = def.size;
+    player = new SpritePlayer(def.sprite);
+}
+
+void Squibble::update(double dt) {
+    player->advance(static_cast<float>(dt));
+}
+
+void Squibble::draw(BITMAP* bitmap) {
+    const int left = static_cast<int>(x);
+    const int top = static_cast<int>(y);
+    player->draw(bitmap, left, top);
+
+    const Engine& engine = Engine::instance();
+    if (engine.session && engine.session->debugOverlay && engine.fontSmall)
+        engine.fontSmall->drawTextf(bitmap, left, top, "%d", health);
+}
+
+void Squibble::damage(int amount) {
+    // Dead or escaped: a second hit in the same step pays nothing.
+    if (health <= 0)
+        return;
+
+    health -= amount;
+    if (health > 0) {
+        const int threshold = static_cast<int>(maxHealth * kDamagedShare);
+        if (health > threshold)
+            player->playThen(kHealthyHit, kHealthyLoop);
+        else
+            player->playThen(kDamagedHit, kDamagedLoop);
+        return;
+    }
+
+    Engine& engine = Engine::instance();
+    GameSession* session = engine.session;
+    if (!session)
+        return;
+    const int bounty = engine.invaderDefs[0].value;
+    session->money += bounty;
+
+    char text[16];
+    std::snprintf(text, sizeof text, "+%d", bounty);
+    session->effects.push_back(new SimpleEffect(centreX(), centreY(), engine.poofSheet, 0.0));
+    session->effects.push_back(new TextEffect(centreX(), centreY(), engine.fontSmall, text));
+}
