@@ -33,4 +33,21 @@ class Building {
     SpritePlayer* player;     // none until placed
     int type;                 // 0 laser turret, 1 missile turret, 2 tesla coil
     int x;                    // left edge of the sprite
+
+    // The firing clock that every tower runs.
+    float timer = 0.0f;  // seconds gathered towards the next shot
+    float period = 0.0f; // seconds between two shots; larger fires less often
+    int damage = 0;      // per shot
+
+  protected:
+    // Advances the animation by dt seconds, then fires once for every period
+    // that has passed. A long step fires several times in a row.
+    void runFiringClock(double dt);
+
+    // One shot: a bolt, a missile or an arc.
+    virtual void fire() = 0;
+
+    // Width of the sheet's resting frame (animation 0 at time 0), which does
+    // not change while the tower animates; 0 without a sheet.
+    int restingFrameWidth() const;
 };

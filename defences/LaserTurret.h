@@ -8,4 +8,7 @@ class LaserTurret : public Building {
     LaserTurret();
 
     void update(double dt) override;
+
+  protected:
+    void fire() override;
 };

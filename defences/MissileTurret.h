@@ -8,4 +8,11 @@ class MissileTurret : public Building {
     MissileTurret();
 
     void update(double dt) override;
+
+    int splashDamage;    // dealt by each blast to every invader near it
+    double splashRadius; // pixels
+    bool facingRight;    // the side of the last launch
+
+  protected:
+    void fire() override;
 };

@@ -2,10 +2,20 @@
 
 #include "defences/Building.h"
 
+class Invader;
+
 // Tower type 2: strikes a random invader within range every period.
 class TeslaCoil : public Building {
   public:
     TeslaCoil();
 
     void update(double dt) override;
+
+    // A random invader whose centre lies within range of the emitter, or null.
+    Invader* pickTarget() const;
+
+    double range; // pixels, from the emitter
+
+  protected:
+    void fire() override;
 };

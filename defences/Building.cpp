@@ -1,0 +1,81 @@
+#include "defences/Building.h"
+
+#include "app/Engine.h"
+#include "effects/TextEffect.h"
+#include "game/GameSession.h"
+#include "gfx/SpritePlayer.h"
+#include "gfx/SpriteSheet.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+Building::Building() : sheet(nullptr), player(nullptr), type(0), x(0) {}
+
+Building::~Building() {
+    delete player;
+}
+
+void Building::draw(BITMAP* bitmap) {
+    if (!player)
+        return;
+    const int baseline = Engine::instance().towerBaseline;
+    player->draw(bitmap, x, baseline - player->frameHeight());
+}
+
+void Building::setPosition(int newX) {
+    if (sheet) {
+        delete player;
+        player = new SpritePlayer(sheet);
+    }
+    x = newX;
+}
+
+double Building::centreX() const {
+    return x + player->frameWidth() / 2;
+}
+
+double Building::centreY() const {
+    return Engine::instance().towerBaseline - player->frameHeight() / 2;
+}
+
+void Building::sell() {
+    Engine& engine = Engine::instance();
+    const int cx = x + player->frameWidth() / 2;
+    // The price is not remembered per building: the type's current price counts.
+    const int amount = engine.towerDefs[type].value / 2;
+    engine.session->money += amount;
+
+    char text[16];
+    std::snprintf(text, sizeof text, "+%d", amount);
+    const int cy = engine.towerBaseline - player->frameHeight() / 2;
+    engine.session->effects.push_back(new TextEffect(cx, cy, engine.fontSmall, text));
+}
+
+void Building::runFiringClock(double dt) {
+    if (!player)
+        return;
+    player->advance(static_cast<float>(dt));
+
+    timer = static_cast<float>(timer + dt);
+    // A period that is not a positive number would never use up the timer;
+    // such a tower does not fire at all.
+    if (!(period > 0.0f))
+        return;
+    while (timer > period) {
+        const float left = static_cast<float>(timer - period);
+        // A period far below the timer's precision would leave it unchanged
+        // and spin for ever; drop the rest of the timer instead.
+        if (!(left < timer)) {
+            timer = 0.0f;
+            return;
+        }
+        timer = left;
+        fire();
+    }
+}
+
+int Building::restingFrameWidth() const {
+    const BITMAP* frame = sheet ? sheet->selectFrame(0, 0.0f) : nullptr;
+    return frame ? frame->w : 0;
+}

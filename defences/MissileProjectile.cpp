@@ -1,0 +1,199 @@
+#include "defences/MissileProjectile.h"
+
+#include "app/Engine.h"
+#include "defences/InvaderCentre.h"
+#include "effects/SimpleEffect.h"
+#include "game/GameSession.h"
+#include "gfx/SpritePlayer.h"
+#include "invaders/Invader.h"
+#include "invaders/Wave.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+const double pi = 3.14159265358979323846;
+const double twoPi = 2.0 * pi;
+// The missile keeps its launch heading this long, so that it clears the
+// turret before it starts to turn.
+const double straightFlightTime = 0.2;
+const double trailPuffInterval = 0.09;
+// The extra blasts of an explosion start one after the other over this time.
+const double blastSpread = 0.3;
+const int directionCount = 16;
+// Half a sector, so that each direction covers the headings around it.
+const float halfSector = 0.03125f;
+
+// The nearest of the sheet's direction animations for a heading.
+int directionAnimation(double heading) {
+    int n = static_cast<int>(directionCount * (heading / twoPi + halfSector));
+    if (n < 0)
+        n += directionCount;
+    return n % directionCount;
+}
+
+// The same angle in [0, 2pi).
+double normalisedHeading(double heading) {
+    heading = std::fmod(heading, twoPi);
+    if (heading < 0.0)
+        heading += twoPi;
+    // A tiny negative angle plus 2pi can round up to exactly 2pi.
+    if (heading >= twoPi)
+        heading -= twoPi;
+    return heading;
+}
+} // namespace
+
+MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage,
+                                     double splashRadius)
+    : Projectile(x, y), player(new SpritePlayer(Engine::instance().missileSheet)),
+      speed(Engine::instance().settings.getReal("MissileSpeedBase")), heading(0.0), damage(damage),
+      splashDamage(splashDamage), splashRadius(splashRadius),
+      steeringMax(Engine::instance().settings.getReal("MissileSteeringMax")),
+      steeringResponse(Engine::instance().settings.getReal("MissileSteeringResponse")), age(0.0),
+      life(Engine::instance().settings.getReal("MissileLife")), puffTimer(0.0) {}
+
+MissileProjectile::~MissileProjectile() {
+    delete player;
+}
+
+bool MissileProjectile::acquireTarget() {
+    const GameSession* session = Engine::instance().session;
+    if (!session || !session->wave || session->wave->invaders.empty()) {
+        target.clear();
+        return false;
+    }
+    const std::list<Invader*>& invaders = session->wave->invaders;
+    const int count = static_cast<int>(invaders.size());
+    target.set(*std::next(invaders.begin(), std::rand() % count));
+    return true;
+}
+
+void MissileProjectile::explode() {
+    Engine& engine = Engine::instance();
+    GameSession* session = engine.session;
+
+    if (session->wave) {
+        for (Invader* invader : session->wave->invaders) {
+            if (invader->health <= 0)
+                continue;
+            const double dx = invaderCentreX(*invader) - x;
+            const double dy = invaderCentreY(*invader) - y;
+            const double reach = splashRadius + invader->size;
+            if (reach * reach > dx * dx + dy * dy)
+                invader->damage(splashDamage);
+        }
+    }
+
+    session->effects.push_back(new SimpleEffect(static_cast<int>(x), static_cast<int>(y),
+                                                engine.explosionSmallSheet, 0.0));
+
+    // One more blast per point of damage carried, scattered over the splash.
+    const int blasts = damage + splashDamage;
+    const int scatter = static_cast<int>(splashRadius);
+    for (int i = 0; i < blasts; ++i) {
+        int ex = static_cast<int>(x);
+        int ey = static_cast<int>(y);
+        // Below one pixel there is nothing to scatter over: the blasts stay
+        // at the centre.
+        if (scatter >= 1) {
+            ex = static_cast<int>(x + 2 * (std::rand() % scatter) - splashRadius);
+            ey = static_cast<int>(y + 2 * (std::rand() % scatter) - splashRadius);
+        }
+        const double delay = blastSpread * (i + 1) / blasts;
+        session->effects.push_back(new SimpleEffect(ex, ey, engine.explosionSmallSheet, delay));
+    }
+}
+
+void MissileProjectile::update(double dt) {
+    if (!alive)
+        return;
+    Engine& engine = Engine::instance();
+
+    // Runs in the session's second pass too, so a missile whose target has
+    // just died picks another one in the same step.
+    Invader* chased = target.get();
+    if (!chased || chased->health <= 0) {
+        if (!acquireTarget()) {
+            alive = false;
+            engine.session->effects.push_back(
+                new SimpleEffect(static_cast<int>(x), static_cast<int>(y), engine.poofSheet, 0.0));
+            return;
+        }
+        chased = target.get();
+    }
+
+    age += dt;
+    if (age > life) {
+        explode();
+        alive = false;
+        return;
+    }
+
+    player->advance(static_cast<float>(dt));
+
+    const bool steering = age > straightFlightTime;
+    const double turn = steering ? steerTowards(*chased, dt) : 0.0;
+
+    // Turning hard slows the missile; harder still and it drifts backwards.
+    const double factor = 1.0 - std::fabs(turn) * steeringResponse;
+    x += std::cos(heading) * speed * dt * factor;
+    y -= std::sin(heading) * speed * dt * factor;
+
+    // Restarted every update, so the missile always shows the first frame of
+    // its direction.
+    player->setAnimation(directionAnimation(heading));
+
+    if (steering)
+        leaveTrail(dt);
+}
+
+double MissileProjectile::steerTowards(const Invader& invader, double dt) {
+    const double dx = invaderCentreX(invader) - x;
+    const double dy = invaderCentreY(invader) - y;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    // Right on the target there is no direction to turn to.
+    if (length == 0.0)
+        return 0.0;
+
+    const double desired = std::atan2(-dy / length, dx / length);
+    double diff = desired - heading;
+    if (diff > pi)
+        diff -= twoPi;
+    else if (diff < -pi)
+        diff += twoPi;
+
+    // Capped both ways, so that missiles turn as fast clockwise as
+    // counter-clockwise.
+    double turn = diff;
+    if (turn > steeringMax)
+        turn = steeringMax;
+    else if (turn < -steeringMax)
+        turn = -steeringMax;
+
+    heading = normalisedHeading(heading + turn * dt);
+    return turn;
+}
+
+void MissileProjectile::leaveTrail(double dt) {
+    Engine& engine = Engine::instance();
+    puffTimer -= dt;
+    while (puffTimer < 0.0) {
+        engine.session->effects.push_back(new SimpleEffect(static_cast<int>(x - std::cos(heading)),
+                                                           static_cast<int>(y) - 1,
+                                                           engine.puff2Sheet, 0.0));
+        puffTimer += trailPuffInterval;
+    }
+}
+
+void MissileProjectile::draw(BITMAP* bitmap) {
+    player->draw(bitmap, static_cast<int>(x) - player->frameWidth() / 2,
+                 static_cast<int>(y) - player->frameHeight() / 2);
+}
+
+void MissileProjectile::hit(Invader* invader) {
+    invader->damage(damage);
+    explode();
+    alive = false;
+}

@@ -1,0 +1,3 @@
+#include "defences/Projectile.h"
+
+Projectile::Projectile(int x, int y) : alive(true), x(x), y(y) {}

@@ -1,0 +1,81 @@
+#include "defences/TeslaCoil.h"
+
+#include "app/Engine.h"
+#include "defences/InvaderCentre.h"
+#include "effects/SparkEffect.h"
+#include "game/GameSession.h"
+#include "invaders/Invader.h"
+#include "invaders/Wave.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+const int teslaType = 2;
+// The emitter, where ranges are measured from and arcs start, sits this far
+// above the centre of the coil's frame.
+const int emitterHeight = 8;
+
+// A real number cut toward zero and kept within an int.
+int truncatedToInt(double value) {
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(INT_MAX))
+        return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN))
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+} // namespace
+
+TeslaCoil::TeslaCoil() : range(0.0) {
+    const Engine& engine = Engine::instance();
+    type = teslaType;
+    sheet = engine.towerDefs[teslaType].sprite;
+    period = static_cast<float>(engine.settings.getReal("Tower3FreqBase"));
+    // Read as a real, unlike the other towers' damage: 7.9 deals 7.
+    damage = truncatedToInt(engine.settings.getReal("Tower3DamageBase"));
+    range = engine.settings.getReal("Tower3RangeBase");
+}
+
+void TeslaCoil::update(double dt) {
+    runFiringClock(dt);
+}
+
+Invader* TeslaCoil::pickTarget() const {
+    const GameSession* session = Engine::instance().session;
+    if (!session || !session->wave)
+        return nullptr;
+
+    const double ex = centreX();
+    const double ey = centreY() - emitterHeight;
+    // Only the centre counts, and the edge of the range is inside. Health is
+    // not looked at: an invader killed earlier in this step can draw an arc.
+    std::vector<Invader*> candidates;
+    for (Invader* invader : session->wave->invaders) {
+        const double dx = invaderCentreX(*invader) - ex;
+        const double dy = invaderCentreY(*invader) - ey;
+        if (range * range >= dx * dx + dy * dy)
+            candidates.push_back(invader);
+    }
+    if (candidates.empty())
+        return nullptr;
+    return candidates[std::rand() % candidates.size()];
+}
+
+void TeslaCoil::fire() {
+    Invader* struck = pickTarget();
+    if (!struck)
+        return;
+    struck->damage(damage);
+
+    // The hit may have switched the invader to a frame of another size; the
+    // arc ends at the centre of the frame it shows now.
+    const int x1 = static_cast<int>(centreX());
+    const int y1 = static_cast<int>(centreY()) - emitterHeight;
+    const int x2 = static_cast<int>(invaderCentreX(*struck));
+    const int y2 = static_cast<int>(invaderCentreY(*struck));
+    Engine::instance().session->effects.push_back(new SparkEffect(x1, y1, x2, y2));
+}
