@@ -58,6 +58,16 @@ void Engine::init() {
 
     canvas = new Canvas(kCanvasWidth, kCanvasHeight);
 
+    // A game that would draw through a missing picture must not start; say
+    // which files are wrong, all of them at once, so a modder fixes them in
+    // one go.
+    loadCatalogue();
+    const std::vector<std::string> problems = checkCatalogue();
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
+    if (!problems.empty())
+        std::exit(1);
+
     counterFrequency = platform->clockFrequency();
     timestepThreshold = settings.getReal("TimestepThreshold");
     lastFrameTime = now();

@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <mutex>
+#include <string>
+#include <vector>
 
 struct BITMAP;
 class BitmapFont;
@@ -24,6 +26,14 @@ class Engine {
     // Opens the window, reads the settings and the shared resources, starts
     // the clock. Exits with status 1 when it cannot go on.
     void init();
+
+    // Loads the fonts, pictures, sheets and the tower and invader definitions
+    // named by the settings into the fields below.
+    void loadCatalogue();
+
+    // One line for each catalogue file that is missing or unusable, naming
+    // the file and what is wrong; empty when the game can start.
+    std::vector<std::string> checkCatalogue() const;
 
     // Seconds on the frame clock; only differences mean anything.
     double now();

@@ -1,22 +1,262 @@
 #include "game/GameSession.h"
 
 #include "app/Engine.h"
+#include "defences/Building.h"
+#include "defences/LaserTurret.h"
+#include "defences/MissileTurret.h"
+#include "defences/Projectile.h"
+#include "defences/TeslaCoil.h"
+#include "effects/BounceTextEffect.h"
+#include "effects/Effect.h"
+#include "gfx/SpritePlayer.h"
+#include "gfx/SpriteSheet.h"
+#include "invaders/Invader.h"
+#include "invaders/SquibbleWave.h"
 
 #include <allegro.h>
 
-GameSession::GameSession() = default;
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kCanvasWidth = 320;
+
+// Holding Tab runs the whole game this many times as fast.
+constexpr double kFastForward = 8.0;
+
+// The wave announcement stands here, centred.
+constexpr int kAnnouncementX = 160;
+constexpr int kAnnouncementY = 80;
+
+// Wave n brings 2n + 14 invaders.
+int invadersInWave(int waveNumber) { return 2 * waveNumber + 14; }
+
+struct CloudGroup {
+    int clouds;
+    int step;
+    int jitter;
+    int y0;
+    int spread;
+    double speed;
+    int image;
+};
+
+// Slowest first, so that the faster, nearer clouds are drawn over them.
+constexpr CloudGroup kCloudGroups[] = {
+    {6, 60, 30, 50, 10, 0.5, 1}, {4, 80, 30, 50, 10, 1.0, 2}, {3, 110, 30, 48, 8, 1.5, 0},
+    {2, 140, 60, 48, 7, 2.0, 4}, {2, 180, 60, 45, 10, 2.5, 3},
+};
+
+// Deletes every entry for which `spent` holds, keeping the order of the rest.
+template <typename T, typename Predicate> void removeIf(std::list<T*>& list, Predicate spent) {
+    for (auto it = list.begin(); it != list.end();) {
+        if (spent(*it)) {
+            delete *it;
+            it = list.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+} // namespace
+
+Building* makeBuilding(int type) {
+    switch (type) {
+    case 0:
+        return new LaserTurret;
+    case 1:
+        return new MissileTurret;
+    case 2:
+        return new TeslaCoil;
+    default:
+        return nullptr;
+    }
+}
+
+GameSession::GameSession() : engine(&Engine::instance()) {}
+
+GameSession::~GameSession() {
+    for (Building* building : buildings)
+        delete building;
+    for (Projectile* projectile : projectiles)
+        delete projectile;
+    for (Effect* effect : effects)
+        delete effect;
+    delete wave;
+}
 
 void GameSession::run() {
-    Engine& engine = Engine::instance();
-    running = true;
+    start();
     while (running) {
-        engine.waitForFrame();
+        double dt = engine->waitForFrame();
+        if (engine->platform->keyDown(KEY_TAB))
+            dt *= kFastForward;
+        update(dt);
         draw();
     }
 }
 
-void GameSession::draw() {
-    Canvas* canvas = Engine::instance().canvas;
-    clear_bitmap(canvas->bitmap);
-    canvas->stretchToScreen();
+void GameSession::start() {
+    running = true;
+    mode = Idle;
+    health = maxHealth = engine->settings.getInt("StartingHealth");
+    money = engine->settings.getInt("StartingMoney");
+    createClouds();
+    waveNumber = 1;
+    wave = nullptr;
+    waveTimer = engine->settings.getReal("TimeBetweenWaves");
+}
+
+void GameSession::createClouds() {
+    for (const CloudGroup& group : kCloudGroups) {
+        for (int k = 0; k < group.clouds; ++k) {
+            Cloud cloud;
+            cloud.x = k * group.step + std::rand() % group.jitter;
+            cloud.y = group.y0 + std::rand() % group.spread;
+            cloud.speed = group.speed;
+            cloud.image = group.image;
+            clouds.push_back(cloud);
+        }
+    }
+}
+
+void GameSession::update(double dt) {
+    if (!gameOver)
+        updateWaveSchedule(dt);
+    updateClouds(dt);
+    if (!gameOver) {
+        for (Building* building : buildings)
+            building->update(dt);
+    }
+    for (Projectile* projectile : projectiles)
+        projectile->update(dt);
+    for (Effect* effect : effects)
+        effect->update(dt);
+    if (wave) {
+        collide();
+        wave->update(dt);
+    }
+    // No time passes here: each projectile only reacts to what the collisions
+    // and the wave just changed, such as a missile whose target has died.
+    for (Projectile* projectile : projectiles)
+        projectile->update(0.0);
+    removeSpentProjectiles();
+    removeExpiredEffects();
+    handleInput();
+    if (health < 1 && !gameOver) {
+        health = 0;
+        endGame();
+    }
+}
+
+void GameSession::updateWaveSchedule(double dt) {
+    const double left = waveTimer;
+    if (left >= 0 && dt >= left) {
+        wave = new SquibbleWave(invadersInWave(waveNumber));
+        waveTimer = -1.0;
+        char title[32];
+        std::snprintf(title, sizeof title, "Wave %d", waveNumber);
+        effects.push_back(
+            new BounceTextEffect(kAnnouncementX, kAnnouncementY, engine->fontMain, title));
+    } else {
+        waveTimer = left - dt;
+    }
+
+    if (wave && wave->invaders.empty()) {
+        waveTimer = engine->settings.getReal("TimeBetweenWaves");
+        delete wave;
+        ++waveNumber;
+        wave = nullptr;
+    }
+}
+
+void GameSession::updateClouds(double dt) {
+    for (Cloud& cloud : clouds) {
+        cloud.x -= dt * cloud.speed;
+        const BITMAP* image = engine->cloudImages[cloud.image];
+        const int width = image ? image->w : 0;
+        if (cloud.x < -width)
+            cloud.x = kCanvasWidth;
+    }
+}
+
+void GameSession::collide() {
+    for (Projectile* projectile : projectiles) {
+        for (Invader* invader : wave->invaders) {
+            if (!projectile->alive)
+                break;
+            if (invader->health <= 0)
+                continue;
+            const double dx = invader->x + invader->player->frameWidth() / 2 - projectile->x;
+            const double dy = invader->y + invader->player->frameHeight() / 2 - projectile->y;
+            if (invader->size * invader->size > dx * dx + dy * dy)
+                projectile->hit(invader);
+        }
+    }
+}
+
+void GameSession::removeSpentProjectiles() {
+    removeIf(projectiles, [](const Projectile* projectile) { return !projectile->alive; });
+}
+
+void GameSession::removeExpiredEffects() {
+    // Kept only while lifetime > age, so an effect whose numbers are not
+    // numbers goes at once instead of staying for ever.
+    removeIf(effects, [](const Effect* effect) { return !(effect->lifetime > effect->age); });
+}
+
+bool GameSession::placementFits() const {
+    const int width = engine->towerDefs[placingType].width;
+    const int left = engine->mouseX - width / 2;
+    const int right = left + width;
+    for (const Building* building : buildings) {
+        const TowerDef& def = engine->towerDefs[building->type];
+        const BITMAP* resting = def.sprite ? def.sprite->selectFrame(0, 0.0f) : nullptr;
+        const int frameWidth = resting ? resting->w : 0;
+        const int buildingLeft = building->x + (frameWidth - def.width) / 2;
+        const int buildingRight = buildingLeft + def.width;
+        // Closed intervals: footprints that only touch do not fit.
+        if (buildingLeft <= left && left <= buildingRight)
+            return false;
+        if (buildingLeft <= right && right <= buildingRight)
+            return false;
+        if (left < buildingLeft && right > buildingRight)
+            return false;
+    }
+    return true;
+}
+
+void GameSession::placeBuilding() {
+    Building* building = makeBuilding(placingType);
+    if (!building)
+        return;
+    const TowerDef& def = engine->towerDefs[placingType];
+    const BITMAP* resting = def.sprite ? def.sprite->selectFrame(0, 0.0f) : nullptr;
+    building->setPosition(engine->mouseX - (resting ? resting->w : 0) / 2);
+    buildings.push_back(building);
+    money -= def.value;
+    if (money < def.value)
+        mode = Idle;
+}
+
+void GameSession::demolishSelected() {
+    if (!selectedBuilding)
+        return;
+    selectedBuilding->sell();
+    for (auto it = buildings.begin(); it != buildings.end(); ++it) {
+        if (*it == selectedBuilding) {
+            buildings.erase(it);
+            break;
+        }
+    }
+    delete selectedBuilding;
+    selectedBuilding = nullptr;
+    mode = Idle;
+}
+
+void GameSession::endGame() {
+    gameOver = true;
+    mode = QuitDialog;
 }

@@ -1,31 +1,10 @@
 #include "app/Engine.h"
 #include "game/GameSession.h"
+#include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// A clock that only moves when the game yields or the test says so.
-class FakePlatform : public Platform {
-  public:
-    double now() override { return time; }
-    long long clockFrequency() override { return 1000000000; }
-    void yield() override {
-        ++yields;
-        time += yieldStep;
-    }
-    int mouseX() override { return x; }
-    int mouseY() override { return y; }
-    int mouseButtons() override { return buttons; }
-    bool keyPressed() override { return false; }
-    int readKey() override { return 0; }
-    bool keyDown(int) override { return false; }
-
-    double time = 100.0;
-    double yieldStep = 0.001;
-    int yields = 0;
-    int x = 0, y = 0, buttons = 0;
-};
 
 class FrameClock : public ::testing::Test {
   protected:

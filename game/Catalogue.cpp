@@ -1,0 +1,149 @@
+// The catalogue: everything the game loads once at start-up and then only
+// reads, kept in the engine's fields.
+
+#include "app/Engine.h"
+#include "gfx/BitmapFont.h"
+#include "gfx/SpriteSheet.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+namespace {
+
+// Every caption is rendered into an image this high, whatever the font.
+constexpr int kCaptionHeight = 10;
+
+// How many animations each kind of sheet is drawn with.
+constexpr unsigned kTowerAnimations[] = {3, 5, 2}; // laser fires in 2, missile turns in 2 to 4
+constexpr unsigned kInvaderAnimations = 4;         // healthy, hit, damaged, hit while damaged
+constexpr unsigned kMissileDirections = 16;
+
+std::string numbered(const char* pattern, int number) {
+    char key[64];
+    std::snprintf(key, sizeof key, pattern, number);
+    return key;
+}
+
+BitmapFont* loadFont(const Settings& settings, const char* fileKey, const char* kerningKey) {
+    BitmapFont* font = new BitmapFont(settings.get(fileKey));
+    font->kerning = settings.getInt(kerningKey);
+    return font;
+}
+
+BITMAP* loadImage(const char* fileName) { return load_bitmap(fileName, nullptr); }
+
+void checkImage(std::vector<std::string>& problems, const BITMAP* image, const std::string& name) {
+    if (!image)
+        problems.push_back(name + ": missing or not a readable image");
+}
+
+void checkSheet(std::vector<std::string>& problems, const SpriteSheet* sheet,
+                const std::string& name, unsigned animationsNeeded) {
+    if (!sheet || sheet->animationCount == 0) {
+        problems.push_back(name + ": missing or not a readable sprite sheet");
+        return;
+    }
+    if (sheet->animationCount < animationsNeeded) {
+        problems.push_back(name + ": has " + std::to_string(sheet->animationCount) +
+                           " animations, the game plays " + std::to_string(animationsNeeded));
+    }
+}
+
+void checkFont(std::vector<std::string>& problems, const BitmapFont* font,
+               const std::string& name) {
+    if (!font || !font->image)
+        problems.push_back(name + ": missing or not a readable font image");
+    else if (!font->glyphs[static_cast<unsigned char>('0')])
+        problems.push_back(name + ": has no glyphs for digits");
+}
+
+} // namespace
+
+void Engine::loadCatalogue() {
+    fontMain = loadFont(settings, "FontMain", "FontMainKerning");
+    fontMainRed = loadFont(settings, "FontMainRed", "FontMainRedKerning");
+    fontSmall = loadFont(settings, "FontSmall", "FontSmallKerning");
+    fontSmallRed = loadFont(settings, "FontSmallRed", "FontSmallRedKerning");
+
+    background = loadImage("data/bg.mz");
+    redBar = loadImage("data/redbar.mz");
+    slots = loadImage("data/slots.mz");
+    icons = loadImage("data/icons.mz");
+    upgradeIcons = loadImage("data/upgrade_icons.mz");
+
+    for (int n = 1; n <= 3; ++n) {
+        TowerDef& def = towerDefs[n - 1];
+        def.name = settings.get(numbered("Tower%dName", n));
+        def.value = settings.getInt(numbered("Tower%dValue", n));
+        def.sprite = new SpriteSheet(settings.get(numbered("Tower%dSprite", n)));
+        def.width = settings.getInt(numbered("Tower%dWidth", n));
+        def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
+    }
+
+    InvaderDef& invader = invaderDefs[0];
+    invader.value = settings.getInt("Invader1Value");
+    invader.sprite = new SpriteSheet(settings.get("Invader1Sprite"));
+    invader.health = settings.getInt("Invader1Health");
+    invader.healthIncrease = settings.getReal("Invader1HealthIncrease");
+    invader.size = settings.getReal("Invader1Size");
+
+    laserSmall = loadImage("data/laser_small.mz");
+    laserMedium = loadImage("data/laser_medium.mz");
+    for (int n = 1; n <= 5; ++n)
+        cloudImages[n - 1] = loadImage(numbered("data/cloud%d.mz", n).c_str());
+
+    poofSheet = new SpriteSheet("data/poof.sz");
+    explosionSmallSheet = new SpriteSheet("data/explosion_small.sz");
+    puff1Sheet = new SpriteSheet("data/puff1.sz");
+    puff2Sheet = new SpriteSheet("data/puff2.sz");
+    missileSheet = new SpriteSheet("data/missile.sz");
+
+    selector = loadImage("data/selector.mz");
+
+    towerBaseline = settings.getInt("TowerBaseline");
+    buttonSpacing = settings.getInt("ButtonSpacing");
+
+    const char* caption = "Game Over";
+    gameOverCaption = create_bitmap(fontMainRed->textWidth(caption) + 2, kCaptionHeight);
+    if (gameOverCaption) {
+        clear_to_color(gameOverCaption, makecol(255, 0, 255));
+        fontMainRed->drawText(gameOverCaption, 0, 0, caption);
+    }
+}
+
+std::vector<std::string> Engine::checkCatalogue() const {
+    std::vector<std::string> problems;
+    checkFont(problems, fontMain, "FontMain (" + settings.get("FontMain") + ")");
+    checkFont(problems, fontMainRed, "FontMainRed (" + settings.get("FontMainRed") + ")");
+    checkFont(problems, fontSmall, "FontSmall (" + settings.get("FontSmall") + ")");
+    checkFont(problems, fontSmallRed, "FontSmallRed (" + settings.get("FontSmallRed") + ")");
+
+    checkImage(problems, background, "data/bg.mz");
+    checkImage(problems, redBar, "data/redbar.mz");
+    checkImage(problems, slots, "data/slots.mz");
+    checkImage(problems, icons, "data/icons.mz");
+    checkImage(problems, upgradeIcons, "data/upgrade_icons.mz");
+
+    for (int n = 1; n <= 3; ++n) {
+        const std::string key = numbered("Tower%dSprite", n);
+        checkSheet(problems, towerDefs[n - 1].sprite, key + " (" + settings.get(key) + ")",
+                   kTowerAnimations[n - 1]);
+    }
+    checkSheet(problems, invaderDefs[0].sprite,
+               "Invader1Sprite (" + settings.get("Invader1Sprite") + ")", kInvaderAnimations);
+
+    checkImage(problems, laserSmall, "data/laser_small.mz");
+    checkImage(problems, laserMedium, "data/laser_medium.mz");
+    for (int n = 1; n <= 5; ++n)
+        checkImage(problems, cloudImages[n - 1], numbered("data/cloud%d.mz", n));
+
+    checkSheet(problems, poofSheet, "data/poof.sz", 1);
+    checkSheet(problems, explosionSmallSheet, "data/explosion_small.sz", 1);
+    checkSheet(problems, puff1Sheet, "data/puff1.sz", 1);
+    checkSheet(problems, puff2Sheet, "data/puff2.sz", 1);
+    checkSheet(problems, missileSheet, "data/missile.sz", kMissileDirections);
+
+    checkImage(problems, selector, "data/selector.mz");
+    return problems;
+}

@@ -1,0 +1,323 @@
+// The playfield screen: what the session draws each frame, and what the
+// player's keys and clicks do.
+
+#include "app/Engine.h"
+#include "defences/Building.h"
+#include "defences/Projectile.h"
+#include "effects/Effect.h"
+#include "game/GameSession.h"
+#include "gfx/BitmapFont.h"
+#include "gfx/SpritePlayer.h"
+#include "gfx/SpriteSheet.h"
+#include "invaders/Wave.h"
+
+#include <allegro.h>
+
+namespace {
+
+constexpr int kTowerTypes = 3;
+
+// The button strip along the bottom right; button 0 is the rightmost.
+constexpr int kButtonX = 300;
+constexpr int kButtonY = 220;
+constexpr int kButtonSize = 19;
+constexpr int kSlotSize = 19;
+constexpr int kIconSize = 16;
+constexpr int kMenuTextRight = 317;
+constexpr int kFirstLineY = 220;
+constexpr int kSecondLineY = 229;
+constexpr int kCancelLineY = 230;
+
+// Cells of the button frames in the slots strip.
+enum SlotCell { SlotNormal = 0, SlotHighlighted = 1, SlotDisabled = 2, SlotPressed = 3 };
+
+// The status display along the bottom left.
+constexpr int kStatusY = 220;
+constexpr int kHealthBarX = 11;
+constexpr int kHealthBarWidth = 50;
+constexpr int kHealthBarHeight = 7;
+constexpr int kHealthBarFrameWidth = 53;
+constexpr int kHealthBarFrameHeight = 10;
+constexpr int kMoneyY = 229;
+
+// The game-over caption and the quit dialog, centred on the playfield.
+constexpr int kCentreX = 160;
+constexpr int kCaptionY = 50;
+constexpr int kWavesDefeatedY = 74;
+constexpr int kQuitQuestionY = 90;
+constexpr int kYesY = 110;
+constexpr int kNoY = 120;
+constexpr int kAnswerLeft = 140;
+constexpr int kAnswerWidth = 40;
+constexpr int kAnswerHeight = 8;
+
+int buttonX(int type, int spacing) { return kButtonX - type * spacing; }
+
+// The frame a sheet shows at rest, which the screen lays towers out by.
+const BITMAP* restingFrame(const SpriteSheet* sheet) {
+    return sheet ? sheet->selectFrame(0, 0.0f) : nullptr;
+}
+
+int widthOf(const BITMAP* bitmap) { return bitmap ? bitmap->w : 0; }
+int heightOf(const BITMAP* bitmap) { return bitmap ? bitmap->h : 0; }
+
+void drawIcon(BITMAP* target, BITMAP* strip, int sourceX, int sourceY, int x, int y) {
+    if (strip)
+        masked_blit(strip, target, sourceX, sourceY, x, y, kIconSize, kIconSize);
+}
+
+void drawSlot(BITMAP* target, BITMAP* slots, int cell, int x, int y) {
+    if (slots)
+        masked_blit(slots, target, cell * kSlotSize, 0, x, y, kSlotSize, kSlotSize);
+}
+
+} // namespace
+
+bool GameSession::leftClick() const {
+    return (engine->previousMouseButtons & 1) && !(engine->mouseButtons & 1);
+}
+
+bool GameSession::rightClick() const {
+    return (engine->previousMouseButtons & 2) && !(engine->mouseButtons & 2);
+}
+
+bool GameSession::leftHeld() const { return engine->mouseButtons & 1; }
+
+void GameSession::draw() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    clear_bitmap(canvas);
+    if (engine->background)
+        blit(engine->background, canvas, 0, 0, 0, 0, engine->background->w, engine->background->h);
+    for (const Cloud& cloud : clouds) {
+        BITMAP* image = engine->cloudImages[cloud.image];
+        if (image)
+            masked_blit(image, canvas, 0, 0, static_cast<int>(cloud.x), static_cast<int>(cloud.y),
+                        image->w, image->h);
+    }
+    for (Projectile* projectile : projectiles)
+        projectile->draw(canvas);
+    // Towers cover the projectiles they have just fired.
+    for (Building* building : buildings)
+        building->draw(canvas);
+    if (wave)
+        wave->drawAll(canvas);
+    for (Effect* effect : effects)
+        effect->draw(canvas);
+
+    if (gameOver) {
+        drawGameOver();
+    } else {
+        drawStatus();
+        switch (mode) {
+        case Idle:
+            drawBuildButtons();
+            break;
+        case Placing:
+            drawPlacing();
+            break;
+        case BuildingSelected:
+            drawSelection();
+            break;
+        }
+    }
+    if (mode == QuitDialog)
+        drawQuitDialog();
+    if (debugOverlay)
+        drawDebugTexts();
+
+    engine->canvas->stretchToScreen();
+}
+
+void GameSession::drawStatus() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    engine->fontMain->drawText(canvas, 2, kStatusY, "#");
+    if (engine->redBar) {
+        masked_blit(engine->redBar, canvas, 0, kHealthBarFrameHeight, kHealthBarX, kStatusY,
+                    kHealthBarFrameWidth, kHealthBarFrameHeight);
+        const int fill = maxHealth > 0 ? health * kHealthBarWidth / maxHealth : 0;
+        masked_blit(engine->redBar, canvas, 1, 1, kHealthBarX + 1, kStatusY + 1, fill,
+                    kHealthBarHeight);
+    }
+    engine->fontSmall->drawTextCentredf(canvas, 36, kStatusY + 1, "%d", health);
+    engine->fontMain->drawTextf(canvas, 2, kMoneyY, "$ %d", money);
+}
+
+void GameSession::drawGameOver() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    greyOut(canvas);
+    BITMAP* caption = engine->gameOverCaption;
+    if (caption)
+        masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
+                            kCaptionY, 2 * caption->w, 2 * caption->h);
+    engine->fontSmallRed->drawTextCentredf(canvas, kCentreX, kWavesDefeatedY,
+                                           "Waves Defeated: %d", waveNumber - 1);
+}
+
+void GameSession::drawBuildButtons() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const int spacing = engine->buttonSpacing;
+    for (int type = 0; type < kTowerTypes; ++type) {
+        const TowerDef& def = engine->towerDefs[type];
+        const int x = buttonX(type, spacing);
+        const bool hover = engine->mouseInRect(x, kButtonY, kButtonSize, kButtonSize);
+        const bool usable = def.available && def.value <= money;
+        const int cell = !usable ? SlotDisabled
+                         : !hover ? SlotNormal
+                         : leftHeld() ? SlotPressed
+                                      : SlotHighlighted;
+        const int iconX = kIconSize + kIconSize * type;
+
+        // The icon under the frame too, so it shows through the frame's
+        // transparent middle whichever cell is drawn over it.
+        drawIcon(canvas, engine->icons, iconX, 0, x + 1, kButtonY + 1);
+        drawSlot(canvas, engine->slots, cell, x, kButtonY);
+        if (cell == SlotDisabled)
+            drawIcon(canvas, engine->icons, iconX, kIconSize, x + 1, kButtonY + 1);
+        else if (cell == SlotPressed)
+            drawIcon(canvas, engine->icons, iconX, 0, x + 2, kButtonY + 2);
+        else
+            drawIcon(canvas, engine->icons, iconX, 0, x + 1, kButtonY + 1);
+
+        if (!hover)
+            continue;
+        const int textRight = kMenuTextRight - 3 * spacing;
+        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, def.name.c_str());
+        if (!def.available) {
+            engine->fontMainRed->drawTextRight(canvas, textRight, kSecondLineY, "Not Available");
+        } else {
+            const BitmapFont* font = def.value > money ? engine->fontMainRed : engine->fontMain;
+            font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", def.value);
+        }
+    }
+}
+
+void GameSession::drawPlacing() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const TowerDef& def = engine->towerDefs[placingType];
+    const BITMAP* resting = restingFrame(def.sprite);
+    if (def.sprite) {
+        const unsigned look = placementFits() ? 0 : 1; // 1: the blocked-place look
+        def.sprite->drawFrame(canvas, engine->mouseX - widthOf(resting) / 2,
+                              engine->towerBaseline - heightOf(resting), look, 0.0f);
+    }
+
+    drawSlot(canvas, engine->slots, SlotHighlighted, kButtonX, kButtonY);
+    drawIcon(canvas, engine->icons, kIconSize + kIconSize * placingType, 0, kButtonX + 1,
+             kButtonY + 1);
+
+    const int textRight = kMenuTextRight - engine->buttonSpacing;
+    engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "Placing %s - $%d",
+                                     def.name.c_str(), def.value);
+    engine->fontSmall->drawTextRight(canvas, textRight, kCancelLineY, "Right click to cancel");
+}
+
+void GameSession::drawSelection() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const Building* building = selectedBuilding;
+    if (!building)
+        return;
+    const BITMAP* resting = restingFrame(building->sheet);
+    if (engine->selector) {
+        BITMAP* selector = engine->selector;
+        const int x = building->x + widthOf(resting) / 2 - selector->w / 2;
+        const int y = engine->towerBaseline - heightOf(resting) / 2 - selector->h / 2;
+        masked_blit(selector, canvas, 0, 0, x, y, selector->w, selector->h);
+    }
+
+    const bool hover = engine->mouseInRect(kButtonX, kButtonY, kButtonSize, kButtonSize);
+    if (!hover) {
+        drawSlot(canvas, engine->slots, SlotNormal, kButtonX, kButtonY);
+        drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 1, kButtonY + 1);
+        return;
+    }
+    if (leftHeld()) {
+        drawSlot(canvas, engine->slots, SlotPressed, kButtonX, kButtonY);
+        drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 2, kButtonY + 2);
+    } else {
+        drawSlot(canvas, engine->slots, SlotHighlighted, kButtonX, kButtonY);
+        drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 1, kButtonY + 1);
+    }
+    const int textRight = kMenuTextRight - engine->buttonSpacing;
+    engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Demolish Building");
+    engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "+$%d",
+                                     engine->towerDefs[building->type].value / 2);
+}
+
+void GameSession::drawQuitDialog() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY, "Quit Game?");
+    const bool overYes = engine->mouseInRect(kAnswerLeft, kYesY, kAnswerWidth, kAnswerHeight);
+    const bool overNo = engine->mouseInRect(kAnswerLeft, kNoY, kAnswerWidth, kAnswerHeight);
+    (overYes ? engine->fontMainRed : engine->fontMain)->drawTextCentred(canvas, kCentreX, kYesY, "Yes");
+    (overNo ? engine->fontMainRed : engine->fontMain)->drawTextCentred(canvas, kCentreX, kNoY, "No");
+}
+
+void GameSession::drawDebugTexts() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    engine->fontSmall->drawTextf(canvas, 2, 2, "Time: %.01f", engine->lastFrameTime.load());
+    engine->fontSmall->drawTextf(canvas, 2, 10, "Projectiles: %d", static_cast<int>(projectiles.size()));
+    engine->fontSmall->drawTextf(canvas, 2, 18, "Effects: %d", static_cast<int>(effects.size()));
+}
+
+void GameSession::handleInput() {
+    // One key a frame; any others wait for the frames after.
+    if (engine->platform->keyPressed()) {
+        const int scanCode = engine->platform->readKey() >> 8;
+        if (scanCode == KEY_ESC)
+            mode = mode == QuitDialog ? Idle : QuitDialog;
+        else if (scanCode == KEY_D)
+            debugOverlay = !debugOverlay;
+    }
+
+    if (!gameOver) {
+        if ((mode == Idle || mode == BuildingSelected) && leftClick()) {
+            for (Building* building : buildings) {
+                const int height = building->player ? building->player->frameHeight() : 0;
+                const int width = engine->towerDefs[building->type].width;
+                if (engine->mouseInRect(building->x, engine->towerBaseline - height, width, height)) {
+                    selectedBuilding = building;
+                    mode = BuildingSelected;
+                    break;
+                }
+            }
+        }
+
+        switch (mode) {
+        case Idle:
+            if (!leftClick())
+                break;
+            for (int type = 0; type < kTowerTypes; ++type) {
+                const TowerDef& def = engine->towerDefs[type];
+                const int x = buttonX(type, engine->buttonSpacing);
+                if (engine->mouseInRect(x, kButtonY, kButtonSize, kButtonSize) &&
+                    def.value <= money && def.available) {
+                    placingType = type;
+                    mode = Placing;
+                    break;
+                }
+            }
+            break;
+        case Placing:
+            if (rightClick())
+                mode = Idle;
+            else if (money < engine->towerDefs[placingType].value)
+                mode = Idle;
+            else if (leftClick() && placementFits())
+                placeBuilding();
+            break;
+        case BuildingSelected:
+            if (rightClick())
+                mode = Idle;
+            else if (leftClick() && engine->mouseInRect(kButtonX, kButtonY, kButtonSize, kButtonSize))
+                demolishSelected();
+            break;
+        }
+    }
+
+    if (mode == QuitDialog && leftClick()) {
+        if (engine->mouseInRect(kAnswerLeft, kYesY, kAnswerWidth, kAnswerHeight))
+            running = false;
+        if (engine->mouseInRect(kAnswerLeft, kNoY, kAnswerWidth, kAnswerHeight))
+            mode = Idle;
+    }
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/Engine.h"
+#include "game/GameSession.h"
+#include "support/FakePlatform.h"
+#include "support/TestCatalogue.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+// A session on the test catalogue, driven frame by frame through a fake
+// keyboard, mouse and clock, drawn into the engine's canvas.
+class SessionTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        static bool loaded = false;
+        if (!loaded)
+            testCatalogue::load();
+        loaded = true;
+    }
+
+    void SetUp() override {
+        saved = engine.platform;
+        engine.platform = &platform;
+        engine.timestepThreshold = 0.0;
+        engine.lastFrameTime = platform.time;
+        engine.mouseButtons = engine.previousMouseButtons = 0;
+        session = new GameSession;
+        engine.setSession(session);
+        session->start();
+    }
+
+    void TearDown() override {
+        engine.setSession(nullptr);
+        delete session;
+        engine.platform = saved;
+    }
+
+    // One whole frame: sample the input, update by dt, draw.
+    void frame(double dt = 0.016) {
+        platform.time += dt;
+        engine.waitForFrame();
+        session->update(dt);
+        session->draw();
+    }
+
+    // Moves the pointer to canvas pixel (x, y).
+    void pointAt(int x, int y) {
+        platform.x = 2 * x + 1;
+        platform.y = 2 * y + 1;
+    }
+
+    // Press and release across two frames, as a player's click arrives.
+    void click(int x, int y, int button = 1) {
+        pointAt(x, y);
+        platform.buttons = button;
+        frame(0.0);
+        platform.buttons = 0;
+        frame(0.0);
+    }
+
+    int pixel(int x, int y) const { return getpixel(engine.canvas->bitmap, x, y); }
+    static int colour(Rgb rgb) { return makecol(rgb.r, rgb.g, rgb.b); }
+
+    Engine& engine = Engine::instance();
+    FakePlatform platform;
+    Platform* saved = nullptr;
+    GameSession* session = nullptr;
+};

@@ -1,0 +1,216 @@
+#include "SessionFixture.h"
+
+#include "defences/Building.h"
+#include "effects/Effect.h"
+#include "invaders/Invader.h"
+#include "invaders/Wave.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// An effect that counts its updates and its own deletion.
+class CountingEffect : public Effect {
+  public:
+    CountingEffect(double lifetime, int* deletions) : deletions(deletions) {
+        this->lifetime = lifetime;
+    }
+    ~CountingEffect() override { ++*deletions; }
+    void draw(BITMAP*) override { ++draws; }
+
+    int* deletions;
+    int draws = 0;
+};
+
+void emptyWave(Wave* wave) {
+    for (Invader* invader : wave->invaders)
+        delete invader;
+    wave->invaders.clear();
+}
+
+} // namespace
+
+TEST_F(SessionTest, StartsFromTheSettings) {
+    EXPECT_TRUE(session->running);
+    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(session->health, 20);
+    EXPECT_EQ(session->maxHealth, 20);
+    EXPECT_EQ(session->money, 100);
+    EXPECT_EQ(session->waveNumber, 1);
+    EXPECT_EQ(session->wave, nullptr);
+    EXPECT_DOUBLE_EQ(session->waveTimer, 5.0);
+    ASSERT_EQ(session->clouds.size(), 17u);
+    // The slow far layer first, so the near clouds are drawn over it.
+    EXPECT_EQ(session->clouds.front().speed, 0.5);
+    EXPECT_EQ(session->clouds.back().speed, 2.5);
+    for (const Cloud& cloud : session->clouds) {
+        EXPECT_GE(cloud.y, 45);
+        EXPECT_LT(cloud.y, 60);
+        EXPECT_EQ(cloud.x, std::floor(cloud.x));
+    }
+}
+
+TEST_F(SessionTest, TheFirstWaveStartsInTheFrameThatReachesTheCountdown) {
+    int frames = 0;
+    while (!session->wave) {
+        const double left = session->waveTimer;
+        session->update(0.02);
+        ++frames;
+        if (session->wave)
+            EXPECT_LE(left, 0.02);
+        else
+            EXPECT_GT(left, 0.02);
+    }
+    EXPECT_GE(frames, 250);
+    EXPECT_LE(frames, 251);
+    EXPECT_EQ(session->waveTimer, -1.0); // nothing of the frame carried over
+    EXPECT_EQ(session->wave->invaders.size(), 16u);
+    EXPECT_EQ(session->effects.size(), 1u); // the announcement
+}
+
+TEST_F(SessionTest, AnEmptyWaveEndsAndTheCountdownIsReadAnew) {
+    session->waveTimer = 0.0;
+    session->update(0.0);
+    ASSERT_NE(session->wave, nullptr);
+    EXPECT_EQ(session->waveNumber, 1);
+
+    // While any invader is left, nothing changes however long it takes.
+    session->update(1000.0);
+    ASSERT_NE(session->wave, nullptr);
+
+    engine.settings.set("TimeBetweenWaves", "7.5");
+    emptyWave(session->wave);
+    session->update(0.01);
+    EXPECT_EQ(session->wave, nullptr);
+    EXPECT_EQ(session->waveNumber, 2);
+    EXPECT_DOUBLE_EQ(session->waveTimer, 7.5);
+    engine.settings.set("TimeBetweenWaves", "5");
+
+    session->waveTimer = 0.0;
+    session->update(0.0);
+    ASSERT_NE(session->wave, nullptr);
+    EXPECT_EQ(session->wave->invaders.size(), 18u);
+}
+
+TEST_F(SessionTest, RunningOutOfHealthEndsTheGameAndFreezesWhatItShould) {
+    session->placingType = 0;
+    engine.mouseX = 100;
+    session->placeBuilding();
+    Building* tower = session->buildings.front();
+
+    session->health = -1; // two escapes in one frame from 1
+    session->update(0.1);
+    EXPECT_TRUE(session->gameOver);
+    EXPECT_EQ(session->health, 0);
+    EXPECT_EQ(session->mode, GameSession::QuitDialog);
+
+    const double timer = session->waveTimer;
+    const float towerTimer = tower->timer;
+    const double cloudX = session->clouds.front().x;
+    session->update(0.5);
+    EXPECT_EQ(session->waveTimer, timer);
+    EXPECT_EQ(tower->timer, towerTimer);
+    EXPECT_LT(session->clouds.front().x, cloudX);
+}
+
+TEST_F(SessionTest, NoHealthAtAllEndsTheGameBeforeTheFirstDraw) {
+    session->health = session->maxHealth = 0;
+    session->update(0.0);
+    EXPECT_TRUE(session->gameOver);
+    session->draw(); // the health bar, which divides by maxHealth, is not drawn
+}
+
+TEST_F(SessionTest, CloudsWrapOnceTheirWholeImageHasLeft) {
+    session->clouds = {{-39.0, 50.0, 1.0, 1}}; // image 1 is 16 wide in the test data
+    session->clouds[0].x = -15.5;
+    session->update(0.5);
+    EXPECT_DOUBLE_EQ(session->clouds[0].x, -16.0);
+    session->update(0.25);
+    EXPECT_DOUBLE_EQ(session->clouds[0].x, 320.0);
+}
+
+TEST_F(SessionTest, EffectsExpireInTheStepTheirAgeReachesTheirLifetime) {
+    int deletions = 0;
+    auto* quick = new CountingEffect(0.0, &deletions);
+    auto* second = new CountingEffect(1.0, &deletions);
+    auto* notANumber = new CountingEffect(std::numeric_limits<double>::quiet_NaN(), &deletions);
+    session->effects = {quick, second, notANumber};
+    session->update(0.0);
+    EXPECT_EQ(deletions, 2);
+    ASSERT_EQ(session->effects.size(), 1u);
+    for (int step = 0; step < 3; ++step)
+        session->update(0.25);
+    EXPECT_EQ(session->effects.size(), 1u);
+    session->update(0.25);
+    EXPECT_EQ(deletions, 3);
+    EXPECT_TRUE(session->effects.empty());
+}
+
+TEST_F(SessionTest, FootprintsThatTouchDoNotFit) {
+    // Laser frames are 16 wide with a 16-wide footprint: a tower set at x
+    // covers [x, x + 16].
+    session->placingType = 0;
+    engine.mouseX = 108; // sprite at 100, footprint [100, 116]
+    ASSERT_TRUE(session->placementFits());
+    session->placeBuilding();
+    ASSERT_EQ(session->buildings.front()->x, 100);
+
+    for (int mouseX : {124, 92, 108, 110})
+        EXPECT_FALSE((engine.mouseX = mouseX, session->placementFits())) << mouseX;
+    for (int mouseX : {125, 91, 40, 300})
+        EXPECT_TRUE((engine.mouseX = mouseX, session->placementFits())) << mouseX;
+
+    // A wider footprint that swallows the tower whole.
+    engine.towerDefs[2].width = 40;
+    session->placingType = 2;
+    engine.mouseX = 108;
+    EXPECT_FALSE(session->placementFits());
+    engine.towerDefs[2].width = testCatalogue::kTowerFootprint;
+}
+
+TEST_F(SessionTest, PlacingChargesAndSellingRefundsHalf) {
+    session->money = 2 * testCatalogue::kTowerValues[0];
+    session->mode = GameSession::Placing;
+    session->placingType = 0;
+    engine.mouseX = 50;
+    session->placeBuilding();
+    EXPECT_EQ(session->money, testCatalogue::kTowerValues[0]);
+    EXPECT_EQ(session->mode, GameSession::Placing);
+    engine.mouseX = 150;
+    session->placeBuilding();
+    EXPECT_EQ(session->money, 0);
+    EXPECT_EQ(session->mode, GameSession::Idle);
+
+    session->selectedBuilding = session->buildings.front();
+    session->mode = GameSession::BuildingSelected;
+    session->demolishSelected();
+    EXPECT_EQ(session->money, testCatalogue::kTowerValues[0] / 2);
+    EXPECT_EQ(session->buildings.size(), 1u);
+    EXPECT_EQ(session->selectedBuilding, nullptr);
+    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(session->effects.size(), 1u); // the refund floats up
+}
+
+TEST_F(SessionTest, OnlyTheThreeTowerTypesCanBeMade) {
+    for (int type = 0; type < 3; ++type) {
+        Building* building = makeBuilding(type);
+        ASSERT_NE(building, nullptr);
+        EXPECT_EQ(building->type, type);
+        delete building;
+    }
+    EXPECT_EQ(makeBuilding(-1), nullptr);
+    EXPECT_EQ(makeBuilding(3), nullptr);
+}
+
+TEST_F(SessionTest, TheDestructorDeletesWhatTheListsStillHold) {
+    int deletions = 0;
+    session->effects.push_back(new CountingEffect(10.0, &deletions));
+    session->waveTimer = 0.0;
+    session->update(0.0);
+    ASSERT_NE(session->wave, nullptr);
+    engine.setSession(nullptr);
+    delete session; // the wave and its invaders go too; the sanitizer build checks
+    session = nullptr;
+    EXPECT_EQ(deletions, 1);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <deque>
+#include <set>
+
+// The machine as a test wants it: a clock that moves only when told or when
+// the game yields, a mouse and a keyboard the test sets.
+class FakePlatform : public Platform {
+  public:
+    double now() override { return time; }
+    long long clockFrequency() override { return 1000000000; }
+    void yield() override {
+        ++yields;
+        time += yieldStep;
+    }
+    int mouseX() override { return x; }
+    int mouseY() override { return y; }
+    int mouseButtons() override { return buttons; }
+    bool keyPressed() override { return !keys.empty(); }
+    int readKey() override {
+        const int next = keys.front();
+        keys.pop_front();
+        return next;
+    }
+    bool keyDown(int scanCode) override { return held.count(scanCode) != 0; }
+
+    // Queues a key press as readkey reports it: scan code in the high byte.
+    void press(int scanCode) { keys.push_back(scanCode << 8); }
+
+    double time = 100.0;
+    double yieldStep = 0.001;
+    int yields = 0;
+    int x = 0, y = 0, buttons = 0;
+    std::deque<int> keys;
+    std::set<int> held;
+};
