@@ -1,0 +1,84 @@
+#pragma once
+
+#include "window/ChildProcess.h"
+#include "window/Screenshot.h"
+
+#include <chrono>
+#include <string>
+
+typedef struct _XDisplay Display;
+typedef unsigned long XID;
+
+// The game's window as a player sees it, driven from outside through the X
+// server: what it is called, how big it is, what it shows, and the keys, mouse
+// and close button that reach it. Key and mouse input goes through xdotool, so
+// the game receives the same events a real keyboard and mouse would send.
+class GameWindow {
+  public:
+    struct Geometry {
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+
+    // Connects to the display and waits until the game has mapped its window.
+    // Throws when the game exits first or the timeout passes.
+    GameWindow(const std::string& displayName, ChildProcess& game,
+               std::chrono::milliseconds timeout);
+    ~GameWindow();
+
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // The title exactly as the game set it, every byte kept.
+    std::string title();
+
+    // Where the window sits on the screen and its size, in screen pixels.
+    Geometry geometry();
+
+    // Returns once the game has drawn the given number of whole new frames to
+    // the window. Tests call it to know that the game has seen their input.
+    void waitForFrames(int count);
+
+    // The window's contents now, in window pixels.
+    Screenshot screenshot();
+
+    // Sends WM_DELETE_WINDOW, which is what a window manager does when the
+    // player presses the close button.
+    void pressCloseButton();
+
+    // Key names are X keysym names: "Escape", "d", "Tab". The press is a tap;
+    // hold and release are separate so that a test can keep a key down.
+    void pressKey(const std::string& keyName);
+    void holdKey(const std::string& keyName);
+    void releaseKey(const std::string& keyName);
+
+    // Window pixels. The game samples the mouse once per frame, so a click
+    // holds the button for several frames before letting go, and returns
+    // after the game has seen the release.
+    void moveMouse(int x, int y);
+    void click(int x, int y, int button = 1);
+
+    // A click on canvas pixel (x, y), at the centre of the 2 x 2 window
+    // pixels that show it.
+    void clickCanvas(int x, int y, int button = 1) { click(2 * x + 1, 2 * y + 1, button); }
+
+  private:
+    XID findGameWindow();
+    unsigned long readPixel(int x, int y);
+    void paintMarker(unsigned long colour);
+    void xdotool(const std::vector<std::string>& arguments);
+    void letTheGameSeeInput();
+    [[noreturn]] void throwWindowGone();
+    void throwIfGameEnded(const std::string& whileDoing);
+
+    std::string displayName;
+    ChildProcess& game;
+    Display* display = nullptr;
+    XID window = 0;
+
+    // A colour the game is unlikely to draw, painted over one pixel of the
+    // window: when the game's next frame covers it, that frame is complete.
+    unsigned long markerColour = 0;
+};

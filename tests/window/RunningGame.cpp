@@ -1,0 +1,73 @@
+#include "window/RunningGame.h"
+
+#include "window/WindowTestPaths.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+// Long enough for the sanitized build to load everything on a busy machine.
+constexpr auto kWindowTimeout = std::chrono::seconds(30);
+
+// Frames to see before the game counts as started. Allegro repaints a newly
+// mapped window once on its own when the server exposes it; only the main loop
+// repaints it again and again.
+constexpr int kStartFrames = 3;
+
+} // namespace
+
+RunningGame::RunningGame(const VirtualDisplay* display, const std::string& workingDirectory) {
+    ChildProcess::Launch launch;
+    launch.command = {gameExecutable()};
+    launch.workingDirectory = workingDirectory;
+    if (display) {
+        displayName = display->name();
+        launch.environment["DISPLAY"] = displayName;
+    } else {
+        launch.environment["DISPLAY"] = std::nullopt;
+    }
+    launch.outputPath = outputFolder.path() + "/stdout.txt";
+    launch.errorPath = outputFolder.path() + "/stderr.txt";
+    process = std::make_unique<ChildProcess>(launch);
+}
+
+RunningGame::~RunningGame() {
+    // Close the X connection before the game and then the display go away.
+    gameWindow.reset();
+    process->stop();
+}
+
+GameWindow& RunningGame::window() {
+    if (!gameWindow) {
+        if (displayName.empty())
+            throw std::logic_error("the game was started without a display");
+        try {
+            gameWindow = std::make_unique<GameWindow>(displayName, *process, kWindowTimeout);
+            gameWindow->waitForFrames(kStartFrames);
+        } catch (const std::runtime_error& failure) {
+            gameWindow.reset();
+            throw std::runtime_error(std::string(failure.what()) + "; its standard error:\n" +
+                                     errorOutput());
+        }
+    }
+    return *gameWindow;
+}
+
+int RunningGame::waitForExit(std::chrono::milliseconds timeout) {
+    const std::optional<int> status = process->waitForExit(timeout);
+    if (!status) {
+        process->stop();
+        throw std::runtime_error(process->name() + " was still running after " +
+                                 std::to_string(timeout.count()) + " ms; killed it");
+    }
+    return *status;
+}
+
+std::string RunningGame::errorOutput() const {
+    std::ifstream file(outputFolder.path() + "/stderr.txt", std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "window/ChildProcess.h"
+#include "window/GameWindow.h"
+#include "window/TempFolder.h"
+#include "window/VirtualDisplay.h"
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+// The real game, started as a player would start it, for tests that look at it
+// from outside:
+//
+//     VirtualDisplay display;
+//     RunningGame game(&display, repositoryRoot());
+//     game.window().clickCanvas(300, 220);
+//     game.window().screenshot().save(screenshotPath());
+//     game.window().pressCloseButton();
+//     EXPECT_EQ(game.waitForExit(), 0);
+//
+// Whatever happens in the test, the game is killed when the object ends.
+// Declare it after the display, so that it ends first.
+class RunningGame {
+  public:
+    // Starts the game in the working directory (where it looks for data/) on
+    // the display, or with DISPLAY unset when there is none.
+    RunningGame(const VirtualDisplay* display, const std::string& workingDirectory);
+    ~RunningGame();
+
+    RunningGame(const RunningGame&) = delete;
+    RunningGame& operator=(const RunningGame&) = delete;
+
+    // The game's window, once its main loop has drawn frames to it: start-up
+    // is over and the close button is wired. Throws if the game exits first.
+    GameWindow& window();
+
+    // The exit status. Throws, after killing the game, if it has not ended
+    // within the timeout.
+    int waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
+
+    // Everything the game has written to its standard error so far.
+    std::string errorOutput() const;
+
+  private:
+    std::string displayName;
+    TempFolder outputFolder;
+    std::unique_ptr<ChildProcess> process;
+    std::unique_ptr<GameWindow> gameWindow;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A picture of the game's window, pixel for pixel, as 0xRRGGBB values (the
+// form makecol gives in 32-bit colour), so tests compare with the colours the
+// game draws.
+class Screenshot {
+  public:
+    Screenshot(int width, int height, std::vector<std::uint32_t> pixels);
+
+    int width() const { return pictureWidth; }
+    int height() const { return pictureHeight; }
+
+    // The window's pixel at (x, y).
+    std::uint32_t pixel(int x, int y) const;
+
+    // The canvas pixel at (x, y): the canvas is stretched by two, so it covers
+    // window pixels (2x, 2y) to (2x + 1, 2y + 1).
+    std::uint32_t canvasPixel(int x, int y) const { return pixel(2 * x, 2 * y); }
+
+    // Writes an 8-bit RGB PNG for people to look at; throws when it cannot.
+    void save(const std::string& path) const;
+
+  private:
+    int pictureWidth;
+    int pictureHeight;
+    std::vector<std::uint32_t> pixels;
+};
