@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/Engine.h"
+#include "game/GameSession.h"
+#include "invaders/Invader.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+class BitmapFont;
+class SimpleEffect;
+class SpriteSheet;
+class TextEffect;
+class Wave;
+
+// An invader that only keeps count: the damage it took, and no bounty.
+class TestInvader : public Invader {
+  public:
+    TestInvader(double x, double y, int health, double size);
+
+    void update(double dt) override;
+    void draw(BITMAP*) override {}
+    void damage(int amount) override;
+
+    std::vector<int> damageTaken;
+};
+
+// Sheets and pictures made for these tests, loaded once per program and kept
+// like the engine keeps its own.
+struct DefenceArt {
+    static const DefenceArt& get();
+
+    // Tower sheets: animation 0 rests, 1 is the blocked look. The laser
+    // turret's firing animation 2 has bigger frames (20 x 24) than its resting
+    // ones (16 x 20); the missile turret's frames are 20 x 16 and the tesla
+    // coil's 24 x 20.
+    SpriteSheet* towers[3];
+    SpriteSheet* missile;   // 16 directions, 8 x 8
+    SpriteSheet* puff;      // 6 x 6, one cycle of 0.3 s
+    SpriteSheet* poof;      // 10 x 10
+    SpriteSheet* explosion; // 12 x 12
+    SpriteSheet* invader;   // 14 x 12
+    BITMAP* bolt;           // 3 x 10
+    BitmapFont* font;       // every glyph has a shape and width of its own
+};
+
+// A session of its own in the engine, with the test art and known settings.
+// Whatever a test puts into the session's lists is deleted with the session.
+class DefencesTest : public ::testing::Test {
+  protected:
+    static constexpr int kBaseline = 200;
+    static constexpr int kTowerValues[3] = {25, 40, 60};
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // A tower of the given class placed with its left edge at x, owned by the test.
+    template <typename Tower> std::unique_ptr<Tower> place(int x) {
+        auto tower = std::make_unique<Tower>();
+        tower->setPosition(x);
+        return tower;
+    }
+
+    // Starts a wave in the session that keeps its dead, so that a test can
+    // look at them after the session's update.
+    Wave* startWave();
+    // Starts a plain wave, which deletes its dead in its update.
+    Wave* startDeletingWave();
+    // Appends an invader whose hit circle is centred on (cx, cy).
+    TestInvader* addInvader(double cx, double cy, int health = 100, double size = 6.0);
+
+    // The one-shot effects of the session made on the given sheet, in order.
+    std::vector<SimpleEffect*> effectsOn(const SpriteSheet* sheet) const;
+    template <typename Kind> std::vector<Kind*> effectsOfKind() const {
+        std::vector<Kind*> found;
+        for (Effect* effect : session->effects) {
+            if (auto* kind = dynamic_cast<Kind*>(effect))
+                found.push_back(kind);
+        }
+        return found;
+    }
+    template <typename Kind> std::vector<Kind*> projectilesOfKind() const {
+        std::vector<Kind*> found;
+        for (Projectile* projectile : session->projectiles) {
+            if (auto* kind = dynamic_cast<Kind*>(projectile))
+                found.push_back(kind);
+        }
+        return found;
+    }
+
+    Engine& engine = Engine::instance();
+    const DefenceArt& art = DefenceArt::get();
+    GameSession* session = nullptr;
+    FakePlatform platform;
+
+  private:
+    // The engine's own values, put back after each test.
+    struct SavedEngine {
+        GameSession* session;
+        Platform* platform;
+        int towerBaseline;
+        TowerDef towerDefs[3];
+        BITMAP* laserSmall;
+        SpriteSheet* missileSheet;
+        SpriteSheet* puff2Sheet;
+        SpriteSheet* poofSheet;
+        SpriteSheet* explosionSmallSheet;
+        BitmapFont* fontSmall;
+    } saved{};
+};
