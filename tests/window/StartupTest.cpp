@@ -1,5 +1,5 @@
+#include "window/GameFolder.h"
 #include "window/RunningGame.h"
-#include "window/TempFolder.h"
 #include "window/VirtualDisplay.h"
 #include "window/WindowTestPaths.h"
 
@@ -10,34 +10,32 @@
 
 namespace {
 
-// The trailing blank is there on purpose: the title is the value as written.
-constexpr const char* kSettings = "WindowTitle=Groundline Defence \n"
-                                  "TimestepThreshold=0.016\n";
+// Not the shipped title, so that a title built into the game cannot pass; the
+// trailing blank is there on purpose: the title is the value as written.
+constexpr const char* kTitle = "Groundline Defence under test ";
 
 constexpr const char* kWindowErrorPrefix = "groundline: cannot open the 640x480 window: ";
 
 } // namespace
 
 TEST(Startup, OpensA640By480WindowTitledFromTheSettings) {
-    TempFolder folder;
-    folder.write("data/strings.txt", kSettings);
+    GameFolder folder;
+    folder.setSetting("WindowTitle", kTitle);
+    folder.setSetting("TimestepThreshold", "0.016");
     VirtualDisplay display;
     RunningGame game(&display, folder.path());
 
     GameWindow& window = game.window();
-    EXPECT_EQ(window.title(), "Groundline Defence ");
+    EXPECT_EQ(window.title(), kTitle);
     const GameWindow::Geometry geometry = window.geometry();
     EXPECT_EQ(geometry.width, 640);
     EXPECT_EQ(geometry.height, 480);
-
-    const Screenshot shot = window.screenshot();
-    shot.save(screenshotPath());
-    EXPECT_EQ(shot.canvasPixel(0, 0), 0x000000u);
-    EXPECT_EQ(shot.canvasPixel(319, 239), 0x000000u);
+    window.screenshot().save(screenshotPath());
 }
 
 TEST(Startup, ExitsWithStatus1AndNoMessageWithoutSettings) {
-    TempFolder folder;
+    GameFolder folder;
+    folder.remove("data/strings.txt");
     VirtualDisplay display;
     RunningGame game(&display, folder.path());
 
@@ -46,8 +44,7 @@ TEST(Startup, ExitsWithStatus1AndNoMessageWithoutSettings) {
 }
 
 TEST(Startup, CloseButtonEndsTheGameWithStatus0) {
-    TempFolder folder;
-    folder.write("data/strings.txt", kSettings);
+    GameFolder folder;
     VirtualDisplay display;
     RunningGame game(&display, folder.path());
 
@@ -57,8 +54,7 @@ TEST(Startup, CloseButtonEndsTheGameWithStatus0) {
 }
 
 TEST(Startup, WithoutADisplaySaysOnOneLineWhyItCannotOpenTheWindow) {
-    TempFolder folder;
-    folder.write("data/strings.txt", kSettings);
+    GameFolder folder;
     RunningGame game(nullptr, folder.path());
 
     EXPECT_EQ(game.waitForExit(), 1);
