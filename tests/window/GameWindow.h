@@ -49,7 +49,9 @@ class GameWindow {
     void pressCloseButton();
 
     // Key names are X keysym names: "Escape", "d", "Tab". The press is a tap;
-    // hold and release are separate so that a test can keep a key down.
+    // hold and release are separate so that a test can keep a key down. With
+    // no window manager, keys go to the window under the pointer: keep the
+    // pointer over the game (it starts there, at the screen's centre).
     void pressKey(const std::string& keyName);
     void holdKey(const std::string& keyName);
     void releaseKey(const std::string& keyName);
