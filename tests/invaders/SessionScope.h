@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/Engine.h"
+#include "effects/TestArt.h"
+#include "game/GameSession.h"
+
+#include <memory>
+
+// A session the engine hands to the invaders, with a made-up invader
+// definition, poof sheet, fonts and wave speeds; the engine gets its own
+// things back when the scope ends. The session is never run.
+//
+// Invader sheet: 14 × 12 frames; animation a (0 to 3) shows frame a, two
+// frames of animation 1 and 3 so that a restart can be told apart. Poof: one
+// 8 × 6 frame.
+class SessionScope {
+  public:
+    SessionScope() : engine(Engine::instance()), saved(engine) {
+        invaderSheet = testart::stripSheet(
+            14, 12, 5, {{4.0f, {0}}, {8.0f, {1, 4}}, {4.0f, {2}}, {8.0f, {3, 4}}});
+        poof = testart::stripSheet(8, 6, 1, {{10.0f, {0}}});
+        small = testart::blockFont({250, 250, 250}, 3, 5);
+        smallRed = testart::blockFont({250, 0, 0}, 3, 5);
+
+        engine.session = &session;
+        engine.invaderDefs[0].health = 10;
+        engine.invaderDefs[0].healthIncrease = 2.5;
+        engine.invaderDefs[0].value = 7;
+        engine.invaderDefs[0].size = 6.0;
+        engine.invaderDefs[0].sprite = invaderSheet.get();
+        engine.poofSheet = poof.get();
+        engine.fontSmall = small.get();
+        engine.fontSmallRed = smallRed.get();
+        setSpeeds("10", "2", "15");
+
+        session.health = 20;
+        session.money = 100;
+        session.waveNumber = 1;
+    }
+
+    ~SessionScope() {
+        engine.session = saved.session;
+        engine.invaderDefs[0] = saved.def;
+        engine.poofSheet = saved.poofSheet;
+        engine.fontSmall = saved.fontSmall;
+        engine.fontSmallRed = saved.fontSmallRed;
+        engine.settings = saved.settings;
+    }
+
+    SessionScope(const SessionScope&) = delete;
+    SessionScope& operator=(const SessionScope&) = delete;
+
+    void setSpeeds(const char* base, const char* increase, const char* max) {
+        engine.settings.set("Wave1SpeedBase", base);
+        engine.settings.set("Wave1SpeedIncrease", increase);
+        engine.settings.set("Wave1SpeedMax", max);
+    }
+
+    Engine& engine;
+    // Made before the session, so that they outlast what it still holds.
+    std::unique_ptr<SpriteSheet> invaderSheet;
+    std::unique_ptr<SpriteSheet> poof;
+    std::unique_ptr<BitmapFont> small;
+    std::unique_ptr<BitmapFont> smallRed;
+    GameSession session;
+
+  private:
+    struct Saved {
+        explicit Saved(const Engine& engine)
+            : session(engine.session), def(engine.invaderDefs[0]), poofSheet(engine.poofSheet),
+              fontSmall(engine.fontSmall), fontSmallRed(engine.fontSmallRed),
+              settings(engine.settings) {}
+        GameSession* session;
+        InvaderDef def;
+        SpriteSheet* poofSheet;
+        BitmapFont* fontSmall;
+        BitmapFont* fontSmallRed;
+        Settings settings;
+    } saved;
+};
