@@ -1,0 +1,95 @@
+// Start-up refuses a catalogue it could not draw with. These tests load
+// catalogues of their own into the engine, so they live in a program of
+// their own.
+
+#include "app/Engine.h"
+#include "gfx/SpriteSheet.h"
+#include "support/Headless.h"
+#include "support/TestCatalogue.h"
+
+#include <allegro.h>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+// Copies the test catalogue to a new folder, lets the test break it, then
+// loads it into the engine from there and returns what the check reports.
+template <typename Breaker> std::vector<std::string> checkBroken(Breaker breakIt) {
+    const std::string copy = makeTempFolder();
+    std::filesystem::copy(testCatalogue::folder(), copy, std::filesystem::copy_options::recursive);
+    breakIt(copy + "/data/");
+
+    char previous[PATH_MAX];
+    EXPECT_NE(getcwd(previous, sizeof previous), nullptr);
+    EXPECT_EQ(chdir(copy.c_str()), 0);
+    Engine& engine = Engine::instance();
+    engine.settings.load("data/strings.txt");
+    engine.loadCatalogue();
+    std::vector<std::string> problems = engine.checkCatalogue();
+    EXPECT_EQ(chdir(previous), 0);
+    return problems;
+}
+
+bool mentions(const std::vector<std::string>& problems, const std::string& text) {
+    return std::any_of(problems.begin(), problems.end(), [&](const std::string& problem) {
+        return problem.find(text) != std::string::npos;
+    });
+}
+
+} // namespace
+
+TEST(CatalogueCheck, ACompleteCatalogueHasNoProblems) {
+    EXPECT_TRUE(checkBroken([](const std::string&) {}).empty());
+    const Engine& engine = Engine::instance();
+    // "Game Over" in the test's red font: 9 glyphs of 3 + 1, and 2 to spare.
+    ASSERT_NE(engine.gameOverCaption, nullptr);
+    EXPECT_EQ(engine.gameOverCaption->w, 38);
+    EXPECT_EQ(engine.gameOverCaption->h, 10);
+    EXPECT_EQ(engine.towerDefs[1].name, "Missile");
+    EXPECT_EQ(engine.towerDefs[1].value, 40);
+    EXPECT_TRUE(engine.towerDefs[1].available);
+    EXPECT_EQ(engine.invaderDefs[0].healthIncrease, 2.5);
+    EXPECT_EQ(engine.towerBaseline, testCatalogue::kTowerBaseline);
+}
+
+TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
+    const std::vector<std::string> problems = checkBroken([](const std::string& data) {
+        std::remove((data + "cloud3.mz").c_str());
+        std::remove((data + "poof.sz").c_str());
+        std::remove((data + "font_small.mz").c_str());
+        writeGzipFile(data + "selector.mz", {0x01}); // cut short in its header
+        // A missile sheet with fewer than its 16 directions.
+        writeGzipFile(data + "missile.sz",
+                      sheetBytes(solidImageBytes(2, 2, {1, 2, 3}), {{0, 0, 2, 2}}, {{1.0f, {0}}}));
+    });
+    EXPECT_EQ(problems.size(), 5u);
+    EXPECT_TRUE(mentions(problems, "data/cloud3.mz"));
+    EXPECT_TRUE(mentions(problems, "data/poof.sz"));
+    EXPECT_TRUE(mentions(problems, "FontSmall (data/font_small.mz)"));
+    EXPECT_TRUE(mentions(problems, "data/selector.mz"));
+    EXPECT_TRUE(mentions(problems, "data/missile.sz: has 1 animations, the game plays 16"));
+}
+
+TEST(CatalogueCheck, UnavailableAndMissingKeysReadAsTheSettingsSay) {
+    const std::vector<std::string> problems = checkBroken([](const std::string& data) {
+        FILE* strings = std::fopen((data + "strings.txt").c_str(), "a");
+        std::fputs("Tower2Available=none\nTower3Available=5\nTower1Name=\nInvader2Value=99\n"
+                   "Tower1Sprite=\n",
+                   strings);
+        std::fclose(strings);
+    });
+    const Engine& engine = Engine::instance();
+    EXPECT_FALSE(engine.towerDefs[1].available);
+    EXPECT_TRUE(engine.towerDefs[2].available);
+    EXPECT_EQ(engine.towerDefs[0].name, "");
+    EXPECT_EQ(engine.invaderDefs[0].value, 5);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(mentions(problems, "Tower1Sprite ()"));
+}
