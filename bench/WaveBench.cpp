@@ -12,6 +12,7 @@
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
 #include "invaders/SquibbleWave.h"
+#include "support/FakePlatform.h"
 
 #include <allegro.h>
 #include <benchmark/benchmark.h>
@@ -21,28 +22,15 @@
 
 namespace {
 
-// No keys, no mouse, no waiting: only the game's own work is measured.
-class QuietPlatform : public Platform {
-  public:
-    double now() override { return 0.0; }
-    long long clockFrequency() override { return 1; }
-    void yield() override {}
-    int mouseX() override { return 0; }
-    int mouseY() override { return 0; }
-    int mouseButtons() override { return 0; }
-    bool keyPressed() override { return false; }
-    int readKey() override { return 0; }
-    bool keyDown(int) override { return false; }
-};
-
 // Loads data/ unless another benchmark already has; false (and the reason
 // in the state) when it cannot.
 bool haveRealData(benchmark::State& state) {
     static bool usable = [] {
         Engine& engine = Engine::instance();
         if (!engine.canvas) {
-            static QuietPlatform quiet;
-            engine.platform = &quiet;
+            // No keys, no mouse, no waiting: only the game's own work is measured.
+            static FakePlatform still;
+            engine.platform = &still;
             if (!engine.settings.load("data/strings.txt"))
                 return false;
             engine.canvas = new Canvas(320, 240);

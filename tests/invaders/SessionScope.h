@@ -1,8 +1,12 @@
 #pragma once
 
 #include "app/Engine.h"
+#include "effects/SimpleEffect.h"
 #include "effects/TestArt.h"
+#include "effects/TextEffect.h"
 #include "game/GameSession.h"
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -54,6 +58,23 @@ class SessionScope {
         engine.settings.set("Wave1SpeedBase", base);
         engine.settings.set("Wave1SpeedIncrease", increase);
         engine.settings.set("Wave1SpeedMax", max);
+    }
+
+    // The session's effects are exactly what an invader leaves at (x, y): a
+    // poof, then a two-character text in the given ink.
+    void expectPoofAndText(int x, int y, int ink) const {
+        ASSERT_EQ(session.effects.size(), 2u);
+        const auto* poofEffect = dynamic_cast<SimpleEffect*>(session.effects.front());
+        ASSERT_NE(poofEffect, nullptr);
+        EXPECT_EQ(poofEffect->x, x - 8 / 2);
+        EXPECT_EQ(poofEffect->y, y - 6 / 2);
+        EXPECT_EQ(poofEffect->delay, 0.0);
+        const auto* text = dynamic_cast<TextEffect*>(session.effects.back());
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->x, x);
+        EXPECT_EQ(text->y, y);
+        EXPECT_EQ(text->image->w, 2 * 3 + 2);
+        EXPECT_EQ(getpixel(text->image, 0, 0), ink);
     }
 
     Engine& engine;

@@ -1,6 +1,4 @@
 #include "invaders/Squibble.h"
-#include "effects/SimpleEffect.h"
-#include "effects/TextEffect.h"
 #include "gfx/SpritePlayer.h"
 #include "invaders/SessionScope.h"
 
@@ -72,21 +70,8 @@ TEST(SquibbleTest, AKillPaysTheBountyOnceWithAPoofAndTheAmount) {
     squibble.damage(10);
     EXPECT_EQ(squibble.health, 0);
     EXPECT_EQ(scope.session.money, 107);
-    ASSERT_EQ(scope.session.effects.size(), 2u);
-
-    // Both at the centre: (20 + 14 / 2, 30 + 12 / 2).
-    const auto* poof = dynamic_cast<SimpleEffect*>(scope.session.effects.front());
-    ASSERT_NE(poof, nullptr);
-    EXPECT_EQ(poof->x, 27.0 - 4);
-    EXPECT_EQ(poof->y, 36.0 - 3);
-    EXPECT_EQ(poof->delay, 0.0);
-    const auto* bounty = dynamic_cast<TextEffect*>(scope.session.effects.back());
-    ASSERT_NE(bounty, nullptr);
-    EXPECT_EQ(bounty->x, 27.0);
-    EXPECT_EQ(bounty->y, 36.0);
-    // "+7" in the small font: two glyphs of 3.
-    EXPECT_EQ(bounty->image->w, 2 * 3 + 2);
-    EXPECT_EQ(getpixel(bounty->image, 0, 0), makecol(250, 250, 250));
+    // Both at the centre, (20 + 14 / 2, 30 + 12 / 2); "+7" in the small font.
+    scope.expectPoofAndText(27, 36, makecol(250, 250, 250));
 
     // Two projectiles in the same step: the second pays nothing.
     squibble.damage(5);

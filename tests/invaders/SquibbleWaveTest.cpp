@@ -1,6 +1,4 @@
 #include "invaders/SquibbleWave.h"
-#include "effects/SimpleEffect.h"
-#include "effects/TextEffect.h"
 #include "gfx/SpritePlayer.h"
 #include "invaders/SessionScope.h"
 #include "invaders/Squibble.h"
@@ -161,17 +159,7 @@ TEST(SquibbleWaveTest, ReachingTheBottomLineCostsAHealthPoint) {
     EXPECT_EQ(wave.invaders.front(), short_);
 
     // A poof, then "-1" in red, at the centre (140 + 7, 190 + 6).
-    ASSERT_EQ(scope.session.effects.size(), 2u);
-    const auto* poof = dynamic_cast<SimpleEffect*>(scope.session.effects.front());
-    ASSERT_NE(poof, nullptr);
-    EXPECT_EQ(poof->x, 147.0 - 4);
-    EXPECT_EQ(poof->y, 196.0 - 3);
-    const auto* minusOne = dynamic_cast<TextEffect*>(scope.session.effects.back());
-    ASSERT_NE(minusOne, nullptr);
-    EXPECT_EQ(minusOne->x, 147.0);
-    EXPECT_EQ(minusOne->y, 196.0);
-    EXPECT_EQ(minusOne->image->w, 2 * 3 + 2);
-    EXPECT_EQ(getpixel(minusOne->image, 0, 0), makecol(250, 0, 0));
+    scope.expectPoofAndText(147, 196, makecol(250, 0, 0));
 }
 
 TEST(SquibbleWaveTest, TwoEscapesInOneStepCostTwoPoints) {
