@@ -154,6 +154,7 @@ void DefencesTest::SetUp() {
 
     session = new GameSession;
     session->waveTimer = -1.0; // no wave comes by itself
+    session->health = session->maxHealth = 10;
     engine.session = session;
 }
 
