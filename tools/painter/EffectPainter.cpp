@@ -1,0 +1,163 @@
+#include "painter/EffectPainter.h"
+
+#include "painter/Dice.h"
+#include "painter/Ink.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr int kDirections = 16;
+constexpr int kMissileSize = 11;
+
+Picture missileFrame(double heading) {
+    Picture frame(kMissileSize, kMissileSize);
+    const double centre = kMissileSize / 2;
+    const double ax = std::cos(heading), ay = -std::sin(heading);
+    // Flame, fins, body and nose, from the tail forwards, each over the last.
+    for (double t = -4.0; t <= 3.0; t += 0.25) {
+        const int x = static_cast<int>(std::lround(centre + t * ax));
+        const int y = static_cast<int>(std::lround(centre + t * ay));
+        int colour = Ink::White;
+        if (t < -3.0)
+            colour = Ink::Yellow;
+        else if (t < -1.5)
+            colour = Ink::LightGrey;
+        else if (t >= 2.0)
+            colour = Ink::Red;
+        frame.set(x, y, colour);
+    }
+    for (int side : {-1, 1}) {
+        const int x = static_cast<int>(std::lround(centre - 2.2 * ax - side * ay));
+        const int y = static_cast<int>(std::lround(centre - 2.2 * ay + side * ax));
+        frame.set(x, y, Ink::Red);
+    }
+    frame.outline(Ink::DarkBlue);
+    return frame;
+}
+
+// A clump of round puffs flying apart from the centre, shrinking as they go.
+Picture puffRing(int size, double spread, double radius, int colour, int highlight, Dice& dice) {
+    Picture frame(size, size);
+    const double centre = size / 2.0 - 0.5;
+    for (int p = 0; p < 6; ++p) {
+        const double angle = (p * 60 + dice.roll(30)) * kPi / 180.0;
+        const double x = centre + spread * std::cos(angle);
+        const double y = centre + spread * std::sin(angle);
+        frame.disc(x, y, radius, colour);
+        if (highlight != Picture::kClear)
+            frame.disc(x - 0.5, y - 0.5, radius * 0.5, highlight);
+    }
+    return frame;
+}
+
+// Smoke thinning out: half the pixels kept in a checker pattern, or a quarter.
+Picture thinned(Picture frame, int keepEvery) {
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            const bool kept = keepEvery == 2 ? (x + y) % 2 == 0 : x % 2 == 0 && y % 2 == 0;
+            if (!kept)
+                frame.set(x, y, Picture::kClear);
+        }
+    }
+    return frame;
+}
+
+} // namespace
+
+SheetStrip EffectPainter::missile() {
+    SheetStrip strip(kMissileSize, kMissileSize);
+    for (int k = 0; k < kDirections; ++k) {
+        const int frame = strip.add(missileFrame(k * 2.0 * kPi / kDirections));
+        strip.animate(std::to_string(k) + ": pointing " + std::to_string(k * 225 / 10) +
+                          (k % 2 ? ".5" : "") + " degrees counter-clockwise from right",
+                      1.0f, {frame});
+    }
+    return strip;
+}
+
+SheetStrip EffectPainter::poof() {
+    constexpr int kSize = 16;
+    SheetStrip strip(kSize, kSize);
+    Dice dice(0x9007);
+    Picture first(kSize, kSize);
+    first.disc(7.5, 7.5, 3.2, Ink::White);
+    const std::vector<int> frames = strip.add({
+        first,
+        puffRing(kSize, 2.5, 2.6, Ink::LightGrey, Ink::White, dice),
+        puffRing(kSize, 4.0, 2.2, Ink::LightGrey, Ink::White, dice),
+        puffRing(kSize, 5.2, 1.7, Ink::Lavender, Ink::LightGrey, dice),
+        thinned(puffRing(kSize, 6.2, 1.2, Ink::Lavender, Picture::kClear, dice), 2),
+    });
+    strip.animate("0: a puff of white smoke, played once", 15.0f, frames);
+    return strip;
+}
+
+SheetStrip EffectPainter::explosionSmall() {
+    constexpr int kSize = 16;
+    constexpr double kCentre = 7.5;
+    SheetStrip strip(kSize, kSize);
+    Dice dice(0xb00b);
+    auto blob = [&](Picture& frame, double radius, int colour) {
+        frame.disc(kCentre, kCentre, radius, colour);
+        for (int lump = 0; lump < 5; ++lump) {
+            const double angle = dice.roll(360) * kPi / 180.0;
+            frame.disc(kCentre + radius * 0.7 * std::cos(angle),
+                       kCentre + radius * 0.7 * std::sin(angle), radius * 0.45, colour);
+        }
+    };
+    std::vector<Picture> frames(7, Picture(kSize, kSize));
+    blob(frames[0], 2.5, Ink::White);
+    blob(frames[1], 4.2, Ink::Yellow);
+    frames[1].disc(kCentre, kCentre, 2.5, Ink::White);
+    blob(frames[2], 5.6, Ink::Orange);
+    blob(frames[2], 3.8, Ink::Yellow);
+    frames[2].disc(kCentre, kCentre, 1.5, Ink::White);
+    blob(frames[3], 6.2, Ink::Red);
+    blob(frames[3], 4.2, Ink::Orange);
+    frames[3].disc(kCentre, kCentre, 1.8, Ink::Yellow);
+    blob(frames[4], 6.4, Ink::DarkGrey);
+    blob(frames[4], 3.5, Ink::Red);
+    frames[4].disc(kCentre, kCentre, 1.2, Ink::Orange);
+    blob(frames[5], 6.4, Ink::DarkGrey);
+    frames[5] = thinned(frames[5], 2);
+    frames[5].disc(kCentre, kCentre, 1.5, Ink::DarkGrey);
+    blob(frames[6], 6.6, Ink::DarkGrey);
+    frames[6] = thinned(frames[6], 4);
+    strip.animate("0: a burst from white to yellow, orange and smoke, played once", 20.0f,
+                  strip.add(frames));
+    return strip;
+}
+
+SheetStrip EffectPainter::puff(int size) {
+    SheetStrip strip(size, size);
+    const double centre = size / 2.0 - 0.5;
+    const double grow = size / 10.0;
+    std::vector<Picture> frames(5, Picture(size, size));
+    frames[0].disc(centre, centre, 1.6 * grow, Ink::White);
+    frames[1].disc(centre, centre, 2.4 * grow, Ink::LightGrey);
+    frames[1].disc(centre - 0.5, centre - 0.5, 1.2 * grow, Ink::White);
+    frames[2].disc(centre, centre, 3.0 * grow, Ink::LightGrey);
+    frames[2].disc(centre + 0.5, centre + 0.5, 1.4 * grow, Ink::Lavender);
+    frames[3].disc(centre, centre - 0.5, 3.4 * grow, Ink::Lavender);
+    frames[3] = thinned(frames[3], 2);
+    frames[4].disc(centre, centre - 1.0, 3.6 * grow, Ink::Lavender);
+    frames[4] = thinned(frames[4], 4);
+    strip.animate("0: a grey puff that swells and fades, played once", 14.0f, strip.add(frames));
+    return strip;
+}
+
+Picture EffectPainter::laserSmall() {
+    Picture bolt(3, 10);
+    bolt.stamp(0, 0, {".7.", "e7e", "e7e", "e7e", "e7e", "e7e", "8e8", "8e8", ".8.", ".2."});
+    return bolt;
+}
+
+Picture EffectPainter::laserMedium() {
+    Picture bolt(5, 14);
+    bolt.stamp(0, 0,
+               {"..7..", ".e7e.", "8e7e8", "8e7e8", "8e7e8", "8e7e8", "8e7e8", "8e7e8", "8e7e8",
+                ".8e8.", ".8e8.", "..8..", "..8..", "..2.."});
+    return bolt;
+}
