@@ -7,8 +7,8 @@
 
 namespace {
 // Seconds of one cycle of the sheet's animation 0, reckoned in floats as the
-// player reckons it, so that the effect ends with the player's cycle and never
-// shows the first frame again. 0 when the sheet has no cycle that ends.
+// player reckons it, so that the effect ends with the player's cycle. 0 when
+// the sheet has no cycle that ends: such an effect must not live for ever.
 double firstCycle(const SpriteSheet* sheet) {
     if (!sheet || sheet->animationCount == 0)
         return 0.0;
