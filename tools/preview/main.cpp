@@ -1,0 +1,140 @@
+// preview-frames: plays a short game headless on the real data/ with the
+// game's own loaders and drawing, and saves the frames that show every
+// picture in use (at the window's doubled size) for someone to look at.
+
+#include "app/Canvas.h"
+#include "app/Engine.h"
+#include "game/GameSession.h"
+#include "gfx/PackedImage.h"
+#include "glpack/PngFile.h"
+#include "preview/ScriptedPlatform.h"
+
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr double kFrameTime = 1.0 / 60.0;
+constexpr int kWindowScale = 2;
+
+struct Preview {
+    Engine& engine;
+    GameSession& session;
+    ScriptedPlatform& platform;
+    std::string folder;
+    bool saved = true;
+
+    void frames(double seconds, int buttons = 0) {
+        for (double t = 0.0; t < seconds; t += kFrameTime) {
+            platform.buttons = buttons;
+            platform.time += kFrameTime;
+            engine.waitForFrame();
+            session.update(kFrameTime);
+        }
+    }
+
+    void place(int type, int x) {
+        platform.pointAt(x, engine.towerBaseline - 10);
+        engine.waitForFrame();
+        session.placingType = type;
+        session.placeBuilding();
+        session.mode = GameSession::Idle;
+    }
+
+    void save(const std::string& name) {
+        session.draw();
+        BITMAP* canvas = engine.canvas->bitmap;
+        BITMAP* window = create_bitmap(canvas->w * kWindowScale, canvas->h * kWindowScale);
+        stretch_blit(canvas, window, 0, 0, canvas->w, canvas->h, 0, 0, window->w, window->h);
+        std::string error;
+        if (!PngFile::write(folder + "/" + name + ".png", window, error)) {
+            std::fprintf(stderr, "preview-frames: %s\n", error.c_str());
+            saved = false;
+        }
+        destroy_bitmap(window);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: preview-frames OUTPUT_FOLDER   (run from the repository root)\n",
+                   stderr);
+        return 2;
+    }
+    install_allegro(SYSTEM_NONE, &errno, std::atexit);
+    set_color_depth(32);
+    registerPackedImageType();
+
+    Engine& engine = Engine::instance();
+    ScriptedPlatform platform;
+    engine.platform = &platform;
+    if (!engine.settings.load("data/strings.txt")) {
+        std::fputs("preview-frames: data/strings.txt cannot be read\n", stderr);
+        return 1;
+    }
+    engine.canvas = new Canvas(320, 240);
+    engine.loadCatalogue();
+    for (const std::string& problem : engine.checkCatalogue())
+        std::fprintf(stderr, "preview-frames: %s\n", problem.c_str());
+    std::srand(7);
+
+    GameSession session;
+    engine.setSession(&session);
+    session.start();
+    Preview preview{engine, session, platform, argv[1]};
+
+    // A well-defended ground line against the fourth wave.
+    session.money = 1000;
+    preview.place(0, 30);
+    preview.place(1, 70);
+    preview.place(0, 110);
+    preview.place(2, 150);
+    preview.place(0, 185);
+    preview.place(1, 225);
+    preview.place(2, 265);
+    session.waveNumber = 4;
+    session.money = 95;
+
+    // The wave comes in; the pointer rests on the missile turret's button.
+    platform.pointAt(290, 228);
+    preview.frames(17.0);
+    preview.save("battle");
+    preview.frames(0.55);
+    preview.save("battle_later");
+
+    // Choosing a laser turret and pointing at a taken place.
+    session.money = 300;
+    session.mode = GameSession::Placing;
+    session.placingType = 0;
+    platform.pointAt(152, 150);
+    preview.frames(kFrameTime);
+    preview.save("placing_blocked");
+
+    // A tower selected, the pointer on the demolish button.
+    session.mode = GameSession::BuildingSelected;
+    session.selectedBuilding = session.buildings.front();
+    platform.pointAt(308, 228);
+    preview.frames(kFrameTime);
+    preview.save("selected");
+
+    // The quit dialog, the pointer on "Yes".
+    session.mode = GameSession::QuitDialog;
+    platform.pointAt(160, 113);
+    preview.frames(kFrameTime);
+    preview.save("dialog");
+
+    // Lost: the playfield greys and the dialog opens by itself.
+    session.health = 0;
+    platform.pointAt(160, 123);
+    preview.frames(0.3);
+    preview.save("game_over");
+
+    engine.setSession(nullptr);
+    return preview.saved ? 0 : 1;
+}
