@@ -1,0 +1,154 @@
+// A scripted player on the real data/ and strings.txt: it builds towers at
+// fixed places as soon as it can afford them and lets the game run at a
+// steady frame rate. The outcome guards the balance of strings.txt as much
+// as it guards the code: a change of prices, damage or health that makes the
+// first waves unwinnable, or winnable without a single tower, fails here.
+
+#include "app/Engine.h"
+#include "defences/Building.h"
+#include "game/GameSession.h"
+#include "invaders/Wave.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kFrameTime = 1.0 / 60.0;
+// Long enough for any wave of the first few to march all the way down.
+constexpr int kFrameLimit = 60 * 60 * 20;
+
+struct Placement {
+    int type; // 0 laser turret, 1 missile turret, 2 tesla coil
+    int x;    // where the player clicks on the ground
+};
+
+// Lasers first, since they are cheap, then a tesla coil and missiles in
+// between. The places are well apart, so every one of them fits.
+const std::vector<Placement> kBuildOrder = {
+    {0, 80},  {0, 240}, {2, 160}, {0, 40},  {1, 120}, {0, 280},
+    {2, 200}, {1, 20},  {0, 60},  {0, 260}, {2, 300}, {1, 180},
+};
+
+// What one game came to.
+struct Outcome {
+    int wavesCleared = 0; // waves the player saw emptied
+    int bounties = 0;     // money earned by kills
+    int healthAfterWave1 = -1;
+    int towersBuilt = 0;
+    bool lost = false;
+    int lostInWave = 0;
+};
+
+class PlaythroughTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        static bool loaded = false;
+        if (loaded)
+            return;
+        loaded = true;
+        Engine& engine = Engine::instance();
+        ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
+        engine.canvas = new Canvas(320, 240);
+        engine.loadCatalogue();
+        const std::vector<std::string> problems = engine.checkCatalogue();
+        ASSERT_TRUE(problems.empty()) << problems.front();
+    }
+
+    void SetUp() override {
+        engine.platform = &platform;
+        session = new GameSession;
+        engine.setSession(session);
+        session->start();
+    }
+
+    void TearDown() override {
+        engine.setSession(nullptr);
+        delete session;
+        engine.platform = saved;
+    }
+
+    // Plays until the given wave starts (or the game is lost), building from
+    // the build order whenever the money is there.
+    Outcome play(const std::vector<Placement>& buildOrder, int untilWave) {
+        Outcome outcome;
+        size_t next = 0;
+        int spent = 0;
+        const int startingMoney = session->money;
+        for (int frame = 0; frame < kFrameLimit; ++frame) {
+            while (next < buildOrder.size() && build(buildOrder[next], spent)) {
+                ++next;
+                ++outcome.towersBuilt;
+            }
+
+            const int waveBefore = session->waveNumber;
+            session->update(kFrameTime);
+            session->draw();
+
+            if (session->waveNumber > waveBefore) {
+                ++outcome.wavesCleared;
+                if (waveBefore == 1)
+                    outcome.healthAfterWave1 = session->health;
+            }
+            if (session->gameOver) {
+                outcome.lost = true;
+                outcome.lostInWave = session->waveNumber;
+                break;
+            }
+            if (session->waveNumber >= untilWave)
+                break;
+        }
+        outcome.bounties = session->money + spent - startingMoney;
+        return outcome;
+    }
+
+    // Places the tower if the player can afford it and it fits there.
+    bool build(const Placement& placement, int& spent) {
+        const int price = engine.towerDefs[placement.type].value;
+        if (session->money < price)
+            return false;
+        session->placingType = placement.type;
+        engine.mouseX = placement.x;
+        EXPECT_TRUE(session->placementFits()) << "tower at " << placement.x;
+        session->placeBuilding();
+        spent += price;
+        return true;
+    }
+
+    Engine& engine = Engine::instance();
+    FakePlatform platform;
+    Platform* saved = Engine::instance().platform;
+    GameSession* session = nullptr;
+};
+
+TEST_F(PlaythroughTest, ADefendedGroundHoldsTheFirstFiveWaves) {
+    const Outcome outcome = play(kBuildOrder, 6);
+
+    EXPECT_FALSE(outcome.lost) << "lost in wave " << outcome.lostInWave;
+    EXPECT_GE(outcome.wavesCleared, 5);
+    EXPECT_GE(outcome.towersBuilt, 5);
+    // Wave 1 brings 16 squibbles; most must fall to the towers.
+    EXPECT_GE(outcome.healthAfterWave1, session->maxHealth - 4);
+    EXPECT_GE(outcome.bounties, 16 * 4 * 3 / 4);
+    // Every kind of tower has been bought and is still standing.
+    std::vector<int> types(3, 0);
+    for (const Building* building : session->buildings)
+        ++types[building->type];
+    EXPECT_GT(types[0], 0);
+    EXPECT_GT(types[1], 0);
+    EXPECT_GT(types[2], 0);
+}
+
+TEST_F(PlaythroughTest, AnUndefendedGroundIsLostWithinTwoWaves) {
+    const Outcome outcome = play({}, 10);
+
+    EXPECT_TRUE(outcome.lost);
+    EXPECT_LE(outcome.lostInWave, 2);
+    EXPECT_EQ(outcome.bounties, 0);
+    EXPECT_EQ(session->health, 0);
+}
+
+} // namespace
