@@ -1,0 +1,116 @@
+#include "window/GameFolder.h"
+#include "window/RunningGame.h"
+#include "window/VirtualDisplay.h"
+#include "window/WindowTestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+bool grey(std::uint32_t rgb) {
+    const std::uint32_t r = rgb >> 16 & 0xff, g = rgb >> 8 & 0xff, b = rgb & 0xff;
+    return r == g && g == b;
+}
+
+// Canvas pixels in the rectangle that differ from the same pixels of another
+// picture, or, without one, that are in colour.
+int changed(const Screenshot& shot, const Screenshot* before, int left, int top, int right,
+            int bottom) {
+    int count = 0;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x) {
+            const std::uint32_t now = shot.canvasPixel(x, y);
+            if (before ? now != before->canvasPixel(x, y) : !grey(now))
+                ++count;
+        }
+    return count;
+}
+
+// The sky and the ground beside the dialog: all grey once the game is lost.
+bool playfieldIsGrey(const Screenshot& shot) {
+    for (int y = 100; y < 215; y += 3)
+        for (int x = 4; x < 316; x += 3) {
+            const bool besideDialog = x > 100 && x < 220;
+            if (!besideDialog && !grey(shot.canvasPixel(x, y)))
+                return false;
+        }
+    return true;
+}
+
+// Where the wave's title stands, centred on (160, 80) at twice its size.
+constexpr int kTitleLeft = 110, kTitleTop = 70, kTitleRight = 210, kTitleBottom = 100;
+// The right end of the health bar's fill: uncovered once a point is lost.
+constexpr int kHealthBarEndX = 61, kHealthBarY = 224;
+// The centre of "Yes" in the quit dialog.
+constexpr int kYesX = 160, kYesY = 113;
+
+} // namespace
+
+TEST(Waves, UndefendedWavesReachTheBottomAndTheGameIsLost) {
+    GameFolder folder;
+    VirtualDisplay display;
+    RunningGame game(&display, folder.path());
+    GameWindow& window = game.window();
+    const Screenshot start = window.screenshot();
+
+    // The countdown runs out and the title comes in.
+    bool titled = false;
+    for (int poll = 0; poll < 400 && !titled; ++poll) {
+        window.waitForFrames(3);
+        const Screenshot shot = window.screenshot();
+        if (changed(shot, &start, kTitleLeft, kTitleTop, kTitleRight, kTitleBottom) > 100) {
+            titled = true;
+            window.waitForFrames(20); // let it unfold and hop
+            window.screenshot().save(screenshotPath("waves-title"));
+        }
+    }
+    ASSERT_TRUE(titled) << "no wave title within the countdown";
+
+    // Eight times as fast, the squibbles march down and get through.
+    window.holdKey("Tab");
+    const auto held = std::chrono::steady_clock::now();
+    bool marchSaved = false;
+    bool healthFell = false;
+    bool lost = false;
+    int escapesSaved = 0;
+    while (!lost && std::chrono::steady_clock::now() < held + std::chrono::seconds(200)) {
+        window.waitForFrames(10);
+        const Screenshot shot = window.screenshot();
+        lost = playfieldIsGrey(shot);
+        const bool fell = !lost && shot.canvasPixel(kHealthBarEndX, kHealthBarY) !=
+                                       start.canvasPixel(kHealthBarEndX, kHealthBarY);
+        healthFell = healthFell || fell;
+        if (!marchSaved && std::chrono::steady_clock::now() > held + std::chrono::seconds(4)) {
+            shot.save(screenshotPath("waves-march"));
+            marchSaved = true;
+        }
+        // The first pictures of lost points, to look at the poofs and the "-1"s.
+        if (fell && escapesSaved < 6)
+            shot.save(screenshotPath("waves-escape-" + std::to_string(escapesSaved++)));
+    }
+    window.releaseKey("Tab");
+    ASSERT_TRUE(lost) << "the game was not lost in time";
+    EXPECT_TRUE(healthFell);
+
+    // Grey playfield, the caption and the dialog in colour.
+    window.waitForFrames(5);
+    const Screenshot over = window.screenshot();
+    over.save(screenshotPath("waves-game-over"));
+    EXPECT_TRUE(playfieldIsGrey(over));
+    EXPECT_GT(changed(over, nullptr, 100, 50, 220, 72), 20) << "no caption in colour";
+    EXPECT_GT(changed(over, nullptr, 120, 74, 200, 82), 5) << "no waves-defeated line in colour";
+    EXPECT_GT(changed(over, nullptr, 140, 110, 180, 128), 5) << "no dialog buttons";
+
+    // The game ends while the click still waits to see it drawn, which the
+    // harness reports as an error; the exit status tells whether it was right.
+    try {
+        window.clickCanvas(kYesX, kYesY);
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(game.waitForExit(), 0);
+}
