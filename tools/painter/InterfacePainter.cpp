@@ -84,25 +84,27 @@ Picture teslaIcon() {
 }
 
 Picture demolishIcon() {
-    Picture icon = symmetricPicture({
-                                        "........",
-                                        "........",
-                                        "......11",
-                                        ".....176",
-                                        ".....176",
-                                        ".....166",
-                                        "....1177",
-                                        "...17666",
-                                        "...16666",
-                                        "...15555",
-                                        "..111111",
-                                        ".1577777",
-                                        ".1555555",
-                                        ".1111111",
-                                        "........",
-                                        "........",
-                                    })
-                       .recoloured(Ink::kDisabledGrey);
+    Picture icon(InterfacePainter::kIconSize, InterfacePainter::kIconSize);
+    icon.stamp(0, 0,
+               symmetricPicture({
+                                    "........",
+                                    "........",
+                                    "......11",
+                                    ".....176",
+                                    ".....176",
+                                    ".....166",
+                                    "....1177",
+                                    "...17666",
+                                    "...16666",
+                                    "...15555",
+                                    "..111111",
+                                    ".1577777",
+                                    ".1555555",
+                                    ".1111111",
+                                    "........",
+                                    "........",
+                                })
+                   .recoloured(Ink::kDisabledGrey));
     Picture cross(16, 16);
     for (int i = 0; i < 11; ++i) {
         for (int thick = 0; thick < 2; ++thick) {
