@@ -1,0 +1,216 @@
+#include "window/GameFolder.h"
+#include "window/RunningGame.h"
+#include "window/VirtualDisplay.h"
+#include "window/WindowTestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kBaseline = 214; // the shipped "TowerBaseline"
+
+// The build buttons along the bottom right, button 0 rightmost; the
+// demolish button takes button 0's place while a tower is selected.
+constexpr int kButtonY = 220;
+int buttonX(int type) {
+    return 300 - 20 * type;
+}
+constexpr int kButtonMiddle = 9;
+
+// Where the test sets each tower down.
+constexpr int kLaserX = 60;
+constexpr int kMissileX = 160;
+constexpr int kTeslaX = 250;
+
+// Colours of the shipped pictures that nothing else shows in the sky.
+constexpr std::uint32_t kBoltPink = 0xFF77A8;
+constexpr std::uint32_t kMissileYellow = 0xFFEC27; // missiles and explosions
+constexpr std::uint32_t kExplosionOrange = 0xFFA300;
+constexpr std::uint32_t kSparkGlow = 0x4080FF;
+// The playfield's sky, above the towers' tops.
+constexpr int kSkyTop = 10;
+constexpr int kSkyBottom = 175;
+
+int countInRect(const Screenshot& shot, std::uint32_t colour, int left, int top, int right,
+                int bottom) {
+    int count = 0;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x)
+            count += shot.canvasPixel(x, y) == colour;
+    }
+    return count;
+}
+
+int countInSky(const Screenshot& shot, std::uint32_t colour) {
+    return countInRect(shot, colour, 0, kSkyTop, 319, kSkyBottom);
+}
+
+// Canvas pixels of the rectangle that differ between two screenshots.
+int differences(const Screenshot& a, const Screenshot& b, int left, int top, int right,
+                int bottom) {
+    int count = 0;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x)
+            count += a.canvasPixel(x, y) != b.canvasPixel(x, y);
+    }
+    return count;
+}
+
+// The topmost row of the rectangle in which the screenshots differ, if any.
+std::optional<int> topDifference(const Screenshot& a, const Screenshot& b, int left, int top,
+                                 int right, int bottom) {
+    for (int y = top; y <= bottom; ++y) {
+        if (differences(a, b, left, y, right, y) > 0)
+            return y;
+    }
+    return std::nullopt;
+}
+
+// Takes screenshots until one satisfies the test, or the time is up; the
+// first that does is saved under the given name.
+std::optional<Screenshot> waitForScreen(GameWindow& window, std::chrono::seconds timeout,
+                                        const std::string& name,
+                                        const std::function<bool(const Screenshot&)>& shows) {
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline) {
+        Screenshot shot = window.screenshot();
+        if (shows(shot)) {
+            shot.save(screenshotPath(name));
+            return shot;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+    return std::nullopt;
+}
+
+// Chooses a tower type, sets one down on the ground at x, and leaves the
+// placing mode again.
+void build(GameWindow& window, int type, int x) {
+    window.clickCanvas(buttonX(type) + kButtonMiddle, kButtonY + kButtonMiddle);
+    window.clickCanvas(x, kBaseline - 10);
+    window.clickCanvas(x, kBaseline - 10, 3);
+}
+
+// A game folder with money for every tower and a short first countdown. The
+// tesla coil reaches the whole sky, so that it strikes as soon as the wave
+// comes rather than when the wave is nearly down.
+void prepare(const GameFolder& folder) {
+    folder.setSetting("StartingMoney", "1000");
+    folder.setSetting("TimeBetweenWaves", "3");
+    folder.setSetting("Tower3RangeBase", "400");
+}
+
+// A click that ends the game: the harness's wait for the frames after the
+// release then finds the window gone, which is what the test wants.
+void clickToQuit(GameWindow& window, int x, int y) {
+    try {
+        window.clickCanvas(x, y);
+    } catch (const std::runtime_error&) {
+    }
+}
+
+} // namespace
+
+TEST(Defences, EachTowerFiresAndADemolishedTowerIsGoneWithItsRefundShown) {
+    GameFolder folder;
+    prepare(folder);
+    VirtualDisplay display;
+    RunningGame game(&display, folder.path());
+    GameWindow& window = game.window();
+    window.moveMouse(2 * 160, 2 * 30);
+    const Screenshot empty = window.screenshot();
+
+    build(window, 0, kLaserX);
+    // The laser fires with nobody to shoot at: a bolt rises above it
+    // before the first wave comes.
+    EXPECT_TRUE(waitForScreen(window, std::chrono::seconds(5), "Defences.bolt",
+                              [](const Screenshot& shot) {
+                                  return countInRect(shot, kBoltPink, kLaserX - 4, kSkyTop,
+                                                     kLaserX + 4, kSkyBottom) > 0;
+                              }))
+        << "no bolt rose above the laser turret";
+
+    build(window, 1, kMissileX);
+    build(window, 2, kTeslaX);
+    window.moveMouse(2 * 160, 2 * 30);
+
+    EXPECT_TRUE(waitForScreen(window, std::chrono::seconds(40), "Defences.missile",
+                              [](const Screenshot& shot) {
+                                  return countInSky(shot, kMissileYellow) > 0 &&
+                                         countInSky(shot, kExplosionOrange) == 0;
+                              }))
+        << "no missile flew";
+    EXPECT_TRUE(waitForScreen(
+        window, std::chrono::seconds(40), "Defences.explosion",
+        [](const Screenshot& shot) { return countInSky(shot, kExplosionOrange) > 0; }))
+        << "no missile blew up";
+    EXPECT_TRUE(waitForScreen(window, std::chrono::seconds(60), "Defences.spark",
+                              [](const Screenshot& shot) {
+                                  return countInRect(shot, kSparkGlow, 0, 0, 319, kBaseline) > 0;
+                              }))
+        << "the tesla coil never struck";
+
+    // Select the tesla coil, then demolish it.
+    window.clickCanvas(kTeslaX, kBaseline - 4);
+    window.clickCanvas(buttonX(0) + kButtonMiddle, kButtonY + kButtonMiddle);
+    window.moveMouse(2 * 160, 2 * 30);
+    const Screenshot sold = window.screenshot();
+    sold.save(screenshotPath("Defences.refund"));
+    // The refund starts at the coil's centre and drifts up and to the right.
+    const int left = kTeslaX - 12, right = kTeslaX + 40, top = kBaseline - 60;
+    const std::optional<int> textTop = topDifference(empty, sold, left, top, right, kBaseline - 8);
+    ASSERT_TRUE(textTop.has_value()) << "no refund shown";
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    const Screenshot later = window.screenshot();
+    const std::optional<int> laterTop =
+        topDifference(empty, later, left, top, right, kBaseline - 8);
+    ASSERT_TRUE(laterTop.has_value());
+    EXPECT_LT(*laterTop, *textTop) << "the refund did not float up";
+
+    // Once the text has gone, the ground where the coil stood is as it was.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    const Screenshot cleared = window.screenshot();
+    cleared.save(screenshotPath("Defences.demolished"));
+    EXPECT_EQ(differences(empty, cleared, kTeslaX - 8, kBaseline - 14, kTeslaX + 8, kBaseline - 1),
+              0)
+        << "the tesla coil is still there";
+
+    window.pressCloseButton();
+    EXPECT_EQ(game.waitForExit(), 0);
+}
+
+TEST(Defences, WithTabHeldTheGameRunsToGameOverAndYesEndsIt) {
+    GameFolder folder;
+    prepare(folder);
+    folder.setSetting("StartingHealth", "3");
+    VirtualDisplay display;
+    RunningGame game(&display, folder.path());
+    GameWindow& window = game.window();
+
+    build(window, 0, kLaserX);
+    build(window, 2, kTeslaX);
+    window.moveMouse(2 * 160, 2 * 30);
+    window.holdKey("Tab");
+    // The game-over screen is grey: the sky's blue is gone.
+    const std::optional<Screenshot> over = waitForScreen(
+        window, std::chrono::seconds(90), "Defences.gameOver", [](const Screenshot& shot) {
+            const std::uint32_t sky = shot.canvasPixel(5, 120);
+            const int r = sky >> 16 & 0xFF, g = sky >> 8 & 0xFF, b = sky & 0xFF;
+            return r == g && g == b;
+        });
+    window.releaseKey("Tab");
+    ASSERT_TRUE(over.has_value()) << "the game never ended";
+
+    clickToQuit(window, 160, 113);
+    EXPECT_EQ(game.waitForExit(), 0);
+}
