@@ -15,6 +15,9 @@
 
 namespace {
 
+// Glyph problems reported one by one before the rest are only counted.
+constexpr int kMaxGlyphReports = 8;
+
 // More than the largest image the game reads plus the longest tables a sheet
 // can hold: a stream that goes on past this is not art.
 constexpr size_t kMaxStreamBytes = 4 + 3 * static_cast<size_t>(kMaxPackedImagePixels) + (16u << 20);
@@ -36,8 +39,14 @@ bool readStream(const std::string& path, Stream& stream) {
         if (got < static_cast<int>(sizeof chunk)) {
             int code = Z_OK;
             const char* message = gzerror(file, &code);
-            if (code != Z_OK && code != Z_STREAM_END)
-                stream.damage = message ? message : "damaged compressed data";
+            if (code != Z_OK && code != Z_STREAM_END) {
+                // zlib puts the file name first; the report already has it.
+                std::string why = message ? message : "damaged data";
+                const std::string prefix = path + ": ";
+                if (why.compare(0, prefix.size(), prefix) == 0)
+                    why.erase(0, prefix.size());
+                stream.damage = "the compressed stream stops here: " + why;
+            }
             break;
         }
     }
@@ -290,9 +299,15 @@ std::vector<Problem> AssetChecker::checkFont(const std::string& path) const {
     }
 
     // The game's glyph scan, once more, to say where a glyph runs off the
-    // picture: the game cuts it at the edge and says nothing.
+    // picture: the game cuts it at the edge and says nothing. A picture that
+    // is no font at all would give a line for every pixel column; a few say
+    // enough.
     const int border = getpixel(image, 0, 0);
-    int x0 = 1, y0 = 1, count = 0;
+    int x0 = 1, y0 = 1, count = 0, glyphProblems = 0;
+    auto reportGlyph = [&](const std::string& where, const std::string& what) {
+        if (++glyphProblems <= kMaxGlyphReports)
+            report(where, what, false);
+    };
     while (true) {
         const int code = (kFirstCode + count) % 256;
         int right = x0;
@@ -304,15 +319,12 @@ std::vector<Problem> AssetChecker::checkFont(const std::string& path) const {
         const std::string where =
             glyphName(code) + " at " + std::to_string(x0) + "," + std::to_string(y0);
         if (right == image->w)
-            report(where, "no border pixel closes its top row before the picture's edge", false);
+            reportGlyph(where, "no border pixel closes its top row before the picture's edge");
         if (bottom == image->h)
-            report(where, "no border pixel closes its left column before the picture's edge",
-                   false);
+            reportGlyph(where, "no border pixel closes its left column before the picture's edge");
         if (bottom - y0 > kMaxGlyphHeight)
-            report(where,
-                   std::to_string(bottom - y0) + " pixels high; texts are drawn into " +
-                       std::to_string(kMaxGlyphHeight) + "-pixel-high images",
-                   false);
+            reportGlyph(where, std::to_string(bottom - y0) + " pixels high; texts are drawn into " +
+                                   std::to_string(kMaxGlyphHeight) + "-pixel-high images");
         ++count;
 
         int x = right;
@@ -330,6 +342,12 @@ std::vector<Problem> AssetChecker::checkFont(const std::string& path) const {
         x0 = 1;
         y0 = y;
     }
+
+    if (glyphProblems > kMaxGlyphReports)
+        report("",
+               "and " + std::to_string(glyphProblems - kMaxGlyphReports) +
+                   " more problems with glyphs like those",
+               false);
 
     const int lastCode = kFirstCode + count - 1;
     if (lastCode < kLastCode)
