@@ -134,16 +134,16 @@ SheetStrip EffectPainter::puff(int size) {
     SheetStrip strip(size, size);
     const double centre = size / 2.0 - 0.5;
     const double grow = size / 10.0;
+    // Swells white to grey, then shrinks away in lavender: smoke fading
+    // without any colour outside the palette.
     std::vector<Picture> frames(5, Picture(size, size));
-    frames[0].disc(centre, centre, 1.6 * grow, Ink::White);
-    frames[1].disc(centre, centre, 2.4 * grow, Ink::LightGrey);
+    frames[0].disc(centre, centre, 1.5 * grow, Ink::White);
+    frames[1].disc(centre, centre, 2.3 * grow, Ink::LightGrey);
     frames[1].disc(centre - 0.5, centre - 0.5, 1.2 * grow, Ink::White);
-    frames[2].disc(centre, centre, 3.0 * grow, Ink::LightGrey);
-    frames[2].disc(centre + 0.5, centre + 0.5, 1.4 * grow, Ink::Lavender);
-    frames[3].disc(centre, centre - 0.5, 3.4 * grow, Ink::Lavender);
-    frames[3] = thinned(frames[3], 2);
-    frames[4].disc(centre, centre - 1.0, 3.6 * grow, Ink::Lavender);
-    frames[4] = thinned(frames[4], 4);
+    frames[2].disc(centre, centre - 0.5, 3.0 * grow, Ink::LightGrey);
+    frames[2].disc(centre + 0.5, centre, 1.6 * grow, Ink::Lavender);
+    frames[3].disc(centre, centre - 1.0, 2.6 * grow, Ink::Lavender);
+    frames[4].disc(centre, centre - 1.5, 1.6 * grow, Ink::Lavender);
     strip.animate("0: a grey puff that swells and fades, played once", 14.0f, strip.add(frames));
     return strip;
 }

@@ -98,12 +98,15 @@ int main(int argc, char** argv) {
     preview.place(0, 185);
     preview.place(1, 225);
     preview.place(2, 265);
-    session.waveNumber = 4;
+    session.waveNumber = 7;
     session.money = 95;
 
-    // The wave comes in; the pointer rests on the missile turret's button.
+    // The wave comes in and marches down; the pointer rests on the missile
+    // turret's button.
     platform.pointAt(290, 228);
-    preview.frames(17.0);
+    preview.frames(12.0);
+    preview.save("battle_early");
+    preview.frames(26.0);
     preview.save("battle");
     preview.frames(0.55);
     preview.save("battle_later");
