@@ -1,0 +1,212 @@
+// The heaviest frames the defences make: wave 30's block of 74 squibbles in
+// sight, 20 towers of all three types firing, 200 bolts and missiles in flight
+// and 400 effects, both in play and under the game-over screen. Each reports
+// its cost as a multiple of a bare frame measured in the same run
+// ("xBareFrame"). Runs on the real data/, so start from the repository root:
+//   build/bench/bench_groundline --benchmark_filter='defences|bareFrame'
+
+#define ALLEGRO_NO_MAGIC_MAIN
+
+#include "app/Engine.h"
+#include "defences/Building.h"
+#include "defences/LaserProjectile.h"
+#include "defences/MissileProjectile.h"
+#include "effects/SimpleEffect.h"
+#include "effects/SparkEffect.h"
+#include "effects/TextEffect.h"
+#include "game/GameSession.h"
+#include "invaders/Invader.h"
+#include "invaders/SquibbleWave.h"
+#include "support/FakePlatform.h"
+
+#include <allegro.h>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kFrameTime = 1.0 / 60.0;
+constexpr int kWaveNumber = 30;
+constexpr int kTowers = 20;
+constexpr int kTowerSpacing = 16;
+constexpr int kProjectiles = 200;
+constexpr int kEffects = 400;
+// Formed above the playfield the block would cost next to nothing to draw.
+constexpr double kWaveInSight = 150.0;
+// Bolts leave and missiles hit within a second, so the scene is made afresh
+// this often to keep the counts near their marks.
+constexpr int kFramesPerScene = 20;
+// Effects stay for the whole scene, whatever their own lifetime.
+constexpr double kSceneLifetime = 1e9;
+
+// Loads data/ unless another benchmark already has; false (and the reason in
+// the state) when it cannot.
+bool haveGameData(benchmark::State& state) {
+    static const bool usable = [] {
+        Engine& engine = Engine::instance();
+        if (!engine.canvas) {
+            // No keys, no mouse, no waiting: only the game's own work is measured.
+            static FakePlatform still;
+            engine.platform = &still;
+            if (!engine.settings.load("data/strings.txt"))
+                return false;
+            engine.canvas = new Canvas(320, 240);
+            engine.loadCatalogue();
+        }
+        return engine.checkCatalogue().empty();
+    }();
+    if (!usable)
+        state.SkipWithError("run from the repository root, with a complete data/");
+    return usable;
+}
+
+// Seconds for the least a frame can do, clearing the canvas and copying the
+// background: the best of a few batches, measured once per run.
+double bareFrameSeconds() {
+    static const double seconds = [] {
+        using Clock = std::chrono::steady_clock;
+        const Engine& engine = Engine::instance();
+        BITMAP* canvas = engine.canvas->bitmap;
+        constexpr int kBatches = 5;
+        constexpr int kFramesPerBatch = 2000;
+        double best = 1e9;
+        for (int batch = 0; batch < kBatches; ++batch) {
+            const Clock::time_point start = Clock::now();
+            for (int i = 0; i < kFramesPerBatch; ++i) {
+                clear_bitmap(canvas);
+                blit(engine.background, canvas, 0, 0, 0, 0, 320, 240);
+                benchmark::ClobberMemory();
+            }
+            const std::chrono::duration<double> elapsed = Clock::now() - start;
+            best = std::min(best, elapsed.count() / kFramesPerBatch);
+        }
+        return best;
+    }();
+    return seconds;
+}
+
+template <typename T> void deleteAll(std::list<T*>& list) {
+    for (T* item : list)
+        delete item;
+    list.clear();
+}
+
+Effect* makeEffect(int i) {
+    const Engine& engine = Engine::instance();
+    const int x = (i * 37) % 300 + 10;
+    const int y = (i * 53) % 180 + 10;
+    switch (i % 5) {
+    case 0:
+        return new SimpleEffect(x, y, engine.explosionSmallSheet, 0.0);
+    case 1:
+        return new SimpleEffect(x, y, engine.puff2Sheet, 0.0);
+    case 2:
+        return new SimpleEffect(x, y, engine.poofSheet, 0.0);
+    case 3: {
+        char bounty[16];
+        std::snprintf(bounty, sizeof bounty, "+%d", i % 50);
+        return new TextEffect(x, y, engine.fontSmall, bounty);
+    }
+    default:
+        return new SparkEffect(x, engine.towerBaseline - 20, (x + 40) % 320, y);
+    }
+}
+
+// Wave 30 in sight, the towers with their clocks out of step, half the
+// projectiles bolts and half missiles chasing random squibbles, and the effects.
+void buildScene(GameSession* session) {
+    std::srand(1);
+    deleteAll(session->projectiles);
+    deleteAll(session->effects);
+    deleteAll(session->buildings);
+    delete session->wave;
+
+    session->waveNumber = kWaveNumber;
+    session->wave = new SquibbleWave(2 * kWaveNumber + 14);
+    for (Invader* invader : session->wave->invaders)
+        invader->y += kWaveInSight;
+
+    for (int i = 0; i < kTowers; ++i) {
+        Building* tower = makeBuilding(i % 3);
+        tower->setPosition(4 + i * kTowerSpacing);
+        tower->timer = tower->period * i / kTowers;
+        session->buildings.push_back(tower);
+    }
+
+    const int baseline = Engine::instance().towerBaseline;
+    for (int i = 0; i < kProjectiles; ++i) {
+        const int x = (i * 41) % 310 + 5;
+        const int y = baseline - 20 - (i * 23) % 150;
+        if (i % 2) {
+            session->projectiles.push_back(new LaserProjectile(x, y, 4));
+            continue;
+        }
+        auto* missile = new MissileProjectile(x, y, 8, 6, 16.0);
+        missile->acquireTarget();
+        missile->heading = (i % 16) * 0.3926990816987241;
+        missile->age = 0.3;
+        session->projectiles.push_back(missile);
+    }
+
+    for (int i = 0; i < kEffects; ++i) {
+        Effect* effect = makeEffect(i);
+        effect->lifetime = kSceneLifetime;
+        session->effects.push_back(effect);
+    }
+}
+
+void runScene(benchmark::State& state, bool gameOver) {
+    if (!haveGameData(state))
+        return;
+    const double bare = bareFrameSeconds();
+    GameSession* session = new GameSession;
+    Engine::instance().setSession(session);
+    session->start();
+    session->health = 1000000;
+    session->waveTimer = -1.0;
+    buildScene(session);
+    if (gameOver)
+        session->endGame();
+
+    // The frames are timed here as well, on the same clock as the bare frame,
+    // so that the ratio compares like with like on a busy machine.
+    using Clock = std::chrono::steady_clock;
+    Clock::duration framesTime{};
+    int frames = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        session->update(kFrameTime);
+        session->draw();
+        framesTime += Clock::now() - start;
+        if (++frames == kFramesPerScene) {
+            state.PauseTiming();
+            buildScene(session);
+            frames = 0;
+            state.ResumeTiming();
+        }
+    }
+    const double frame =
+        std::chrono::duration<double>(framesTime).count() / static_cast<double>(state.iterations());
+    state.counters["frame_us"] = frame * 1e6;
+    state.counters["bareFrame_us"] = bare * 1e6;
+    state.counters["xBareFrame"] = frame / bare;
+
+    Engine::instance().setSession(nullptr);
+    delete session;
+}
+
+} // namespace
+
+void defencesHeavyFrame(benchmark::State& state) {
+    runScene(state, false);
+}
+BENCHMARK(defencesHeavyFrame)->Unit(benchmark::kMicrosecond);
+
+void defencesHeavyFrameGameOver(benchmark::State& state) {
+    runScene(state, true);
+}
+BENCHMARK(defencesHeavyFrameGameOver)->Unit(benchmark::kMicrosecond);
