@@ -7,10 +7,13 @@
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 #include "glpack/PngFile.h"
+#include "invaders/Invader.h"
+#include "invaders/Wave.h"
 #include "preview/ScriptedPlatform.h"
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +23,8 @@ namespace {
 
 constexpr double kFrameTime = 1.0 / 60.0;
 constexpr int kWindowScale = 2;
+// Low enough for the tesla coils' arcs to reach.
+constexpr double kStrikeLine = 120.0;
 
 struct Preview {
     Engine& engine;
@@ -35,6 +40,20 @@ struct Preview {
             engine.waitForFrame();
             session.update(kFrameTime);
         }
+    }
+
+    // Plays on until some invader is below y, or the time is up.
+    void marchUntilLow(double y, double seconds) {
+        for (double t = 0.0; t < seconds && lowestInvader() < y; t += kFrameTime)
+            frames(kFrameTime);
+    }
+
+    double lowestInvader() const {
+        double lowest = -1000.0;
+        if (session.wave)
+            for (const Invader* invader : session.wave->invaders)
+                lowest = std::max(lowest, invader->y);
+        return lowest;
     }
 
     void place(int type, int x) {
@@ -106,7 +125,7 @@ int main(int argc, char** argv) {
     platform.pointAt(290, 228);
     preview.frames(12.0);
     preview.save("battle_early");
-    preview.frames(26.0);
+    preview.marchUntilLow(kStrikeLine, 60.0);
     preview.save("battle");
     preview.frames(0.55);
     preview.save("battle_later");
