@@ -11,6 +11,7 @@
 #include <allegro.h>
 
 #include <string>
+#include <utility>
 
 TestInvader::TestInvader(double cx, double cy, int startHealth, double radius) {
     player = new SpritePlayer(DefenceArt::get().invader);
@@ -110,31 +111,19 @@ const DefenceArt& DefenceArt::get() {
 }
 
 void DefencesTest::SetUp() {
-    saved.session = engine.session;
-    saved.platform = engine.platform;
-    saved.towerBaseline = engine.towerBaseline;
-    for (int type = 0; type < 3; ++type)
-        saved.towerDefs[type] = engine.towerDefs[type];
-    saved.laserSmall = engine.laserSmall;
-    saved.missileSheet = engine.missileSheet;
-    saved.puff2Sheet = engine.puff2Sheet;
-    saved.poofSheet = engine.poofSheet;
-    saved.explosionSmallSheet = engine.explosionSmallSheet;
-    saved.fontSmall = engine.fontSmall;
-
-    engine.platform = &platform;
-    engine.towerBaseline = kBaseline;
+    swapped.platform = &platform;
+    swapped.towerBaseline = kBaseline;
     for (int type = 0; type < 3; ++type) {
-        engine.towerDefs[type].value = kTowerValues[type];
-        engine.towerDefs[type].width = 16;
-        engine.towerDefs[type].sprite = art.towers[type];
+        swapped.towerDefs[type].value = kTowerValues[type];
+        swapped.towerDefs[type].width = 16;
+        swapped.towerDefs[type].sprite = art.towers[type];
     }
-    engine.laserSmall = art.bolt;
-    engine.missileSheet = art.missile;
-    engine.puff2Sheet = art.puff;
-    engine.poofSheet = art.poof;
-    engine.explosionSmallSheet = art.explosion;
-    engine.fontSmall = art.font;
+    swapped.laserSmall = art.bolt;
+    swapped.missileSheet = art.missile;
+    swapped.puff2Sheet = art.puff;
+    swapped.poofSheet = art.poof;
+    swapped.explosionSmallSheet = art.explosion;
+    swapped.fontSmall = art.font;
 
     Settings& settings = engine.settings;
     settings.set("Tower1FreqBase", "0.5");
@@ -151,26 +140,32 @@ void DefencesTest::SetUp() {
     settings.set("Tower3FreqBase", "0.25");
     settings.set("Tower3DamageBase", "7");
     settings.set("Tower3RangeBase", "40");
+    // Waves come only when a test makes one.
+    settings.set("TimeBetweenWaves", "1e9");
 
     session = new GameSession;
-    session->waveTimer = -1.0; // no wave comes by itself
+    session->waveTimer = -1.0;
     session->health = session->maxHealth = 10;
-    engine.session = session;
+    swapped.session = session;
+    exchangeWithEngine();
 }
 
 void DefencesTest::TearDown() {
     delete session;
-    engine.session = saved.session;
-    engine.platform = saved.platform;
-    engine.towerBaseline = saved.towerBaseline;
-    for (int type = 0; type < 3; ++type)
-        engine.towerDefs[type] = saved.towerDefs[type];
-    engine.laserSmall = saved.laserSmall;
-    engine.missileSheet = saved.missileSheet;
-    engine.puff2Sheet = saved.puff2Sheet;
-    engine.poofSheet = saved.poofSheet;
-    engine.explosionSmallSheet = saved.explosionSmallSheet;
-    engine.fontSmall = saved.fontSmall;
+    exchangeWithEngine();
+}
+
+void DefencesTest::exchangeWithEngine() {
+    std::swap(engine.session, swapped.session);
+    std::swap(engine.platform, swapped.platform);
+    std::swap(engine.towerBaseline, swapped.towerBaseline);
+    std::swap(engine.towerDefs, swapped.towerDefs);
+    std::swap(engine.laserSmall, swapped.laserSmall);
+    std::swap(engine.missileSheet, swapped.missileSheet);
+    std::swap(engine.puff2Sheet, swapped.puff2Sheet);
+    std::swap(engine.poofSheet, swapped.poofSheet);
+    std::swap(engine.explosionSmallSheet, swapped.explosionSmallSheet);
+    std::swap(engine.fontSmall, swapped.fontSmall);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <list>
 #include <memory>
 #include <vector>
 
@@ -74,21 +75,12 @@ class DefencesTest : public ::testing::Test {
 
     // The one-shot effects of the session made on the given sheet, in order.
     std::vector<SimpleEffect*> effectsOn(const SpriteSheet* sheet) const;
+    // The session's effects or projectiles of one kind, in order.
     template <typename Kind> std::vector<Kind*> effectsOfKind() const {
-        std::vector<Kind*> found;
-        for (Effect* effect : session->effects) {
-            if (auto* kind = dynamic_cast<Kind*>(effect))
-                found.push_back(kind);
-        }
-        return found;
+        return ofKind<Kind>(session->effects);
     }
     template <typename Kind> std::vector<Kind*> projectilesOfKind() const {
-        std::vector<Kind*> found;
-        for (Projectile* projectile : session->projectiles) {
-            if (auto* kind = dynamic_cast<Kind*>(projectile))
-                found.push_back(kind);
-        }
-        return found;
+        return ofKind<Kind>(session->projectiles);
     }
 
     Engine& engine = Engine::instance();
@@ -97,17 +89,29 @@ class DefencesTest : public ::testing::Test {
     FakePlatform platform;
 
   private:
-    // The engine's own values, put back after each test.
-    struct SavedEngine {
-        GameSession* session;
-        Platform* platform;
-        int towerBaseline;
+    template <typename Kind, typename Base>
+    static std::vector<Kind*> ofKind(const std::list<Base*>& list) {
+        std::vector<Kind*> found;
+        for (Base* item : list) {
+            if (auto* kind = dynamic_cast<Kind*>(item))
+                found.push_back(kind);
+        }
+        return found;
+    }
+
+    // The engine fields a test changes: the test's values while it runs, the
+    // engine's own in between. Exchanged with the engine at both ends.
+    struct EngineFields {
+        GameSession* session = nullptr;
+        Platform* platform = nullptr;
+        int towerBaseline = 0;
         TowerDef towerDefs[3];
-        BITMAP* laserSmall;
-        SpriteSheet* missileSheet;
-        SpriteSheet* puff2Sheet;
-        SpriteSheet* poofSheet;
-        SpriteSheet* explosionSmallSheet;
-        BitmapFont* fontSmall;
-    } saved{};
+        BITMAP* laserSmall = nullptr;
+        SpriteSheet* missileSheet = nullptr;
+        SpriteSheet* puff2Sheet = nullptr;
+        SpriteSheet* poofSheet = nullptr;
+        SpriteSheet* explosionSmallSheet = nullptr;
+        BitmapFont* fontSmall = nullptr;
+    } swapped;
+    void exchangeWithEngine();
 };

@@ -33,8 +33,6 @@ TEST_F(HeavyPlayTest, MissilesNeverReachADeletedInvader) {
     engine.settings.set("Tower1FreqBase", "0.2");
     engine.settings.set("Tower2FreqBase", "0.05");
     engine.settings.set("Tower3FreqBase", "0.1");
-    // The waves here are the test's own; the session never starts one.
-    engine.settings.set("TimeBetweenWaves", "1e9");
     std::srand(7);
     for (int i = 0; i < 16; ++i) {
         Building* tower = makeBuilding(i % 3);
