@@ -36,13 +36,7 @@ int inkOf(const BitmapFont& f) {
                 if (rgb(glyph, x, y) != kMask)
                     ++counts[rgb(glyph, x, y)];
     }
-    int best = 0, bestCount = 0;
-    for (const auto& [colour, count] : counts)
-        if (count > bestCount) {
-            best = colour;
-            bestCount = count;
-        }
-    return best;
+    return mostCommon(counts);
 }
 
 } // namespace

@@ -24,13 +24,7 @@ int commonColour(const BITMAP* bitmap, int y) {
     std::map<int, int> counts;
     for (int x = 0; x < bitmap->w; ++x)
         ++counts[rgb(bitmap, x, y)];
-    int best = 0, bestCount = 0;
-    for (const auto& [colour, count] : counts)
-        if (count > bestCount) {
-            best = colour;
-            bestCount = count;
-        }
-    return best;
+    return mostCommon(counts);
 }
 
 } // namespace

@@ -45,6 +45,17 @@ bool differ(const BITMAP* a, const BITMAP* b) {
     return false;
 }
 
+int mostCommon(const std::map<int, int>& colourCounts) {
+    int best = 0, bestCount = 0;
+    for (const auto& [colour, count] : colourCounts) {
+        if (count > bestCount) {
+            best = colour;
+            bestCount = count;
+        }
+    }
+    return best;
+}
+
 int brightness(int colour) {
     return (299 * (colour >> 16 & 0xff) + 587 * (colour >> 8 & 0xff) + 114 * (colour & 0xff)) /
            1000;

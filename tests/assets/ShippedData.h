@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,8 @@ constexpr int kMask = 0xff00ff;
 int opaquePixels(const BITMAP* bitmap, int x, int y, int width, int height);
 // Whether two same-sized bitmaps differ anywhere.
 bool differ(const BITMAP* a, const BITMAP* b);
+// The colour that most pixels counted have.
+int mostCommon(const std::map<int, int>& colourCounts);
 // Perceived brightness of an 0xRRGGBB colour, 0 to 255.
 int brightness(int rgb);
 // Whether red clearly dominates the colour.

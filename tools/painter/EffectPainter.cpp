@@ -107,24 +107,38 @@ SheetStrip EffectPainter::explosionSmall() {
                        kCentre + radius * 0.7 * std::sin(angle), radius * 0.45, colour);
         }
     };
-    std::vector<Picture> frames(7, Picture(kSize, kSize));
-    blob(frames[0], 2.5, Ink::White);
-    blob(frames[1], 4.2, Ink::Yellow);
-    frames[1].disc(kCentre, kCentre, 2.5, Ink::White);
-    blob(frames[2], 5.6, Ink::Orange);
-    blob(frames[2], 3.8, Ink::Yellow);
-    frames[2].disc(kCentre, kCentre, 1.5, Ink::White);
-    blob(frames[3], 6.2, Ink::Red);
-    blob(frames[3], 4.2, Ink::Orange);
-    frames[3].disc(kCentre, kCentre, 1.8, Ink::Yellow);
-    blob(frames[4], 6.4, Ink::DarkGrey);
-    blob(frames[4], 3.5, Ink::Red);
-    frames[4].disc(kCentre, kCentre, 1.2, Ink::Orange);
-    blob(frames[5], 6.4, Ink::DarkGrey);
-    frames[5] = thinned(frames[5], 2);
-    frames[5].disc(kCentre, kCentre, 1.5, Ink::DarkGrey);
-    blob(frames[6], 6.6, Ink::DarkGrey);
-    frames[6] = thinned(frames[6], 4);
+    // Each frame: a lumpy outer cloud, a lumpy inner one, a round core, and
+    // how thin the smoke has worn (keep every pixel, every second, every fourth).
+    struct Layer {
+        double radius;
+        int colour;
+    };
+    struct Burst {
+        Layer outer, inner, core;
+        int keepEvery;
+    };
+    constexpr int kNone = Picture::kClear;
+    constexpr Burst kBursts[] = {
+        {{2.5, Ink::White}, {0, kNone}, {0, kNone}, 1},
+        {{4.2, Ink::Yellow}, {0, kNone}, {2.5, Ink::White}, 1},
+        {{5.6, Ink::Orange}, {3.8, Ink::Yellow}, {1.5, Ink::White}, 1},
+        {{6.2, Ink::Red}, {4.2, Ink::Orange}, {1.8, Ink::Yellow}, 1},
+        {{6.4, Ink::DarkGrey}, {3.5, Ink::Red}, {1.2, Ink::Orange}, 1},
+        {{6.4, Ink::DarkGrey}, {0, kNone}, {1.5, Ink::DarkGrey}, 2},
+        {{6.6, Ink::DarkGrey}, {0, kNone}, {0, kNone}, 4},
+    };
+    std::vector<Picture> frames;
+    for (const Burst& burst : kBursts) {
+        Picture frame(kSize, kSize);
+        blob(frame, burst.outer.radius, burst.outer.colour);
+        if (burst.inner.colour != kNone)
+            blob(frame, burst.inner.radius, burst.inner.colour);
+        if (burst.keepEvery > 1)
+            frame = thinned(frame, burst.keepEvery);
+        if (burst.core.colour != kNone)
+            frame.disc(kCentre, kCentre, burst.core.radius, burst.core.colour);
+        frames.push_back(frame);
+    }
     strip.animate("0: a burst from white to yellow, orange and smoke, played once", 20.0f,
                   strip.add(frames));
     return strip;
