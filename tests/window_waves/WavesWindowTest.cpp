@@ -88,6 +88,10 @@ TEST(Waves, UndefendedWavesReachTheBottomAndTheGameIsLost) {
         if (!marchSaved && std::chrono::steady_clock::now() > held + std::chrono::seconds(4)) {
             shot.save(screenshotPath("waves-march"));
             marchSaved = true;
+            // The same with the debug overlay: each squibble's health at its corner.
+            window.pressKey("d");
+            window.screenshot().save(screenshotPath("waves-march-debug"));
+            window.pressKey("d");
         }
         // The first pictures of lost points, to look at the poofs and the "-1"s.
         if (fell && escapesSaved < 6)
