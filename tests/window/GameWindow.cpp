@@ -217,6 +217,13 @@ void GameWindow::click(int x, int y, int button) {
     letTheGameSeeInput();
 }
 
+void GameWindow::clickToEnd(int x, int y) {
+    moveMouse(x, y);
+    xdotool({"mousedown", "1"});
+    letTheGameSeeInput();
+    xdotool({"mouseup", "1"});
+}
+
 void GameWindow::xdotool(const std::vector<std::string>& arguments) {
     ChildProcess::Launch launch;
     launch.command = {"xdotool"};

@@ -62,6 +62,11 @@ class GameWindow {
     void moveMouse(int x, int y);
     void click(int x, int y, int button = 1);
 
+    // A left click that is to end the game ("Yes" in the quit dialog): it
+    // does not wait to see the release drawn, since no frame may follow.
+    void clickToEnd(int x, int y);
+    void clickCanvasToEnd(int x, int y) { clickToEnd(2 * x + 1, 2 * y + 1); }
+
     // A click on canvas pixel (x, y), at the centre of the 2 x 2 window
     // pixels that show it.
     void clickCanvas(int x, int y, int button = 1) { click(2 * x + 1, 2 * y + 1, button); }

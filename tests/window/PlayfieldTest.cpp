@@ -1,0 +1,117 @@
+#include "window/GameFolder.h"
+#include "window/RunningGame.h"
+#include "window/VirtualDisplay.h"
+#include "window/WindowTestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+// The playfield with the pointer away from everything, and no wave coming:
+// what every later picture is compared with.
+constexpr int kQuietX = 160;
+constexpr int kQuietY = 150;
+
+// The ground line, as the shipped settings give it.
+int towerBaseline() {
+    std::ifstream strings(repositoryRoot() + "/data/strings.txt");
+    std::string line;
+    while (std::getline(strings, line))
+        if (line.rfind("TowerBaseline=", 0) == 0)
+            return std::stoi(line.substr(14));
+    ADD_FAILURE() << "no TowerBaseline in data/strings.txt";
+    return 214;
+}
+
+// How many canvas pixels of a rectangle differ between two pictures.
+int changedPixels(const Screenshot& before, const Screenshot& after, int x, int y, int width,
+                  int height) {
+    int changed = 0;
+    for (int dy = 0; dy < height; ++dy)
+        for (int dx = 0; dx < width; ++dx)
+            changed += before.canvasPixel(x + dx, y + dy) != after.canvasPixel(x + dx, y + dy);
+    return changed;
+}
+
+class Playfield : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder.setSetting("TimeBetweenWaves", "100000");
+        game = std::make_unique<RunningGame>(&display, folder.path());
+        window().moveMouse(2 * kQuietX + 1, 2 * kQuietY + 1);
+        window().waitForFrames(2);
+        idle = std::make_unique<Screenshot>(window().screenshot());
+    }
+
+    void TearDown() override {
+        if (game)
+            window().screenshot().save(screenshotPath());
+    }
+
+    GameWindow& window() { return game->window(); }
+
+    Screenshot after(int frames = 2) {
+        window().waitForFrames(frames);
+        return window().screenshot();
+    }
+
+    void pointAt(int x, int y) { window().moveMouse(2 * x + 1, 2 * y + 1); }
+
+    GameFolder folder;
+    VirtualDisplay display;
+    std::unique_ptr<RunningGame> game;
+    std::unique_ptr<Screenshot> idle;
+};
+
+} // namespace
+
+TEST_F(Playfield, ShowsTheStatusAndPlacesTowersOnTheGroundLine) {
+    // The status display and the build buttons stand out from the ground.
+    const Screenshot& start = *idle;
+    EXPECT_NE(start.canvasPixel(309, 228), start.canvasPixel(309, 239)) << "no build button";
+    EXPECT_NE(start.canvasPixel(14, 223), start.canvasPixel(14, 239)) << "no health bar";
+
+    // Over the first button its name appears left of the buttons.
+    pointAt(310, 229);
+    EXPECT_GT(changedPixels(start, after(), 180, 220, 77, 18), 20);
+
+    window().clickCanvas(310, 229);
+    const int baseline = towerBaseline();
+    pointAt(100, kQuietY);
+    const Screenshot placing = after();
+    EXPECT_GT(changedPixels(start, placing, 92, baseline - 12, 16, 12), 20)
+        << "no tower on the ground line under the pointer";
+    EXPECT_EQ(changedPixels(start, placing, 92, kQuietY - 40, 16, 30), 0)
+        << "the tower follows the pointer's x only";
+
+    pointAt(220, kQuietY);
+    const Screenshot moved = after();
+    EXPECT_EQ(changedPixels(start, moved, 92, baseline - 12, 16, 12), 0);
+    EXPECT_GT(changedPixels(start, moved, 212, baseline - 12, 16, 12), 20);
+
+    window().clickCanvas(220, kQuietY, 3); // X's button 3 is the right button
+    const Screenshot cancelled = after();
+    EXPECT_EQ(changedPixels(start, cancelled, 212, baseline - 12, 16, 12), 0);
+}
+
+TEST_F(Playfield, TheQuitDialogSaysNoThenYes) {
+    window().pressKey("Escape");
+    const Screenshot dialog = after();
+    EXPECT_GT(changedPixels(*idle, dialog, 130, 88, 60, 40), 20);
+
+    window().clickCanvas(160, 122); // "No"
+    const Screenshot closed = after();
+    EXPECT_EQ(changedPixels(*idle, closed, 130, 88, 60, 40), 0);
+    EXPECT_EQ(changedPixels(*idle, closed, 240, 218, 80, 22), 0) << "the buttons came back";
+
+    pointAt(kQuietX, kQuietY);
+    window().pressKey("Escape");
+    window().waitForFrames(2);
+    window().clickCanvasToEnd(160, 112); // "Yes"
+    EXPECT_EQ(game->waitForExit(), 0);
+    EXPECT_EQ(game->errorOutput(), "");
+    game.reset();
+}
