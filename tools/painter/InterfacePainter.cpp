@@ -18,6 +18,7 @@ constexpr ButtonLook kLooks[] = {
 };
 
 Picture laserIcon() {
+    // clang-format off
     return symmetricPicture({
         "........",
         "......18",
@@ -36,6 +37,7 @@ Picture laserIcon() {
         "15555555",
         "11111111",
     });
+    // clang-format on
 }
 
 Picture missileIcon() {
@@ -63,6 +65,7 @@ Picture missileIcon() {
 }
 
 Picture teslaIcon() {
+    // clang-format off
     return symmetricPicture({
         "........",
         ".....111",
@@ -81,11 +84,13 @@ Picture teslaIcon() {
         "..157777",
         "..111111",
     });
+    // clang-format on
 }
 
 Picture demolishIcon() {
     Picture icon(InterfacePainter::kIconSize, InterfacePainter::kIconSize);
     icon.stamp(0, 0,
+               // clang-format off
                symmetricPicture({
                                     "........",
                                     "........",
@@ -105,6 +110,7 @@ Picture demolishIcon() {
                                     "........",
                                 })
                    .recoloured(Ink::kDisabledGrey));
+    // clang-format on
     Picture cross(16, 16);
     for (int i = 0; i < 11; ++i) {
         for (int thick = 0; thick < 2; ++thick) {

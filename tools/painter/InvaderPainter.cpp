@@ -9,10 +9,20 @@ namespace {
 constexpr int kWidth = 14;
 constexpr int kHeight = 12;
 
+// clang-format off
 const std::vector<std::string> kBody = {
-    "..e........e..", "...1......1...", "....111111....", "..11bbbbbb11..", ".1bb77bb77bb1.",
-    ".1bb71bb71bb1.", "1bbbbbbbbbbbb1", "1bbbbb11bbbbb1", ".1b3bbbbbb3b1.", "..1333333331..",
+    "..e........e..",
+    "...1......1...",
+    "....111111....",
+    "..11bbbbbb11..",
+    ".1bb77bb77bb1.",
+    ".1bb71bb71bb1.",
+    "1bbbbbbbbbbbb1",
+    "1bbbbb11bbbbb1",
+    ".1b3bbbbbb3b1.",
+    "..1333333331..",
 };
+// clang-format on
 // Closed eyes for the squash of a hit.
 const std::vector<std::string> kBlink = {"", "", "", "", ".1bbbbbbbbbb1.", ".1bb11bb11bb1."};
 
@@ -42,7 +52,15 @@ Picture squibbleFrame(int lift, int lean, const std::vector<std::string>& legs, 
 
 // A sticking plaster across the head and a crack under one eye.
 Picture bandaged(Picture frame, int lean) {
-    frame.stamp(lean, 0, {"", "", "", "...77", "..7f7", "...7"});
+    frame.stamp(lean, 0,
+                {
+                    "",
+                    "",
+                    "",
+                    "...77",
+                    "..7f7",
+                    "...7",
+                });
     frame.set(10 + lean, 6, Ink::DarkBlue);
     frame.set(11 + lean, 7, Ink::DarkBlue);
     return frame;
