@@ -35,11 +35,12 @@ constexpr int kTeslaX = 250;
 // Colours of the shipped pictures that nothing else shows in the sky.
 constexpr std::uint32_t kBoltPink = 0xFF77A8;
 constexpr std::uint32_t kMissileYellow = 0xFFEC27; // missiles and explosions
+constexpr std::uint32_t kSmokeGrey = 0x83769C;     // smoke puffs and poofs
 constexpr std::uint32_t kExplosionOrange = 0xFFA300;
 constexpr std::uint32_t kSparkGlow = 0x4080FF;
-// The playfield's sky, above the towers' tops.
+// The playfield's sky, above the towers' tops and the far hills.
 constexpr int kSkyTop = 10;
-constexpr int kSkyBottom = 175;
+constexpr int kSkyBottom = 160;
 
 int countInRect(const Screenshot& shot, std::uint32_t colour, int left, int top, int right,
                 int bottom) {
@@ -147,9 +148,10 @@ TEST(Defences, EachTowerFiresAndADemolishedTowerIsGoneWithItsRefundShown) {
     EXPECT_TRUE(waitForScreen(window, std::chrono::seconds(40), "Defences.missile",
                               [](const Screenshot& shot) {
                                   return countInSky(shot, kMissileYellow) > 0 &&
+                                         countInSky(shot, kSmokeGrey) > 0 &&
                                          countInSky(shot, kExplosionOrange) == 0;
                               }))
-        << "no missile flew";
+        << "no missile flew trailing smoke";
     EXPECT_TRUE(waitForScreen(
         window, std::chrono::seconds(40), "Defences.explosion",
         [](const Screenshot& shot) { return countInSky(shot, kExplosionOrange) > 0; }))
