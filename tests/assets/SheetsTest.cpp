@@ -115,6 +115,30 @@ TEST(TowerSheets, PlayTheirOwnAnimations) {
     EXPECT_GE(distinctFrames(tesla, 0), 3) << "the resting coil crackles";
 }
 
+TEST(TowerSheets, ShotsLeaveFromTheMachineItself) {
+    // The laser's bolt starts 12 pixels above the ground in the middle of the
+    // resting frame, behind the turret: the barrel must cover that column up
+    // to its tip, or the bolt would appear from thin air.
+    const SpriteSheet laser(towerSheet(0));
+    const BITMAP* rest = laser.selectFrame(0, 0.0f);
+    ASSERT_NE(rgb(rest, rest->w / 2, rest->h - 12), kMask);
+    int barrelTop = rest->h - 12;
+    while (barrelTop > 0 && rgb(rest, rest->w / 2, barrelTop - 1) != kMask)
+        --barrelTop;
+    EXPECT_LT(barrelTop, rest->h - 20) << "a tall barrel";
+
+    // The missile leaves from one pixel right of the middle, 9 pixels up.
+    const SpriteSheet missile(towerSheet(1));
+    const BITMAP* launcher = missile.selectFrame(0, 0.0f);
+    EXPECT_NE(rgb(launcher, launcher->w / 2 + 1, launcher->h - 9), kMask);
+
+    // The coil's arcs start 8 pixels above the middle of its frame: on the ball.
+    const SpriteSheet tesla(towerSheet(2));
+    const BITMAP* coil = tesla.selectFrame(0, 0.0f);
+    const int emitter = rgb(coil, coil->w / 2, coil->h / 2 - 8);
+    EXPECT_TRUE(emitter == 0x29adff || emitter == 0xfff1e8) << std::hex << emitter;
+}
+
 TEST(InvaderSheet, IsASmallCreatureWhoseRowsFitTwentyPixelsApart) {
     const SpriteSheet sheet(settings().get("Invader1Sprite"));
     ASSERT_GE(sheet.animationCount, 4u);
