@@ -7,6 +7,7 @@
 
 #define ALLEGRO_NO_MAGIC_MAIN
 
+#include "GameData.h"
 #include "app/Engine.h"
 #include "defences/Building.h"
 #include "defences/LaserProjectile.h"
@@ -17,7 +18,6 @@
 #include "game/GameSession.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
-#include "support/FakePlatform.h"
 
 #include <allegro.h>
 #include <benchmark/benchmark.h>
@@ -42,27 +42,6 @@ constexpr double kWaveInSight = 150.0;
 constexpr int kFramesPerScene = 20;
 // Effects stay for the whole scene, whatever their own lifetime.
 constexpr double kSceneLifetime = 1e9;
-
-// Loads data/ unless another benchmark already has; false (and the reason in
-// the state) when it cannot.
-bool haveGameData(benchmark::State& state) {
-    static const bool usable = [] {
-        Engine& engine = Engine::instance();
-        if (!engine.canvas) {
-            // No keys, no mouse, no waiting: only the game's own work is measured.
-            static FakePlatform still;
-            engine.platform = &still;
-            if (!engine.settings.load("data/strings.txt"))
-                return false;
-            engine.canvas = new Canvas(320, 240);
-            engine.loadCatalogue();
-        }
-        return engine.checkCatalogue().empty();
-    }();
-    if (!usable)
-        state.SkipWithError("run from the repository root, with a complete data/");
-    return usable;
-}
 
 // Seconds for the least a frame can do, clearing the canvas and copying the
 // background: the best of a few batches, measured once per run.

@@ -4,6 +4,7 @@
 
 #define ALLEGRO_NO_MAGIC_MAIN
 
+#include "GameData.h"
 #include "app/Engine.h"
 #include "game/GameSession.h"
 
@@ -11,40 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// No keys, no mouse, no waiting: only the game's own work is measured.
-class StillPlatform : public Platform {
-  public:
-    double now() override { return 0.0; }
-    long long clockFrequency() override { return 1; }
-    void yield() override {}
-    int mouseX() override { return 0; }
-    int mouseY() override { return 0; }
-    int mouseButtons() override { return 0; }
-    bool keyPressed() override { return false; }
-    int readKey() override { return 0; }
-    bool keyDown(int) override { return false; }
-};
-
-// Loads data/ once; false (and the reason in the state) when it cannot.
-bool loadRealData(benchmark::State& state) {
-    static bool loaded = false;
-    static bool usable = false;
-    if (!loaded) {
-        loaded = true;
-        Engine& engine = Engine::instance();
-        static StillPlatform still;
-        engine.platform = &still;
-        if (engine.settings.load("data/strings.txt")) {
-            engine.canvas = new Canvas(320, 240);
-            engine.loadCatalogue();
-            usable = engine.checkCatalogue().empty();
-        }
-    }
-    if (!usable)
-        state.SkipWithError("run from the repository root, with a complete data/");
-    return usable;
-}
 
 // A session between waves, with its clouds and nothing else.
 GameSession* restingSession() {
@@ -66,7 +33,7 @@ constexpr double kFrameTime = 1.0 / 60.0;
 
 // Clearing the canvas and copying the background: what every frame costs at least.
 void bareFrame(benchmark::State& state) {
-    if (!loadRealData(state))
+    if (!haveGameData(state))
         return;
     Engine& engine = Engine::instance();
     BITMAP* canvas = engine.canvas->bitmap;
@@ -79,7 +46,7 @@ void bareFrame(benchmark::State& state) {
 BENCHMARK(bareFrame)->Unit(benchmark::kMicrosecond);
 
 void sessionFrameAtRest(benchmark::State& state) {
-    if (!loadRealData(state))
+    if (!haveGameData(state))
         return;
     GameSession* session = restingSession();
     for (auto _ : state) {
@@ -91,7 +58,7 @@ void sessionFrameAtRest(benchmark::State& state) {
 BENCHMARK(sessionFrameAtRest)->Unit(benchmark::kMicrosecond);
 
 void gameOverFrame(benchmark::State& state) {
-    if (!loadRealData(state))
+    if (!haveGameData(state))
         return;
     GameSession* session = restingSession();
     session->health = 0;

@@ -5,6 +5,7 @@
 
 #define ALLEGRO_NO_MAGIC_MAIN
 
+#include "GameData.h"
 #include "app/Engine.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/SimpleEffect.h"
@@ -13,7 +14,6 @@
 #include "game/GameSession.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
-#include "support/FakePlatform.h"
 
 #include <allegro.h>
 #include <benchmark/benchmark.h>
@@ -22,27 +22,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Loads data/ unless another benchmark already has; false (and the reason
-// in the state) when it cannot.
-bool haveRealData(benchmark::State& state) {
-    static bool usable = [] {
-        Engine& engine = Engine::instance();
-        if (!engine.canvas) {
-            // No keys, no mouse, no waiting: only the game's own work is measured.
-            static FakePlatform still;
-            engine.platform = &still;
-            if (!engine.settings.load("data/strings.txt"))
-                return false;
-            engine.canvas = new Canvas(320, 240);
-            engine.loadCatalogue();
-        }
-        return engine.checkCatalogue().empty();
-    }();
-    if (!usable)
-        state.SkipWithError("run from the repository root, with a complete data/");
-    return usable;
-}
 
 constexpr double kFrameTime = 1.0 / 60.0;
 constexpr int kWaveNumber = 13;
@@ -112,7 +91,7 @@ void buildScene(GameSession* session, bool withWave, int kinds) {
 }
 
 void runScene(benchmark::State& state, bool withWave, int kinds) {
-    if (!haveRealData(state))
+    if (!haveGameData(state))
         return;
     GameSession* session = new GameSession;
     Engine::instance().setSession(session);
