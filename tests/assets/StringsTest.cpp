@@ -53,19 +53,24 @@ TEST(Strings, TuneASmoothGameThatPaysForItsTowers) {
         EXPECT_GT(s.getReal(tower + "FreqBase"), 0.0) << tower;
         EXPECT_GT(s.getInt(tower + "Width"), 0) << tower;
     }
-    // The cheapest tower first: a player can afford it from the start, and
-    // the first wave's bounties buy another.
+    // The cheapest tower first: the starting money buys lasers enough to
+    // cover the whole first wave, whose block sways only some 70 pixels while
+    // each laser shoots straight up, or one of the dearer towers instead; the
+    // first wave's bounties buy another laser.
     const int laser = s.getInt("Tower1Value");
-    EXPECT_GE(s.getInt("StartingMoney"), laser);
+    constexpr int kLasersToCoverABlock = 3;
+    EXPECT_GE(s.getInt("StartingMoney"), kLasersToCoverABlock * laser);
+    EXPECT_GE(s.getInt("StartingMoney"), s.getInt("Tower2Value"));
+    EXPECT_GE(s.getInt("StartingMoney"), s.getInt("Tower3Value"));
     EXPECT_LT(laser, s.getInt("Tower2Value"));
     EXPECT_LT(laser, s.getInt("Tower3Value"));
-    const int firstWave = 16;
-    EXPECT_GE(firstWave * s.getInt("Invader1Value"), laser);
+    constexpr int kFirstWave = 16;
+    EXPECT_GE(kFirstWave * s.getInt("Invader1Value"), laser);
 
-    // One laser turret alone deals the first wave's health well within the
-    // time the wave needs to come down (about 14 descents and traverses).
+    // Those lasers deal the first wave's health well within the time the
+    // wave needs to come down (about 14 descents and traverses).
     const double laserDamagePerSecond = s.getInt("Tower1DamageBase") / s.getReal("Tower1FreqBase");
-    const double firstWaveHealth = firstWave * s.getInt("Invader1Health");
+    const double firstWaveHealth = kFirstWave * s.getInt("Invader1Health");
     const double firstWaveSeconds = 14 * (16 + 67) / s.getReal("Wave1SpeedBase");
     EXPECT_LT(firstWaveHealth / laserDamagePerSecond, firstWaveSeconds / 2);
 
