@@ -11,7 +11,9 @@ Canvas::~Canvas() {
         destroy_bitmap(bitmap);
 }
 
-void Canvas::stretchToScreen() { stretchOnto(screen); }
+void Canvas::stretchToScreen() {
+    stretchOnto(screen);
+}
 
 void Canvas::stretchOnto(BITMAP* target) {
     if (!bitmap || !target)

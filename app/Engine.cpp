@@ -23,7 +23,7 @@ AllegroPlatform allegroPlatform;
 // rather than letting the first drawing call crash.
 [[noreturn]] void failToOpenWindow() {
     const char* display = std::getenv("DISPLAY");
-    const char* reason = allegro_error[0]         ? allegro_error
+    const char* reason = allegro_error[0]        ? allegro_error
                          : !display || !*display ? "no display (DISPLAY is not set)"
                                                  : "the display refused a window";
     std::fprintf(stderr, "groundline: cannot open the 640x480 window: %s\n", reason);
@@ -77,7 +77,9 @@ void Engine::init() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
-double Engine::now() { return platform->now(); }
+double Engine::now() {
+    return platform->now();
+}
 
 double Engine::waitForFrame() {
     double elapsed;

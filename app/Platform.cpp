@@ -17,14 +17,26 @@ long long AllegroPlatform::clockFrequency() {
     return static_cast<long long>(Clock::period::den) / Clock::period::num;
 }
 
-void AllegroPlatform::yield() { rest(0); }
+void AllegroPlatform::yield() {
+    rest(0);
+}
 
-int AllegroPlatform::mouseX() { return mouse_x; }
-int AllegroPlatform::mouseY() { return mouse_y; }
-int AllegroPlatform::mouseButtons() { return mouse_b; }
+int AllegroPlatform::mouseX() {
+    return mouse_x;
+}
+int AllegroPlatform::mouseY() {
+    return mouse_y;
+}
+int AllegroPlatform::mouseButtons() {
+    return mouse_b;
+}
 
-bool AllegroPlatform::keyPressed() { return keypressed() != 0; }
-int AllegroPlatform::readKey() { return readkey(); }
+bool AllegroPlatform::keyPressed() {
+    return keypressed() != 0;
+}
+int AllegroPlatform::readKey() {
+    return readkey();
+}
 
 bool AllegroPlatform::keyDown(int scanCode) {
     return scanCode >= 0 && scanCode < KEY_MAX && key[scanCode] != 0;

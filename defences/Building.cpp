@@ -76,6 +76,5 @@ void Building::runFiringClock(double dt) {
 }
 
 int Building::restingFrameWidth() const {
-    const BITMAP* frame = sheet ? sheet->selectFrame(0, 0.0f) : nullptr;
-    return frame ? frame->w : 0;
+    return ::restingFrameWidth(sheet);
 }

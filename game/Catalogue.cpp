@@ -31,7 +31,9 @@ BitmapFont* loadFont(const Settings& settings, const char* fileKey, const char* 
     return font;
 }
 
-BITMAP* loadImage(const char* fileName) { return load_bitmap(fileName, nullptr); }
+BITMAP* loadImage(const char* fileName) {
+    return load_bitmap(fileName, nullptr);
+}
 
 void checkImage(std::vector<std::string>& problems, const BITMAP* image, const std::string& name) {
     if (!image)

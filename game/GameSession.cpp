@@ -30,7 +30,9 @@ constexpr int kAnnouncementX = 160;
 constexpr int kAnnouncementY = 80;
 
 // Wave n brings 2n + 14 invaders.
-int invadersInWave(int waveNumber) { return 2 * waveNumber + 14; }
+int invadersInWave(int waveNumber) {
+    return 2 * waveNumber + 14;
+}
 
 struct CloudGroup {
     int clouds;
@@ -44,7 +46,7 @@ struct CloudGroup {
 
 // Slowest first, so that the faster, nearer clouds are drawn over them.
 constexpr CloudGroup kCloudGroups[] = {
-    {6, 60, 30, 50, 10, 0.5, 1}, {4, 80, 30, 50, 10, 1.0, 2}, {3, 110, 30, 48, 8, 1.5, 0},
+    {6, 60, 30, 50, 10, 0.5, 1}, {4, 80, 30, 50, 10, 1.0, 2},  {3, 110, 30, 48, 8, 1.5, 0},
     {2, 140, 60, 48, 7, 2.0, 4}, {2, 180, 60, 45, 10, 2.5, 3},
 };
 
@@ -213,9 +215,7 @@ bool GameSession::placementFits() const {
     const int right = left + width;
     for (const Building* building : buildings) {
         const TowerDef& def = engine->towerDefs[building->type];
-        const BITMAP* resting = def.sprite ? def.sprite->selectFrame(0, 0.0f) : nullptr;
-        const int frameWidth = resting ? resting->w : 0;
-        const int buildingLeft = building->x + (frameWidth - def.width) / 2;
+        const int buildingLeft = building->x + (restingFrameWidth(def.sprite) - def.width) / 2;
         const int buildingRight = buildingLeft + def.width;
         // Closed intervals: footprints that only touch do not fit.
         if (buildingLeft <= left && left <= buildingRight)
@@ -233,8 +233,7 @@ void GameSession::placeBuilding() {
     if (!building)
         return;
     const TowerDef& def = engine->towerDefs[placingType];
-    const BITMAP* resting = def.sprite ? def.sprite->selectFrame(0, 0.0f) : nullptr;
-    building->setPosition(engine->mouseX - (resting ? resting->w : 0) / 2);
+    building->setPosition(engine->mouseX - restingFrameWidth(def.sprite) / 2);
     buildings.push_back(building);
     money -= def.value;
     if (money < def.value)

@@ -51,15 +51,9 @@ constexpr int kAnswerLeft = 140;
 constexpr int kAnswerWidth = 40;
 constexpr int kAnswerHeight = 8;
 
-int buttonX(int type, int spacing) { return kButtonX - type * spacing; }
-
-// The frame a sheet shows at rest, which the screen lays towers out by.
-const BITMAP* restingFrame(const SpriteSheet* sheet) {
-    return sheet ? sheet->selectFrame(0, 0.0f) : nullptr;
+int buttonX(int type, int spacing) {
+    return kButtonX - type * spacing;
 }
-
-int widthOf(const BITMAP* bitmap) { return bitmap ? bitmap->w : 0; }
-int heightOf(const BITMAP* bitmap) { return bitmap ? bitmap->h : 0; }
 
 void drawIcon(BITMAP* target, BITMAP* strip, int sourceX, int sourceY, int x, int y) {
     if (strip)
@@ -81,7 +75,9 @@ bool GameSession::rightClick() const {
     return (engine->previousMouseButtons & 2) && !(engine->mouseButtons & 2);
 }
 
-bool GameSession::leftHeld() const { return engine->mouseButtons & 1; }
+bool GameSession::leftHeld() const {
+    return engine->mouseButtons & 1;
+}
 
 void GameSession::draw() {
     BITMAP* canvas = engine->canvas->bitmap;
@@ -149,8 +145,8 @@ void GameSession::drawGameOver() {
     if (caption)
         masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
                             kCaptionY, 2 * caption->w, 2 * caption->h);
-    engine->fontSmallRed->drawTextCentredf(canvas, kCentreX, kWavesDefeatedY,
-                                           "Waves Defeated: %d", waveNumber - 1);
+    engine->fontSmallRed->drawTextCentredf(canvas, kCentreX, kWavesDefeatedY, "Waves Defeated: %d",
+                                           waveNumber - 1);
 }
 
 void GameSession::drawBuildButtons() {
@@ -161,8 +157,8 @@ void GameSession::drawBuildButtons() {
         const int x = buttonX(type, spacing);
         const bool hover = engine->mouseInRect(x, kButtonY, kButtonSize, kButtonSize);
         const bool usable = def.available && def.value <= money;
-        const int cell = !usable ? SlotDisabled
-                         : !hover ? SlotNormal
+        const int cell = !usable      ? SlotDisabled
+                         : !hover     ? SlotNormal
                          : leftHeld() ? SlotPressed
                                       : SlotHighlighted;
         const int iconX = kIconSize + kIconSize * type;
@@ -194,11 +190,10 @@ void GameSession::drawBuildButtons() {
 void GameSession::drawPlacing() {
     BITMAP* canvas = engine->canvas->bitmap;
     const TowerDef& def = engine->towerDefs[placingType];
-    const BITMAP* resting = restingFrame(def.sprite);
     if (def.sprite) {
         const unsigned look = placementFits() ? 0 : 1; // 1: the blocked-place look
-        def.sprite->drawFrame(canvas, engine->mouseX - widthOf(resting) / 2,
-                              engine->towerBaseline - heightOf(resting), look, 0.0f);
+        def.sprite->drawFrame(canvas, engine->mouseX - restingFrameWidth(def.sprite) / 2,
+                              engine->towerBaseline - restingFrameHeight(def.sprite), look, 0.0f);
     }
 
     drawSlot(canvas, engine->slots, SlotHighlighted, kButtonX, kButtonY);
@@ -216,11 +211,11 @@ void GameSession::drawSelection() {
     const Building* building = selectedBuilding;
     if (!building)
         return;
-    const BITMAP* resting = restingFrame(building->sheet);
     if (engine->selector) {
         BITMAP* selector = engine->selector;
-        const int x = building->x + widthOf(resting) / 2 - selector->w / 2;
-        const int y = engine->towerBaseline - heightOf(resting) / 2 - selector->h / 2;
+        const int x = building->x + restingFrameWidth(building->sheet) / 2 - selector->w / 2;
+        const int y =
+            engine->towerBaseline - restingFrameHeight(building->sheet) / 2 - selector->h / 2;
         masked_blit(selector, canvas, 0, 0, x, y, selector->w, selector->h);
     }
 
@@ -248,14 +243,17 @@ void GameSession::drawQuitDialog() {
     engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY, "Quit Game?");
     const bool overYes = engine->mouseInRect(kAnswerLeft, kYesY, kAnswerWidth, kAnswerHeight);
     const bool overNo = engine->mouseInRect(kAnswerLeft, kNoY, kAnswerWidth, kAnswerHeight);
-    (overYes ? engine->fontMainRed : engine->fontMain)->drawTextCentred(canvas, kCentreX, kYesY, "Yes");
-    (overNo ? engine->fontMainRed : engine->fontMain)->drawTextCentred(canvas, kCentreX, kNoY, "No");
+    (overYes ? engine->fontMainRed : engine->fontMain)
+        ->drawTextCentred(canvas, kCentreX, kYesY, "Yes");
+    (overNo ? engine->fontMainRed : engine->fontMain)
+        ->drawTextCentred(canvas, kCentreX, kNoY, "No");
 }
 
 void GameSession::drawDebugTexts() {
     BITMAP* canvas = engine->canvas->bitmap;
     engine->fontSmall->drawTextf(canvas, 2, 2, "Time: %.01f", engine->lastFrameTime.load());
-    engine->fontSmall->drawTextf(canvas, 2, 10, "Projectiles: %d", static_cast<int>(projectiles.size()));
+    engine->fontSmall->drawTextf(canvas, 2, 10, "Projectiles: %d",
+                                 static_cast<int>(projectiles.size()));
     engine->fontSmall->drawTextf(canvas, 2, 18, "Effects: %d", static_cast<int>(effects.size()));
 }
 
@@ -274,7 +272,8 @@ void GameSession::handleInput() {
             for (Building* building : buildings) {
                 const int height = building->player ? building->player->frameHeight() : 0;
                 const int width = engine->towerDefs[building->type].width;
-                if (engine->mouseInRect(building->x, engine->towerBaseline - height, width, height)) {
+                if (engine->mouseInRect(building->x, engine->towerBaseline - height, width,
+                                        height)) {
                     selectedBuilding = building;
                     mode = BuildingSelected;
                     break;
@@ -308,7 +307,8 @@ void GameSession::handleInput() {
         case BuildingSelected:
             if (rightClick())
                 mode = Idle;
-            else if (leftClick() && engine->mouseInRect(kButtonX, kButtonY, kButtonSize, kButtonSize))
+            else if (leftClick() &&
+                     engine->mouseInRect(kButtonX, kButtonY, kButtonSize, kButtonSize))
                 demolishSelected();
             break;
         }

@@ -15,7 +15,9 @@ SpriteSheet::SpriteSheet(const std::string& fileName) {
     gzclose(stream);
 }
 
-SpriteSheet::~SpriteSheet() { clear(); }
+SpriteSheet::~SpriteSheet() {
+    clear();
+}
 
 void SpriteSheet::clear() {
     for (BITMAP* frame : frames)
@@ -104,4 +106,14 @@ void SpriteSheet::drawFrame(BITMAP* bitmap, int x, int y, unsigned animation, fl
     BITMAP* frame = selectFrame(animation, time);
     if (frame)
         draw_sprite(bitmap, frame, x, y);
+}
+
+int restingFrameWidth(const SpriteSheet* sheet) {
+    const BITMAP* frame = sheet ? sheet->selectFrame(0, 0.0f) : nullptr;
+    return frame ? frame->w : 0;
+}
+
+int restingFrameHeight(const SpriteSheet* sheet) {
+    const BITMAP* frame = sheet ? sheet->selectFrame(0, 0.0f) : nullptr;
+    return frame ? frame->h : 0;
 }

@@ -41,3 +41,9 @@ class SpriteSheet {
     bool read(gzFile stream);
     void clear();
 };
+
+// Size of the frame a sheet shows at rest (animation 0 at time 0), by which
+// towers are placed and laid out, since it does not change as they animate;
+// 0 for no sheet or an empty one.
+int restingFrameWidth(const SpriteSheet* sheet);
+int restingFrameHeight(const SpriteSheet* sheet);
