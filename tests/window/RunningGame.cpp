@@ -18,10 +18,14 @@ constexpr int kStartFrames = 3;
 
 } // namespace
 
-RunningGame::RunningGame(const VirtualDisplay* display, const std::string& workingDirectory) {
+RunningGame::RunningGame(const VirtualDisplay* display, const std::string& workingDirectory,
+                         const Options& options) {
     ChildProcess::Launch launch;
-    launch.command = {gameExecutable()};
+    launch.command = {options.executable.empty() ? gameExecutable() : options.executable};
+    launch.command.insert(launch.command.end(), options.arguments.begin(),
+                          options.arguments.end());
     launch.workingDirectory = workingDirectory;
+    launch.environment = options.environment;
     if (display) {
         displayName = display->name();
         launch.environment["DISPLAY"] = displayName;

@@ -6,8 +6,11 @@
 #include "window/VirtualDisplay.h"
 
 #include <chrono>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 // The real game, started as a player would start it, for tests that look at it
 // from outside:
@@ -23,9 +26,19 @@
 // Declare it after the display, so that it ends first.
 class RunningGame {
   public:
+    // How to start it, beyond the display and the working directory.
+    struct Options {
+        // Empty: the game this build made.
+        std::string executable;
+        std::vector<std::string> arguments;
+        // Changes to the environment, as ChildProcess::Launch takes them.
+        std::map<std::string, std::optional<std::string>> environment;
+    };
+
     // Starts the game in the working directory (where it looks for data/) on
     // the display, or with DISPLAY unset when there is none.
-    RunningGame(const VirtualDisplay* display, const std::string& workingDirectory);
+    RunningGame(const VirtualDisplay* display, const std::string& workingDirectory,
+                const Options& options = Options());
     ~RunningGame();
 
     RunningGame(const RunningGame&) = delete;
