@@ -15,7 +15,8 @@ constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 constexpr int kCanvasWidth = 320;
 constexpr int kCanvasHeight = 240;
-constexpr const char* kSettingsPath = "data/strings.txt";
+constexpr const char* kSettingsName = "data/strings.txt";
+constexpr const char* kDataPrefix = "data/";
 
 AllegroPlatform allegroPlatform;
 
@@ -49,7 +50,7 @@ void Engine::init() {
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, kWindowWidth, kWindowHeight, 0, 0) != 0)
         failToOpenWindow();
 
-    if (!settings.load(kSettingsPath))
+    if (!settings.load(dataFile(kSettingsName)))
         std::exit(1);
 
     set_window_title(settings.get("WindowTitle").c_str());
@@ -75,6 +76,13 @@ void Engine::init() {
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
     set_close_button_callback(onCloseButton);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+std::string Engine::dataFile(const std::string& name) const {
+    const std::string prefix = kDataPrefix;
+    if (name.compare(0, prefix.size(), prefix) != 0)
+        return name;
+    return dataFolder + "/" + name.substr(prefix.size());
 }
 
 double Engine::now() {

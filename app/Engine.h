@@ -49,6 +49,14 @@ class Engine {
     // the session is destroyed, so that a late press never reaches it.
     void setSession(GameSession* newSession);
 
+    // A file name as the settings and the catalogue write it, "data/bg.mz",
+    // turned into the same file under dataFolder. Other names are kept as
+    // they are.
+    std::string dataFile(const std::string& name) const;
+
+    // Where the settings and pictures are read from.
+    std::string dataFolder = "data";
+
     Canvas* canvas = nullptr;
     long long counterFrequency = 0;
     Settings settings;

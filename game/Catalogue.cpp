@@ -25,14 +25,19 @@ std::string numbered(const char* pattern, int number) {
     return key;
 }
 
-BitmapFont* loadFont(const Settings& settings, const char* fileKey, const char* kerningKey) {
-    BitmapFont* font = new BitmapFont(settings.get(fileKey));
+BitmapFont* loadFont(const Engine& engine, const char* fileKey, const char* kerningKey) {
+    const Settings& settings = engine.settings;
+    BitmapFont* font = new BitmapFont(engine.dataFile(settings.get(fileKey)));
     font->kerning = settings.getInt(kerningKey);
     return font;
 }
 
-BITMAP* loadImage(const char* fileName) {
-    return load_bitmap(fileName, nullptr);
+BITMAP* loadImage(const Engine& engine, const std::string& fileName) {
+    return load_bitmap(engine.dataFile(fileName).c_str(), nullptr);
+}
+
+SpriteSheet* loadSheet(const Engine& engine, const std::string& fileName) {
+    return new SpriteSheet(engine.dataFile(fileName));
 }
 
 void checkImage(std::vector<std::string>& problems, const BITMAP* image, const std::string& name) {
@@ -63,45 +68,45 @@ void checkFont(std::vector<std::string>& problems, const BitmapFont* font,
 } // namespace
 
 void Engine::loadCatalogue() {
-    fontMain = loadFont(settings, "FontMain", "FontMainKerning");
-    fontMainRed = loadFont(settings, "FontMainRed", "FontMainRedKerning");
-    fontSmall = loadFont(settings, "FontSmall", "FontSmallKerning");
-    fontSmallRed = loadFont(settings, "FontSmallRed", "FontSmallRedKerning");
+    fontMain = loadFont(*this, "FontMain", "FontMainKerning");
+    fontMainRed = loadFont(*this, "FontMainRed", "FontMainRedKerning");
+    fontSmall = loadFont(*this, "FontSmall", "FontSmallKerning");
+    fontSmallRed = loadFont(*this, "FontSmallRed", "FontSmallRedKerning");
 
-    background = loadImage("data/bg.mz");
-    redBar = loadImage("data/redbar.mz");
-    slots = loadImage("data/slots.mz");
-    icons = loadImage("data/icons.mz");
-    upgradeIcons = loadImage("data/upgrade_icons.mz");
+    background = loadImage(*this, "data/bg.mz");
+    redBar = loadImage(*this, "data/redbar.mz");
+    slots = loadImage(*this, "data/slots.mz");
+    icons = loadImage(*this, "data/icons.mz");
+    upgradeIcons = loadImage(*this, "data/upgrade_icons.mz");
 
     for (int n = 1; n <= 3; ++n) {
         TowerDef& def = towerDefs[n - 1];
         def.name = settings.get(numbered("Tower%dName", n));
         def.value = settings.getInt(numbered("Tower%dValue", n));
-        def.sprite = new SpriteSheet(settings.get(numbered("Tower%dSprite", n)));
+        def.sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
         def.width = settings.getInt(numbered("Tower%dWidth", n));
         def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
     }
 
     InvaderDef& invader = invaderDefs[0];
     invader.value = settings.getInt("Invader1Value");
-    invader.sprite = new SpriteSheet(settings.get("Invader1Sprite"));
+    invader.sprite = loadSheet(*this, settings.get("Invader1Sprite"));
     invader.health = settings.getInt("Invader1Health");
     invader.healthIncrease = settings.getReal("Invader1HealthIncrease");
     invader.size = settings.getReal("Invader1Size");
 
-    laserSmall = loadImage("data/laser_small.mz");
-    laserMedium = loadImage("data/laser_medium.mz");
+    laserSmall = loadImage(*this, "data/laser_small.mz");
+    laserMedium = loadImage(*this, "data/laser_medium.mz");
     for (int n = 1; n <= 5; ++n)
-        cloudImages[n - 1] = loadImage(numbered("data/cloud%d.mz", n).c_str());
+        cloudImages[n - 1] = loadImage(*this, numbered("data/cloud%d.mz", n));
 
-    poofSheet = new SpriteSheet("data/poof.sz");
-    explosionSmallSheet = new SpriteSheet("data/explosion_small.sz");
-    puff1Sheet = new SpriteSheet("data/puff1.sz");
-    puff2Sheet = new SpriteSheet("data/puff2.sz");
-    missileSheet = new SpriteSheet("data/missile.sz");
+    poofSheet = loadSheet(*this, "data/poof.sz");
+    explosionSmallSheet = loadSheet(*this, "data/explosion_small.sz");
+    puff1Sheet = loadSheet(*this, "data/puff1.sz");
+    puff2Sheet = loadSheet(*this, "data/puff2.sz");
+    missileSheet = loadSheet(*this, "data/missile.sz");
 
-    selector = loadImage("data/selector.mz");
+    selector = loadImage(*this, "data/selector.mz");
 
     towerBaseline = settings.getInt("TowerBaseline");
     buttonSpacing = settings.getInt("ButtonSpacing");

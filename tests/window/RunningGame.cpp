@@ -22,8 +22,7 @@ RunningGame::RunningGame(const VirtualDisplay* display, const std::string& worki
                          const Options& options) {
     ChildProcess::Launch launch;
     launch.command = {options.executable.empty() ? gameExecutable() : options.executable};
-    launch.command.insert(launch.command.end(), options.arguments.begin(),
-                          options.arguments.end());
+    launch.command.insert(launch.command.end(), options.arguments.begin(), options.arguments.end());
     launch.workingDirectory = workingDirectory;
     launch.environment = options.environment;
     if (display) {
