@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fstream>
+#include <locale.h>
 #include <vector>
 
 bool Settings::load(const std::string& path) {
@@ -52,5 +53,9 @@ int Settings::getInt(const std::string& key) const {
 }
 
 double Settings::getReal(const std::string& key) const {
-    return std::strtod(get(key).c_str(), nullptr);
+    // Allegro's keyboard set-up switches the process to the player's locale,
+    // where strtod would stop at the "." of "0.45" under a decimal comma. The
+    // file is written with "." whatever the player speaks.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(get(key).c_str(), nullptr, cLocale);
 }

@@ -4,13 +4,19 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <locale.h>
 
 namespace {
 
 using FormattedText = char[BitmapFont::kMaxFormattedLength + 1];
 
+// Numbers are drawn as the settings write them, with a "." for the decimal
+// point, even after Allegro has switched the process to the player's locale.
 void formatText(FormattedText& text, const char* format, va_list arguments) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    const locale_t previous = uselocale(cLocale);
     std::vsnprintf(text, sizeof text, format, arguments);
+    uselocale(previous);
 }
 
 } // namespace

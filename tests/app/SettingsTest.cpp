@@ -1,8 +1,10 @@
 #include "app/Settings.h"
 #include "support/Headless.h"
+#include "window_locale/DecimalCommaLocale.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -72,6 +74,18 @@ TEST(Settings, ReadsNumbersTheWayTheCLibraryDoes) {
     EXPECT_EQ(settings.getInt("HugeNegative"), -2147483647 - 1);
     EXPECT_EQ(settings.getInt("Missing"), 0);
     EXPECT_EQ(settings.getReal("Missing"), 0.0);
+}
+
+TEST(Settings, ReadsRealsWithAPointInADecimalCommaLocale) {
+    Settings settings;
+    settings.set("Rate", " -0.45e1x");
+    settings.set("Comma", "0,45");
+    const decimalComma::SwitchedProcess german(makeTempFolder());
+    ASSERT_TRUE(german.switched) << "localedef could not make " << decimalComma::kLocaleName;
+    // The switch took: the C library's own atof now stops at the point.
+    ASSERT_EQ(std::atof("0.45"), 0.0);
+    EXPECT_EQ(settings.getReal("Rate"), -4.5);
+    EXPECT_EQ(settings.getReal("Comma"), 0.0);
 }
 
 TEST(Settings, AMissingFileChangesNothing) {

@@ -1,6 +1,7 @@
 #include "gfx/BitmapFont.h"
 #include "support/Headless.h"
 #include "support/PackedBytes.h"
+#include "window_locale/DecimalCommaLocale.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -157,9 +158,19 @@ TEST_F(BitmapFontTest, AGlyphOpenToTheImageEdgeStopsThere) {
 }
 
 TEST_F(BitmapFontTest, MaskColourInsideAGlyphStaysTransparent) {
-    Bytes bytes = packedImageBytes(
-        4, 3, {kBorder, kBorder, kBorder, kBorder, kBorder, {9, 9, 9}, {255, 0, 255}, kBorder,
-               kBorder, kBorder, kBorder, kBorder});
+    Bytes bytes = packedImageBytes(4, 3,
+                                   {kBorder,
+                                    kBorder,
+                                    kBorder,
+                                    kBorder,
+                                    kBorder,
+                                    {9, 9, 9},
+                                    {255, 0, 255},
+                                    kBorder,
+                                    kBorder,
+                                    kBorder,
+                                    kBorder,
+                                    kBorder});
     const std::string path = makeTempFolder() + "/font.mz";
     writeGzipFile(path, bytes);
     const BitmapFont font(path);
@@ -181,6 +192,16 @@ TEST_F(BitmapFontTest, FormatsAndCutsLongTextsAt511Characters) {
     font->drawTextCentredf(target, 50, 10, "%d", 1);
     font->drawTextf(target, 0, 10, "%s", "B");
     EXPECT_EQ(glyphAt(target, 0, 10), 'B' - 32);
+}
+
+TEST_F(BitmapFontTest, FormatsNumbersWithAPointInADecimalCommaLocale) {
+    const auto font = alphabet().load();
+    const decimalComma::SwitchedProcess german(makeTempFolder());
+    ASSERT_TRUE(german.switched) << "localedef could not make " << decimalComma::kLocaleName;
+    font->drawTextf(target, 0, 0, "%.1f", 2.5);
+    EXPECT_EQ(glyphAt(target, 0, 0), '2' - 32);
+    EXPECT_EQ(glyphAt(target, 3, 0), '.' - 32);
+    EXPECT_EQ(glyphAt(target, 6, 0), '5' - 32);
 }
 
 TEST_F(BitmapFontTest, AMissingImageGivesAFontThatDrawsNothing) {
