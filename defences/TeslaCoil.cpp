@@ -1,14 +1,13 @@
 #include "defences/TeslaCoil.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "defences/InvaderCentre.h"
 #include "effects/SparkEffect.h"
 #include "game/GameSession.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 
-#include <climits>
-#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -17,17 +16,6 @@ const int teslaType = 2;
 // The emitter, where ranges are measured from and arcs start, sits this far
 // above the centre of the coil's frame.
 const int emitterHeight = 8;
-
-// A real number cut toward zero and kept within an int.
-int truncatedToInt(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN))
-        return INT_MIN;
-    return static_cast<int>(value);
-}
 } // namespace
 
 TeslaCoil::TeslaCoil() : range(0.0) {

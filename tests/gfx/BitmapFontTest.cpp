@@ -158,19 +158,9 @@ TEST_F(BitmapFontTest, AGlyphOpenToTheImageEdgeStopsThere) {
 }
 
 TEST_F(BitmapFontTest, MaskColourInsideAGlyphStaysTransparent) {
-    Bytes bytes = packedImageBytes(4, 3,
-                                   {kBorder,
-                                    kBorder,
-                                    kBorder,
-                                    kBorder,
-                                    kBorder,
-                                    {9, 9, 9},
-                                    {255, 0, 255},
-                                    kBorder,
-                                    kBorder,
-                                    kBorder,
-                                    kBorder,
-                                    kBorder});
+    Bytes bytes = packedImageBytes(
+        4, 3, {kBorder, kBorder, kBorder, kBorder, kBorder, {9, 9, 9}, {255, 0, 255}, kBorder,
+               kBorder, kBorder, kBorder, kBorder});
     const std::string path = makeTempFolder() + "/font.mz";
     writeGzipFile(path, bytes);
     const BitmapFont font(path);
