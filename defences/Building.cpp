@@ -1,6 +1,7 @@
 #include "defences/Building.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
 #include "gfx/SpritePlayer.h"
@@ -44,7 +45,7 @@ void Building::sell() {
     const int cx = x + player->frameWidth() / 2;
     // The price is not remembered per building: the type's current price counts.
     const int amount = engine.towerDefs[type].value / 2;
-    engine.session->money += amount;
+    engine.session->money = saturatingAdd(engine.session->money, amount);
 
     char text[16];
     std::snprintf(text, sizeof text, "+%d", amount);

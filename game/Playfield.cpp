@@ -130,7 +130,12 @@ void GameSession::drawStatus() {
     if (engine->redBar) {
         masked_blit(engine->redBar, canvas, 0, kHealthBarFrameHeight, kHealthBarX, kStatusY,
                     kHealthBarFrameWidth, kHealthBarFrameHeight);
-        const int fill = maxHealth > 0 ? health * kHealthBarWidth / maxHealth : 0;
+        // Widened: health times the bar's width leaves an int once the
+        // starting health passes some 42 million.
+        const int fill =
+            maxHealth > 0
+                ? static_cast<int>(static_cast<long long>(health) * kHealthBarWidth / maxHealth)
+                : 0;
         masked_blit(engine->redBar, canvas, 1, 1, kHealthBarX + 1, kStatusY + 1, fill,
                     kHealthBarHeight);
     }

@@ -1,5 +1,7 @@
 #include "gfx/BitmapFont.h"
 
+#include "app/Saturating.h"
+
 #include <allegro.h>
 
 #include <cstdarg>
@@ -17,6 +19,14 @@ void formatText(FormattedText& text, const char* format, va_list arguments) {
     const locale_t previous = uselocale(cLocale);
     std::vsnprintf(text, sizeof text, format, arguments);
     uselocale(previous);
+}
+
+// Allegro clips with int sums of position and size, which wrap round for a
+// glyph that an absurd kerning has pushed to the end of the int range; such a
+// glyph would land inside the bitmap. What lies wholly outside it is skipped.
+bool overlaps(const BITMAP* bitmap, const BITMAP* glyph, int x, int y) {
+    return x < bitmap->w && y<bitmap->h&& static_cast<long long>(x) + glyph->w> 0 &&
+           static_cast<long long>(y) + glyph->h > 0;
 }
 
 } // namespace
@@ -86,17 +96,18 @@ void BitmapFont::drawText(BITMAP* bitmap, int x, int y, const char* text) const 
         BITMAP* glyph = glyphs[static_cast<unsigned char>(*c)];
         if (!glyph)
             continue;
-        draw_sprite(bitmap, glyph, x, y);
-        x += kerning + glyph->w;
+        if (overlaps(bitmap, glyph, x, y))
+            draw_sprite(bitmap, glyph, x, y);
+        x = saturatingAdd(x, saturatingAdd(kerning, glyph->w));
     }
 }
 
 void BitmapFont::drawTextCentred(BITMAP* bitmap, int x, int y, const char* text) const {
-    drawText(bitmap, x - textWidth(text) / 2, y, text);
+    drawText(bitmap, saturatingSubtract(x, textWidth(text) / 2), y, text);
 }
 
 void BitmapFont::drawTextRight(BITMAP* bitmap, int x, int y, const char* text) const {
-    drawText(bitmap, x - textWidth(text), y, text);
+    drawText(bitmap, saturatingSubtract(x, textWidth(text)), y, text);
 }
 
 int BitmapFont::textWidth(const char* text) const {
@@ -106,7 +117,7 @@ int BitmapFont::textWidth(const char* text) const {
     for (const char* c = text; *c; ++c) {
         const BITMAP* glyph = glyphs[static_cast<unsigned char>(*c)];
         if (glyph)
-            width += kerning + glyph->w;
+            width = saturatingAdd(width, saturatingAdd(kerning, glyph->w));
     }
     return width;
 }

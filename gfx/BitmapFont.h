@@ -39,7 +39,8 @@ class BitmapFont {
 
     BITMAP* image = nullptr;
     BITMAP* glyphs[256] = {};
-    // Pixels added after every glyph; may be negative.
+    // Pixels added after every glyph; may be negative. Widths and positions
+    // made from it hold at the limits of an int.
     int kerning = 0;
 
   private:

@@ -1,6 +1,7 @@
 #include "invaders/Squibble.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
@@ -26,7 +27,10 @@ Squibble::Squibble() {
     const int waveNumber = engine.session ? engine.session->waveNumber : 1;
 
     // Only the growth is cut to a whole number; the base health already is one.
-    health = maxHealth = static_cast<int>((waveNumber - 1) * def.healthIncrease) + def.health;
+    // Growth past an int, or not a number at all, must not give a squibble
+    // that is born dead.
+    const int growth = truncatedToInt((waveNumber - 1) * def.healthIncrease);
+    health = maxHealth = saturatingAdd(growth, def.health);
     size = def.size;
     player = new SpritePlayer(def.sprite);
 }
@@ -50,7 +54,7 @@ void Squibble::damage(int amount) {
     if (health <= 0)
         return;
 
-    health -= amount;
+    health = saturatingSubtract(health, amount);
     if (health > 0) {
         const int threshold = static_cast<int>(maxHealth * kDamagedShare);
         if (health > threshold)
@@ -65,7 +69,7 @@ void Squibble::damage(int amount) {
     if (!session)
         return;
     const int bounty = engine.invaderDefs[0].value;
-    session->money += bounty;
+    session->money = saturatingAdd(session->money, bounty);
 
     char text[16];
     std::snprintf(text, sizeof text, "+%d", bounty);
