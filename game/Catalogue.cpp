@@ -2,22 +2,30 @@
 // reads, kept in the engine's fields.
 
 #include "app/Engine.h"
+#include "effects/TextImage.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpriteSheet.h"
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
-
-// Every caption is rendered into an image this high, whatever the font.
-constexpr int kCaptionHeight = 10;
 
 // How many animations each kind of sheet is drawn with.
 constexpr unsigned kTowerAnimations[] = {3, 5, 2}; // laser fires in 2, missile turns in 2 to 4
 constexpr unsigned kInvaderAnimations = 4;         // healthy, hit, damaged, hit while damaged
 constexpr unsigned kMissileDirections = 16;
+
+// Layout numbers are pixels of a 320 x 240 canvas. Past a million they are off
+// every screen anyway, and held there every sum the game makes from them, with
+// sprite sizes and button counts, stays within an int.
+constexpr int kFarOffCanvas = 1 << 20;
+
+int layoutPixels(const Settings& settings, const std::string& key) {
+    return std::clamp(settings.getInt(key), -kFarOffCanvas, kFarOffCanvas);
+}
 
 std::string numbered(const char* pattern, int number) {
     char key[64];
@@ -57,12 +65,12 @@ void checkSheet(std::vector<std::string>& problems, const SpriteSheet* sheet,
     }
 }
 
+// A font may have as few glyphs as its maker likes: characters without one are
+// skipped when drawn.
 void checkFont(std::vector<std::string>& problems, const BitmapFont* font,
                const std::string& name) {
     if (!font || !font->image)
         problems.push_back(name + ": missing or not a readable font image");
-    else if (!font->glyphs[static_cast<unsigned char>('0')])
-        problems.push_back(name + ": has no glyphs for digits");
 }
 
 } // namespace
@@ -84,7 +92,7 @@ void Engine::loadCatalogue() {
         def.name = settings.get(numbered("Tower%dName", n));
         def.value = settings.getInt(numbered("Tower%dValue", n));
         def.sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
-        def.width = settings.getInt(numbered("Tower%dWidth", n));
+        def.width = layoutPixels(settings, numbered("Tower%dWidth", n));
         def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
     }
 
@@ -108,17 +116,14 @@ void Engine::loadCatalogue() {
 
     selector = loadImage(*this, "data/selector.mz");
 
-    towerBaseline = settings.getInt("TowerBaseline");
-    buttonSpacing = settings.getInt("ButtonSpacing");
+    towerBaseline = layoutPixels(settings, "TowerBaseline");
+    buttonSpacing = layoutPixels(settings, "ButtonSpacing");
 
-    const char* caption = "Game Over";
-    gameOverCaption = create_bitmap(fontMainRed->textWidth(caption) + 2, kCaptionHeight);
-    if (gameOverCaption) {
-        clear_to_color(gameOverCaption, makecol(255, 0, 255));
-        fontMainRed->drawText(gameOverCaption, 0, 0, caption);
-    }
+    gameOverCaption = renderTextImage(fontMainRed, "Game Over");
 }
 
+// Refuses only what the game would really read or draw. The medium laser and
+// the first puff are loaded with the rest, but nothing ever shows them.
 std::vector<std::string> Engine::checkCatalogue() const {
     std::vector<std::string> problems;
     checkFont(problems, fontMain, "FontMain (" + settings.get("FontMain") + ")");
@@ -132,7 +137,11 @@ std::vector<std::string> Engine::checkCatalogue() const {
     checkImage(problems, icons, "data/icons.mz");
     checkImage(problems, upgradeIcons, "data/upgrade_icons.mz");
 
+    // A tower that cannot be built is never drawn; a modder who switches one
+    // off may drop its sheet.
     for (int n = 1; n <= 3; ++n) {
+        if (!towerDefs[n - 1].available)
+            continue;
         const std::string key = numbered("Tower%dSprite", n);
         checkSheet(problems, towerDefs[n - 1].sprite, key + " (" + settings.get(key) + ")",
                    kTowerAnimations[n - 1]);
@@ -141,13 +150,11 @@ std::vector<std::string> Engine::checkCatalogue() const {
                "Invader1Sprite (" + settings.get("Invader1Sprite") + ")", kInvaderAnimations);
 
     checkImage(problems, laserSmall, "data/laser_small.mz");
-    checkImage(problems, laserMedium, "data/laser_medium.mz");
     for (int n = 1; n <= 5; ++n)
         checkImage(problems, cloudImages[n - 1], numbered("data/cloud%d.mz", n));
 
     checkSheet(problems, poofSheet, "data/poof.sz", 1);
     checkSheet(problems, explosionSmallSheet, "data/explosion_small.sz", 1);
-    checkSheet(problems, puff1Sheet, "data/puff1.sz", 1);
     checkSheet(problems, puff2Sheet, "data/puff2.sz", 1);
     checkSheet(problems, missileSheet, "data/missile.sz", kMissileDirections);
 

@@ -64,6 +64,15 @@ TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
         std::remove((data + "cloud3.mz").c_str());
         std::remove((data + "poof.sz").c_str());
         std::remove((data + "font_small.mz").c_str());
+        // Never drawn, so never refused.
+        std::remove((data + "laser_medium.mz").c_str());
+        std::remove((data + "puff1.sz").c_str());
+        // A font of one glyph, the blank: what it lacks is skipped.
+        const Rgb border{0, 255, 255};
+        writeGzipFile(
+            data + "font_small_red.mz",
+            packedImageBytes(
+                3, 3, {border, border, border, border, {1, 2, 3}, border, border, border, border}));
         writeGzipFile(data + "selector.mz", {0x01}); // cut short in its header
         // A missile sheet with fewer than its 16 directions.
         writeGzipFile(data + "missile.sz",
@@ -80,8 +89,9 @@ TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
 TEST(CatalogueCheck, UnavailableAndMissingKeysReadAsTheSettingsSay) {
     const std::vector<std::string> problems = checkBroken([](const std::string& data) {
         FILE* strings = std::fopen((data + "strings.txt").c_str(), "a");
+        // The missile turret is switched off and its sheet dropped: nothing draws it.
         std::fputs("Tower2Available=none\nTower3Available=5\nTower1Name=\nInvader2Value=99\n"
-                   "Tower1Sprite=\n",
+                   "Tower1Sprite=\nTower2Sprite=\n",
                    strings);
         std::fclose(strings);
     });
