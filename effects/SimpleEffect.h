@@ -18,4 +18,10 @@ class SimpleEffect : public Effect {
     double x, y; // top-left corner of the sprite
     SpritePlayer* player;
     double delay; // seconds before the animation appears and starts
+
+  private:
+    void advancePlayer(float dt);
+
+    float cycle;     // seconds of the one cycle played; 0 for none
+    float lastFrame; // a player time that shows the cycle's last frame
 };

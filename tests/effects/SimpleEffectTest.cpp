@@ -7,6 +7,9 @@
 
 namespace {
 
+// The most frames a test sheet here has.
+constexpr int kMostFrames = 5;
+
 // Animation 0: four 16 × 12 frames at 8 per second, a half-second cycle.
 class SimpleEffectTest : public ::testing::Test {
   protected:
@@ -22,7 +25,7 @@ class SimpleEffectTest : public ::testing::Test {
         clear_to_color(canvas, makecol(0, 0, 0));
         effect.draw(canvas);
         const int colour = getpixel(canvas, static_cast<int>(effect.x), static_cast<int>(effect.y));
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < kMostFrames; ++i)
             if (colour == testart::colourOf(testart::frameColour(i)))
                 return i;
         return -1;
@@ -63,6 +66,35 @@ TEST_F(SimpleEffectTest, ADelayedEffectIsFrozenAndHiddenThenPlaysOnce) {
         effect.update(0.125);
     }
     EXPECT_EQ(effect.age, effect.lifetime);
+}
+
+// As the session runs it: drawn once when made, then each frame updated,
+// removed once its age reaches the lifetime, drawn otherwise. The frames
+// shown never go back, and the last one is the cycle's last.
+TEST_F(SimpleEffectTest, EndsOnTheCyclesLastFrameAtAnyFrameRate) {
+    const auto poof = testart::stripSheet(16, 16, 5, {{15.0f, {0, 1, 2, 3, 4}}});
+    const auto puff = testart::stripSheet(8, 8, 5, {{14.0f, {0, 1, 2, 3, 4}}});
+    const struct {
+        const SpriteSheet* sheet;
+        int frames;
+    } sheets[] = {{sheet.get(), 4}, {poof.get(), 5}, {puff.get(), 5}};
+    for (const auto& tried : sheets) {
+        for (int fps = 30; fps <= 240; ++fps) {
+            SCOPED_TRACE(testing::Message() << tried.frames << " frames at " << fps << " fps");
+            SimpleEffect effect(100, 60, tried.sheet, 0.0);
+            int shown = shownFrame(effect);
+            ASSERT_EQ(shown, 0);
+            while (true) {
+                effect.update(1.0 / fps);
+                if (effect.age >= effect.lifetime)
+                    break;
+                const int next = shownFrame(effect);
+                ASSERT_GE(next, shown);
+                shown = next;
+            }
+            EXPECT_EQ(shown, tried.frames - 1);
+        }
+    }
 }
 
 TEST_F(SimpleEffectTest, AnEffectWithoutACycleEndsWithItsDelay) {
