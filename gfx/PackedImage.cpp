@@ -2,8 +2,6 @@
 
 #include <allegro.h>
 
-#include <vector>
-
 int readU16(gzFile stream) {
     const int low = gzgetc(stream);
     const int high = gzgetc(stream);
@@ -27,20 +25,15 @@ BITMAP* readPackedImage(gzFile stream) {
     if (!image)
         return nullptr;
 
-    // A row at a time rather than a byte at a time: the result is the same,
-    // bytes past the end of the stream count as -1 either way.
-    std::vector<unsigned char> row(3 * static_cast<size_t>(width));
+    // A byte at a time: gzread fails a whole call when the stream turns
+    // corrupt in its middle, and would lose the pixels decoded before the
+    // damage. gzgetc keeps them, and every byte after reads as -1.
     for (int y = 0; y < height; ++y) {
-        int got = row.empty() ? 0 : gzread(stream, row.data(), static_cast<unsigned>(row.size()));
-        if (got < 0)
-            got = 0;
         for (int x = 0; x < width; ++x) {
-            int rgb[3];
-            for (int c = 0; c < 3; ++c) {
-                const int at = 3 * x + c;
-                rgb[c] = at < got ? row[at] : -1;
-            }
-            putpixel(image, x, y, makecol(rgb[0], rgb[1], rgb[2]));
+            const int red = gzgetc(stream);
+            const int green = gzgetc(stream);
+            const int blue = gzgetc(stream);
+            putpixel(image, x, y, makecol(red, green, blue));
         }
     }
     return image;

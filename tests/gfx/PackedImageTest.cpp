@@ -5,7 +5,11 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -89,4 +93,44 @@ TEST(PackedImage, BrokenFilesLoadAsNullOrWhiteButNeverCrash) {
     ASSERT_NE(cut.bitmap, nullptr);
     EXPECT_EQ(getpixel(cut.bitmap, 0, 0), makecol(255, 0, 0));
     EXPECT_EQ(getpixel(cut.bitmap, 1, 0), makecol(0x10, -1, -1));
+}
+
+// Part-way through, the compressed data turns to nonsense: the reader keeps
+// every pixel that a byte-at-a-time reader of the same stream gets, and the
+// rest reads as white, whichever row the damage falls in.
+TEST(PackedImage, AStreamCorruptPartWayKeepsThePixelsDecodedBeforeIt) {
+    const int width = 320, height = 240;
+    std::vector<Rgb> pixels(width * height);
+    std::srand(7);
+    for (Rgb& pixel : pixels)
+        pixel = {static_cast<unsigned char>(std::rand() % 4 * 60), 90,
+                 static_cast<unsigned char>(std::rand() % 3 * 80)};
+    const std::string path = makeTempFolder() + "/image.mz";
+    writeGzipFile(path, packedImageBytes(width, height, pixels));
+    std::ifstream in(path, std::ios::binary);
+    Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (size_t at = file.size() / 2; at < file.size() / 2 + 16; ++at)
+        file[at] ^= 0x5A;
+    writeFile(path, file);
+
+    const Loaded image{load_bitmap(path.c_str(), nullptr)};
+    ASSERT_NE(image.bitmap, nullptr);
+    gzFile stream = gzopen(path.c_str(), "rb");
+    ASSERT_EQ(readU16(stream), width);
+    ASSERT_EQ(readU16(stream), height);
+    int kept = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int red = gzgetc(stream);
+            const int green = gzgetc(stream);
+            const int blue = gzgetc(stream);
+            kept += blue >= 0;
+            ASSERT_EQ(getpixel(image.bitmap, x, y), makecol(red, green, blue))
+                << "at (" << x << ", " << y << ")";
+        }
+    }
+    gzclose(stream);
+    // The damage was met somewhere in the middle.
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, width * height);
 }
