@@ -9,6 +9,5 @@ constexpr int kTextImageHeight = 10;
 
 // Lays the text out once into a new bitmap of the mask colour, textWidth + 2
 // pixels wide (kept within 1 to 4096), so that an effect only copies it
-// afterwards. Never null while
-// memory lasts; the caller destroys it.
+// afterwards. Never null while memory lasts; the caller destroys it.
 BITMAP* renderTextImage(const BitmapFont* font, const char* text);

@@ -25,8 +25,9 @@ void formatText(FormattedText& text, const char* format, va_list arguments) {
 // glyph that an absurd kerning has pushed to the end of the int range; such a
 // glyph would land inside the bitmap. What lies wholly outside it is skipped.
 bool overlaps(const BITMAP* bitmap, const BITMAP* glyph, int x, int y) {
-    return x < bitmap->w && y<bitmap->h&& static_cast<long long>(x) + glyph->w> 0 &&
-           static_cast<long long>(y) + glyph->h > 0;
+    const long long right = static_cast<long long>(x) + glyph->w;
+    const long long bottom = static_cast<long long>(y) + glyph->h;
+    return x < bitmap->w && y < bitmap->h && right > 0 && bottom > 0;
 }
 
 } // namespace
