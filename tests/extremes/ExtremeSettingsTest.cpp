@@ -4,7 +4,6 @@
 // plain build would otherwise play on with.
 
 #include "app/Engine.h"
-#include "defences/Building.h"
 #include "game/GameSession.h"
 #include "invaders/Squibble.h"
 #include "support/FakePlatform.h"
