@@ -7,6 +7,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 void ArtFolder::image(const std::string& name, const Picture& picture) {
@@ -17,6 +18,16 @@ void ArtFolder::image(const std::string& name, const Picture& picture) {
         ok = false;
     }
     destroy_bitmap(bitmap);
+}
+
+void ArtFolder::icon(const std::string& name, const Picture& picture,
+                     const std::vector<int>& factors) {
+    const std::string folder = "icon";
+    std::error_code error;
+    std::filesystem::create_directories(path + "/" + folder, error);
+    for (const int factor : factors)
+        image(folder + "/" + name + "_" + std::to_string(picture.width() * factor),
+              picture.scaled(factor));
 }
 
 void ArtFolder::sheet(const std::string& name, const std::string& title, const SheetStrip& strip) {
