@@ -84,7 +84,12 @@ TEST(Package, HoldsTheGameItsDataAndWhatADesktopShowsOfIt) {
         packagedDataFiles += path.rfind("./usr/share/games/groundline/", 0) == 0;
     EXPECT_EQ(packagedDataFiles, dataFiles);
 
-    expectFile(std::string("share/applications/") + APP_ID + ".desktop", "-rw-r--r--");
+    const std::string desktopEntry = std::string("share/applications/") + APP_ID + ".desktop";
+    expectFile(desktopEntry, "-rw-r--r--");
+    // The prefix is filled in while cpack installs: not the folder it stages in.
+    const std::string entry = outputOf(
+        "dpkg-deb --fsys-tarfile '" PACKAGE_FILE "' | tar -xOf - './usr/" + desktopEntry + "'");
+    EXPECT_NE(entry.find("\nExec=/usr/games/groundline\n"), std::string::npos) << entry;
     expectFile(std::string("share/metainfo/") + APP_ID + ".metainfo.xml", "-rw-r--r--");
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
