@@ -23,8 +23,9 @@ void ArtFolder::image(const std::string& name, const Picture& picture) {
 void ArtFolder::icon(const std::string& name, const Picture& picture,
                      const std::vector<int>& factors) {
     const std::string folder = "icon";
-    std::error_code error;
-    std::filesystem::create_directories(path + "/" + folder, error);
+    // A folder that cannot be made shows up as pictures that cannot be written.
+    std::error_code ignored;
+    std::filesystem::create_directories(path + "/" + folder, ignored);
     for (const int factor : factors)
         image(folder + "/" + name + "_" + std::to_string(picture.width() * factor),
               picture.scaled(factor));
