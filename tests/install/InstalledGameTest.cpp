@@ -72,8 +72,7 @@ void placeATowerAndClose(RunningGame& game, const std::string& dataFolder) {
     after.save(screenshotPath());
     EXPECT_GT(changedPixels(before, after, 92, baseline - 12, 16, 12), 20)
         << "no tower on the ground line where the player clicked";
-    EXPECT_EQ(changedPixels(before, after, 212, baseline - 12, 16, 12), 0)
-        << "placing did not end";
+    EXPECT_EQ(changedPixels(before, after, 212, baseline - 12, 16, 12), 0) << "placing did not end";
 
     window.pressCloseButton();
     EXPECT_EQ(game.waitForExit(), 0);
