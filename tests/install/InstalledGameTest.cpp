@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kInstalledData =
-    std::string(INSTALL_ROOT) + INSTALL_PREFIX + "/share/games/groundline";
+const std::string kInstalled = std::string(INSTALL_ROOT) + INSTALL_PREFIX + "/";
+const std::string kInstalledData = kInstalled + DATA_FOLDER;
 
 std::string readFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -38,8 +38,8 @@ std::string valueOf(const std::string& text, const std::string& key) {
 // root. A menu runs it with no working folder in particular and no PATH that
 // can be counted on, so it must be a full path into the prefix.
 std::string gameFromDesktopEntry() {
-    const std::string entry = readFile(std::string(INSTALL_ROOT) + INSTALL_PREFIX +
-                                       "/share/applications/" + APP_ID + ".desktop");
+    const std::string entry =
+        readFile(kInstalled + APPLICATIONS_FOLDER + "/" + APP_ID + ".desktop");
     const std::string exec = valueOf(entry, "Exec");
     EXPECT_EQ(exec.rfind(std::string(INSTALL_PREFIX) + "/", 0), 0u) << "Exec=" << exec;
     return INSTALL_ROOT + exec.substr(0, exec.find(' '));
@@ -105,7 +105,7 @@ TEST(InstalledGame, PlaysTheDataThatDataNames) {
     const TempFolder emptyFolder;
     const VirtualDisplay display;
     RunningGame::Options options;
-    options.executable = std::string(INSTALL_ROOT) + INSTALL_PREFIX + "/games/groundline";
+    options.executable = kInstalled + GAMES_FOLDER + "/groundline";
     options.arguments = {"--data", modFolder.path()};
     RunningGame game(&display, emptyFolder.path(), options);
 
