@@ -71,7 +71,7 @@ struct Preview {
         constexpr int kFramesPerPicture = 3;
         const int pictures = static_cast<int>(seconds / (kFramesPerPicture * kFrameTime));
         for (int n = 0; n < pictures; ++n) {
-            char number[8];
+            char number[16];
             std::snprintf(number, sizeof number, "_%03d", n);
             save(name + number);
             frames(kFramesPerPicture * kFrameTime);
