@@ -32,7 +32,8 @@ install(CODE "
     set(GROUNDLINE_GAME \"\${CMAKE_INSTALL_PREFIX}/${GROUNDLINE_INSTALL_GAMESDIR}/groundline\")
     configure_file(${packaging}/groundline.desktop.in ${staged}/${GROUNDLINE_APP_ID}.desktop @ONLY)
 ")
-install(FILES ${staged}/${GROUNDLINE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+install(FILES ${staged}/${GROUNDLINE_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 
 configure_file(${packaging}/groundline.metainfo.xml.in
     ${staged}/${GROUNDLINE_APP_ID}.metainfo.xml @ONLY)
