@@ -7,6 +7,7 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 void ArtFolder::image(const std::string& name, const Picture& picture) {
@@ -17,6 +18,17 @@ void ArtFolder::image(const std::string& name, const Picture& picture) {
         ok = false;
     }
     destroy_bitmap(bitmap);
+}
+
+void ArtFolder::icon(const std::string& name, const Picture& picture,
+                     const std::vector<int>& factors) {
+    const std::string folder = "icon";
+    // A folder that cannot be made shows up as pictures that cannot be written.
+    std::error_code ignored;
+    std::filesystem::create_directories(path + "/" + folder, ignored);
+    for (const int factor : factors)
+        image(folder + "/" + name + "_" + std::to_string(picture.width() * factor),
+              picture.scaled(factor));
 }
 
 void ArtFolder::sheet(const std::string& name, const std::string& title, const SheetStrip& strip) {

@@ -94,6 +94,14 @@ Picture Picture::shifted(int dx, int dy) const {
     return result;
 }
 
+Picture Picture::scaled(int factor) const {
+    Picture result(w * factor, h * factor);
+    for (int y = 0; y < result.h; ++y)
+        for (int x = 0; x < result.w; ++x)
+            result.set(x, y, at(x / factor, y / factor));
+    return result;
+}
+
 Picture Picture::recoloured(const std::array<int, 16>& map) const {
     Picture result = *this;
     for (int& pixel : result.pixels)

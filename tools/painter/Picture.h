@@ -40,6 +40,8 @@ class Picture {
 
     Picture mirrored() const;
     Picture shifted(int dx, int dy) const;
+    // Each pixel becomes a factor x factor block.
+    Picture scaled(int factor) const;
     // Each colour c becomes map[c]; clear stays clear.
     Picture recoloured(const std::array<int, 16>& map) const;
 

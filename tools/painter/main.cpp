@@ -5,6 +5,7 @@
 #include "painter/ArtFolder.h"
 #include "painter/EffectPainter.h"
 #include "painter/FontPainter.h"
+#include "painter/IconPainter.h"
 #include "painter/Ink.h"
 #include "painter/InterfacePainter.h"
 #include "painter/InvaderPainter.h"
@@ -67,5 +68,8 @@ int main(int argc, char** argv) {
     art.image("font_main_red", FontPainter::mainFont(Ink::Red, Ink::DarkBlue));
     art.image("font_small", FontPainter::smallFont(Ink::White, Ink::DarkBlue));
     art.image("font_small_red", FontPainter::smallFont(Ink::Red, Ink::DarkBlue));
+
+    // 16 to 256 pixels: the hicolor theme's sizes that 16 reaches by whole factors.
+    art.icon("groundline", IconPainter::icon(), {1, 2, 3, 4, 8, 16});
     return art.succeeded() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 // preview-frames: plays a short game headless on the real data/ with the
 // game's own loaders and drawing, and saves the frames that show every
-// picture in use (at the window's doubled size) for someone to look at.
+// picture in use (at the window's doubled size) for someone to look at, and a
+// run of frames of the battle to make an animation of.
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
@@ -62,6 +63,19 @@ struct Preview {
         session.placingType = type;
         session.placeBuilding();
         session.mode = GameSession::Idle;
+    }
+
+    // Every third frame for the given time, as NAME_000.png and on: 20 frames
+    // a second, which a GIF's delays in hundredths of a second can keep.
+    void saveSequence(const std::string& name, double seconds) {
+        constexpr int kFramesPerPicture = 3;
+        const int pictures = static_cast<int>(seconds / (kFramesPerPicture * kFrameTime));
+        for (int n = 0; n < pictures; ++n) {
+            char number[16];
+            std::snprintf(number, sizeof number, "_%03d", n);
+            save(name + number);
+            frames(kFramesPerPicture * kFrameTime);
+        }
     }
 
     void save(const std::string& name) {
@@ -129,6 +143,8 @@ int main(int argc, char** argv) {
     preview.save("battle");
     preview.frames(0.55);
     preview.save("battle_later");
+    // The wave meeting the towers, for an animation of the battle.
+    preview.saveSequence("wave", 3.0);
 
     // Choosing a laser turret and pointing at a taken place.
     session.money = 300;
