@@ -1,6 +1,7 @@
 #include "game/GameSession.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "defences/Building.h"
 #include "defences/LaserTurret.h"
 #include "defences/MissileTurret.h"
@@ -235,7 +236,7 @@ void GameSession::placeBuilding() {
     const TowerDef& def = engine->towerDefs[placingType];
     building->setPosition(engine->mouseX - restingFrameWidth(def.sprite) / 2);
     buildings.push_back(building);
-    money -= def.value;
+    money = saturatingSubtract(money, def.value);
     if (money < def.value)
         mode = Idle;
 }
