@@ -50,13 +50,22 @@ class SessionTest : public ::testing::Test {
         platform.y = 2 * y + 1;
     }
 
-    // Press and release across two frames, as a player's click arrives.
-    void click(int x, int y, int button = 1) {
+    // A button held down over (x, y) for one frame.
+    void press(int x, int y, int button = 1) {
         pointAt(x, y);
         platform.buttons = button;
         frame(0.0);
+    }
+
+    void release() {
         platform.buttons = 0;
         frame(0.0);
+    }
+
+    // Press and release across two frames, as a player's click arrives.
+    void click(int x, int y, int button = 1) {
+        press(x, y, button);
+        release();
     }
 
     int pixel(int x, int y) const { return getpixel(engine.canvas->bitmap, x, y); }
