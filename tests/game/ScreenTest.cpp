@@ -100,16 +100,8 @@ TEST_F(SessionTest, TheStatusDisplayShowsHealthAndMoney) {
     EXPECT_EQ(pixel(11, 220), colour(kHealthFrame)); // the bar's frame
     EXPECT_EQ(pixel(12 + 16, 222), colour(kHealthFill));
     EXPECT_EQ(pixel(12 + 17, 222), colour(kBackground)); // 7 * 50 / 20 = 17 pixels
-    // "7" centred on x 36 from y 221: one glyph, 34 to 36.
-    EXPECT_EQ(pixel(34, 221), colour(kSmallInk));
-    EXPECT_EQ(pixel(36, 225), colour(kSmallInk));
-    EXPECT_EQ(pixel(33, 223), colour(kBackground));
-    EXPECT_EQ(pixel(37, 223), colour(kBackground));
-    // "$ 100" from (2, 229): five glyphs, 2 to 20.
-    EXPECT_EQ(pixel(2, 229), colour(kMainInk));
-    EXPECT_EQ(pixel(20, 233), colour(kMainInk));
-    EXPECT_EQ(pixel(21, 233), colour(kBackground));
-    EXPECT_EQ(pixel(4, 228), colour(kBackground));
+    expectTextBox(34, 221, 36, kSmallInk);               // "7" centred on x 36
+    expectTextBox(2, 229, 20, kMainInk);                 // "$ 100"
 }
 
 TEST_F(SessionTest, BoltsPassBehindTowersAndEffectsUnderTheStatusAndButtons) {
@@ -273,17 +265,13 @@ TEST_F(SessionTest, TheDebugOverlayCountsWhatIsLeftAndItsClockMoves) {
     session->effects.front()->age = session->effects.front()->lifetime;
     session->debugOverlay = true;
     frame(0.0);
-    // "Time: 100.0", "Projectiles: 9", "Effects: 9": glyphs every 4 pixels from x 2.
-    EXPECT_EQ(pixel(44, 2), colour(kSmallInk));
-    EXPECT_EQ(pixel(46, 2), colour(kBackground));
-    EXPECT_EQ(pixel(56, 10), colour(kSmallInk));
-    EXPECT_EQ(pixel(58, 10), colour(kBackground));
-    EXPECT_EQ(pixel(40, 18), colour(kSmallInk));
-    EXPECT_EQ(pixel(42, 18), colour(kBackground));
+    expectTextBox(2, 2, 44, kSmallInk);  // "Time: 100.0"
+    expectTextBox(2, 10, 56, kSmallInk); // "Projectiles: 9"
+    expectTextBox(2, 18, 40, kSmallInk); // "Effects: 9"
 
     platform.time = 1000.0;
     frame(0.0);
-    EXPECT_EQ(pixel(48, 2), colour(kSmallInk)); // "Time: 1000.0"
+    expectTextBox(2, 2, 48, kSmallInk); // "Time: 1000.0"
 }
 
 TEST_F(SessionTest, KeysActOneAFrame) {

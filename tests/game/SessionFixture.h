@@ -71,6 +71,18 @@ class SessionTest : public ::testing::Test {
     int pixel(int x, int y) const { return getpixel(engine.canvas->bitmap, x, y); }
     static int colour(Rgb rgb) { return makecol(rgb.r, rgb.g, rgb.b); }
 
+    // A line of the test fonts' solid 3 x 5 glyphs, 4 pixels apart, inks the
+    // box from (left, top) to (right, top + 4) and no glyph follows it: a text
+    // of the wrong length or place shows at one of its edges.
+    void expectTextBox(int left, int top, int right, Rgb ink) const {
+        const int background = colour(testCatalogue::kBackground);
+        EXPECT_EQ(pixel(left, top), colour(ink)) << left << ", " << top;
+        EXPECT_EQ(pixel(right, top + 4), colour(ink)) << right << ", " << top;
+        EXPECT_EQ(pixel(left - 1, top), background) << left << ", " << top;
+        EXPECT_EQ(pixel(right + 2, top + 4), background) << right << ", " << top;
+        EXPECT_EQ(pixel(right, top + 5), background) << right << ", " << top;
+    }
+
     Engine& engine = Engine::instance();
     FakePlatform platform;
     Platform* saved = nullptr;
