@@ -153,14 +153,15 @@ void expectShowsText(const TextEffect& effect, const BitmapFont& font, const cha
 TEST_F(BuildingTest, SellingPaysBackHalfThePriceAndShowsIt) {
     session->money = 7;
     auto tower = place<LaserTurret>(100);
+    tower->player->playThen(2, 0); // sold mid-shot, on a 20 x 24 frame
 
     tower->sell();
 
     EXPECT_EQ(session->money, 7 + 12); // half of 25, rounded down
     const auto texts = effectsOfKind<TextEffect>();
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0]->x, 108.0);
-    EXPECT_EQ(texts[0]->y, kBaseline - 10.0);
+    EXPECT_EQ(texts[0]->x, 110.0);
+    EXPECT_EQ(texts[0]->y, kBaseline - 12.0);
     expectShowsText(*texts[0], *art.font, "+12");
 }
 

@@ -29,6 +29,8 @@ void TestInvader::damage(int amount) {
     damageTaken.push_back(amount);
     if (health > 0)
         health -= amount;
+    if (flinches)
+        player->playThen(1, 0);
 }
 
 namespace {
@@ -90,13 +92,16 @@ DefenceArt makeArt() {
                               {{resting}, {resting}, {{0, 0, 20, 24}, {0, 0, 20, 24}}});
     art.towers[1] =
         makeSheet(folder, "missile_turret.sz", {40, 200, 40}, repeated(5, {0, 0, 20, 16}, 2));
-    art.towers[2] = makeSheet(folder, "tesla.sz", {40, 40, 200}, repeated(2, {0, 0, 24, 20}, 1));
+    art.towers[2] = makeSheet(folder, "tesla.sz", {40, 40, 200},
+                              {{{0, 0, 24, 20}, {0, 0, 28, 24}}, {{0, 0, 24, 20}}});
     art.missile = makeSheet(folder, "missile.sz", {250, 250, 0}, repeated(16, {0, 0, 8, 8}, 1));
     art.puff = makeSheet(folder, "puff.sz", {150, 150, 150}, repeated(1, {0, 0, 6, 6}, 3));
     art.poof = makeSheet(folder, "poof.sz", {220, 220, 220}, repeated(1, {0, 0, 10, 10}, 3));
     art.explosion =
         makeSheet(folder, "explosion.sz", {255, 128, 0}, repeated(1, {0, 0, 12, 12}, 3));
-    art.invader = makeSheet(folder, "invader.sz", {90, 90, 30}, repeated(4, {0, 0, 14, 12}, 2));
+    auto invaderFrames = repeated(4, {0, 0, 14, 12}, 2);
+    invaderFrames[1] = {{0, 0, 18, 16}, {0, 0, 18, 16}};
+    art.invader = makeSheet(folder, "invader.sz", {90, 90, 30}, invaderFrames);
     art.bolt = create_bitmap(3, 10);
     clear_to_color(art.bolt, makecol(255, 0, 0));
     art.font = makeFont(folder);

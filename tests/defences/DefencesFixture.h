@@ -27,6 +27,9 @@ class TestInvader : public Invader {
     void damage(int amount) override;
 
     std::vector<int> damageTaken;
+    // When set, a hit shows animation 1, whose frames are bigger, as a
+    // squibble's hit animation may.
+    bool flinches = false;
 };
 
 // Sheets and pictures made for these tests, loaded once per program and kept
@@ -36,14 +39,14 @@ struct DefenceArt {
 
     // Tower sheets: animation 0 rests, 1 is the blocked look. The laser
     // turret's firing animation 2 has bigger frames (20 x 24) than its resting
-    // ones (16 x 20); the missile turret's frames are 20 x 16 and the tesla
-    // coil's 24 x 20.
+    // ones (16 x 20); the missile turret's frames are 20 x 16; the tesla
+    // coil's resting loop shows 24 x 20, then 28 x 24, for 0.1 s each.
     SpriteSheet* towers[3];
     SpriteSheet* missile;   // 16 directions, 8 x 8
     SpriteSheet* puff;      // 6 x 6, one cycle of 0.3 s
     SpriteSheet* poof;      // 10 x 10
     SpriteSheet* explosion; // 12 x 12
-    SpriteSheet* invader;   // 14 x 12
+    SpriteSheet* invader;   // 14 x 12; the hit animation 1 is 18 x 16
     BITMAP* bolt;           // 3 x 10
     BitmapFont* font;       // every glyph has a shape and width of its own
 };

@@ -7,6 +7,8 @@
 #include "gfx/SpritePlayer.h"
 #include "invaders/Wave.h"
 
+#include <allegro.h>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -90,16 +92,45 @@ TEST_F(MissileTest, ATargetCentredOnTheLeftEdgeSendsTheMissileLeft) {
     }
 }
 
-TEST_F(MissileTest, WithNobodyToShootAtTheTurretSpendsItsPeriodQuietly) {
+TEST_F(MissileTest, ShootsEvenAtTheDyingAndWithNobodyLeftKeepsItsSide) {
     auto turret = place<MissileTurret>(100);
-    turret->update(1.6);
-    startWave(); // a wave with nobody left in it
-    turret->update(1.5);
-
+    turret->update(1.6); // no wave
     EXPECT_TRUE(session->projectiles.empty());
-    EXPECT_TRUE(session->effects.empty());
-    EXPECT_EQ(turret->player->animation, 0);
+
+    startWave();
+    TestInvader* dying = addInvader(300, 50, 0); // its wave has not removed it yet
+    turret->update(1.5);
+    ASSERT_EQ(session->projectiles.size(), 1u);
+    EXPECT_TRUE(turret->facingRight);
+
+    delete dying;
+    session->wave->invaders.clear();
+    const size_t effects = session->effects.size();
+    turret->update(1.5); // the launch is over: resting, facing right
+
+    EXPECT_EQ(session->projectiles.size(), 1u);
+    EXPECT_EQ(session->effects.size(), effects);
+    EXPECT_TRUE(turret->facingRight);
+    EXPECT_EQ(turret->player->animation, 2);
     EXPECT_NEAR(turret->timer, 0.1f, 1e-5);
+}
+
+TEST_F(MissileTest, IsDrawnCentredOnItsPosition) {
+    auto* missile = new MissileProjectile(100, 100, 10, 5, 20.0);
+    session->projectiles.push_back(missile);
+    missile->x = missile->y = 100.9; // cut, not rounded
+    BITMAP* canvas = create_bitmap(320, 240);
+    clear_to_color(canvas, makecol(0, 0, 0));
+
+    missile->draw(canvas);
+
+    // The 8 x 8 frame from (96, 96) to (103, 103).
+    const int ink = makecol(250, 250, 0);
+    EXPECT_EQ(getpixel(canvas, 96, 96), ink);
+    EXPECT_EQ(getpixel(canvas, 103, 103), ink);
+    EXPECT_NE(getpixel(canvas, 95, 95), ink);
+    EXPECT_NE(getpixel(canvas, 104, 104), ink);
+    destroy_bitmap(canvas);
 }
 
 TEST_F(MissileTest, FliesStraightForAMomentThenSteersAndTrailsSmoke) {

@@ -2,10 +2,9 @@
 
 #include "defences/TeslaCoil.h"
 #include "effects/SparkEffect.h"
+#include "gfx/SpritePlayer.h"
 
 #include <allegro.h>
-
-#include <map>
 
 class TeslaTest : public DefencesTest {
   protected:
@@ -22,23 +21,28 @@ TEST_F(TeslaTest, StrikesAnInvaderRightAtTheEdgeOfItsRange) {
 
     edge->y -= 1; // 40.8 away
     EXPECT_EQ(tesla->pickTarget(), nullptr);
+
+    // On the 28 x 24 frame the emitter, and the range with it, is at (102, 180).
+    tesla->player->time = 0.15f;
+    edge->x += 2;
+    edge->y -= 1;
+    EXPECT_EQ(tesla->pickTarget(), edge);
 }
 
-TEST_F(TeslaTest, ChoosesEvenlyAmongTheInvadersInRangeOnly) {
+TEST_F(TeslaTest, EachStrikeChoosesAfreshAmongTheInvadersInRangeWhateverTheirHealth) {
     auto tesla = coil();
     startWave();
-    TestInvader* near = addInvader(100, 175, 1);
-    TestInvader* far = addInvader(70, 160, 100); // 37 away, healthy or not
+    TestInvader* dying = addInvader(100, 175, 0);
+    TestInvader* far = addInvader(70, 160, 100); // 37 away
     // Its hit circle reaches well into the range, but its centre is 42 away.
-    addInvader(142, 182, 100, 20.0);
+    TestInvader* outside = addInvader(142, 182, 100, 20.0);
 
-    std::map<Invader*, int> picks;
-    for (int i = 0; i < 1000; ++i)
-        ++picks[tesla->pickTarget()];
+    tesla->update(250.05); // a thousand strikes in one step
 
-    EXPECT_EQ(picks.size(), 2u);
-    EXPECT_GT(picks[near], 400);
-    EXPECT_GT(picks[far], 400);
+    EXPECT_EQ(dying->damageTaken.size() + far->damageTaken.size(), 1000u);
+    EXPECT_GT(dying->damageTaken.size(), 400u);
+    EXPECT_GT(far->damageTaken.size(), 400u);
+    EXPECT_TRUE(outside->damageTaken.empty());
 }
 
 TEST_F(TeslaTest, ReadsItsDamageAsARealCutToAWholeNumber) {
@@ -53,27 +57,29 @@ TEST_F(TeslaTest, StrikesOncePerPeriodWithTheSparkFromEmitterToCentre) {
     auto tesla = coil();
     startWave();
     TestInvader* invader = addInvader(110, 150);
+    invader->flinches = true;
 
-    tesla->update(0.8); // three periods of 0.25
+    tesla->update(0.95); // three periods of 0.25, ending on the 28 x 24 frame
 
     EXPECT_EQ(invader->damageTaken, (std::vector<int>{7, 7, 7}));
     const auto sparks = effectsOfKind<SparkEffect>();
     ASSERT_EQ(sparks.size(), 3u);
     for (SparkEffect* spark : sparks) {
-        // From (100, 182) to (110, 150), with a margin of 4 pixels.
-        EXPECT_EQ(spark->x, 96.0);
-        EXPECT_EQ(spark->y, 146.0);
+        // From 8 above the centre of the frame the coil shows, (102, 180), to
+        // the centre of the 18 x 16 frame the hit shows, (112, 152), with a
+        // margin of 4 pixels.
+        EXPECT_EQ(spark->x, 98.0);
+        EXPECT_EQ(spark->y, 148.0);
         EXPECT_EQ(spark->image->w, 18);
-        EXPECT_EQ(spark->image->h, 40);
+        EXPECT_EQ(spark->image->h, 36);
     }
 }
 
 TEST_F(TeslaTest, WithNoWaveItsClockRunsOnWithoutStrikes) {
     auto tesla = coil();
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 3; ++i)
         tesla->update(0.1);
 
     EXPECT_TRUE(session->effects.empty());
-    EXPECT_GE(tesla->timer, 0.0f);
-    EXPECT_LE(tesla->timer, tesla->period);
+    EXPECT_NEAR(tesla->timer, 0.05f, 1e-6); // one period spent
 }

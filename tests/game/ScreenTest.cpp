@@ -1,6 +1,9 @@
 #include "SessionFixture.h"
 
 #include "defences/Building.h"
+#include "defences/LaserProjectile.h"
+#include "effects/Effect.h"
+#include "effects/TextEffect.h"
 
 namespace {
 
@@ -8,19 +11,50 @@ using namespace testCatalogue;
 
 constexpr int kSlotX[3] = {300, 280, 260};
 
-int slotColour(int cell) { return makecol(kSlotColours[cell].r, kSlotColours[cell].g, kSlotColours[cell].b); }
+int slotColour(int cell) {
+    return makecol(kSlotColours[cell].r, kSlotColours[cell].g, kSlotColours[cell].b);
+}
+
+// An effect that covers the whole playfield in a colour of its own.
+class Curtain : public Effect {
+  public:
+    Curtain() { lifetime = 10.0; }
+    void draw(BITMAP* bitmap) override { clear_to_color(bitmap, makecol(1, 2, 3)); }
+};
 
 } // namespace
 
-TEST_F(SessionTest, BuildButtonsShowWhatTheMoneyAllows) {
-    session->money = 30; // the laser only
+TEST_F(SessionTest, MoneyExactlyAtThePriceBuysTheLastTower) {
+    session->money = kTowerValues[1]; // the laser and, just, the missile turret
     pointAt(100, 100);
     frame();
-    EXPECT_EQ(pixel(300, 220), slotColour(0));
-    EXPECT_EQ(pixel(305, 225), colour(iconColour(0, false)));
-    for (int type : {1, 2}) {
-        EXPECT_EQ(pixel(kSlotX[type], 220), slotColour(2)) << type;
-        EXPECT_EQ(pixel(kSlotX[type] + 5, 225), colour(iconColour(type, true))) << type;
+    for (int type : {0, 1}) {
+        EXPECT_EQ(pixel(kSlotX[type], 220), slotColour(0)) << type;
+        EXPECT_EQ(pixel(kSlotX[type] + 5, 225), colour(iconColour(type, false))) << type;
+    }
+    EXPECT_EQ(pixel(260, 220), slotColour(2));
+    EXPECT_EQ(pixel(265, 225), colour(iconColour(2, true)));
+
+    pointAt(285, 230);
+    frame();
+    EXPECT_EQ(pixel(255, 229), colour(kMainInk)); // the price, not in red
+    click(285, 230);
+    ASSERT_EQ(session->mode, GameSession::Placing);
+    EXPECT_EQ(session->placingType, 1);
+    click(100, 150);
+    EXPECT_EQ(session->buildings.size(), 1u);
+    EXPECT_EQ(session->money, 0);
+    EXPECT_EQ(session->mode, GameSession::Idle);
+}
+
+TEST_F(SessionTest, ABuildButtonAnswersUpToAndIncludingItsEdges) {
+    // Button 0 covers x 300 to 319, button 1 x 280 to 299, both y 220 to 239.
+    const int corners[][3] = {{300, 220, 0}, {319, 239, 0}, {299, 239, 1}, {280, 220, 1}};
+    for (const auto& [x, y, type] : corners) {
+        session->mode = GameSession::Idle;
+        click(x, y);
+        EXPECT_EQ(session->mode, GameSession::Placing) << x << ", " << y;
+        EXPECT_EQ(session->placingType, type) << x << ", " << y;
     }
 }
 
@@ -37,8 +71,9 @@ TEST_F(SessionTest, HoveringAndHoldingChangeTheButtonsLook) {
     platform.buttons = 1;
     frame();
     EXPECT_EQ(pixel(300, 220), slotColour(3));
+    EXPECT_EQ(pixel(280, 220), slotColour(0));                // only the button under the pointer
     EXPECT_EQ(pixel(317, 237), colour(iconColour(0, false))); // one pixel lower and right
-    EXPECT_EQ(session->mode, GameSession::Idle);             // chosen on release only
+    EXPECT_EQ(session->mode, GameSession::Idle);              // chosen on release only
 }
 
 TEST_F(SessionTest, AnUnaffordableOrUnavailableTowerSaysWhyInRed) {
@@ -61,11 +96,27 @@ TEST_F(SessionTest, AnUnaffordableOrUnavailableTowerSaysWhyInRed) {
 TEST_F(SessionTest, TheStatusDisplayShowsHealthAndMoney) {
     session->health = 7;
     frame();
-    EXPECT_EQ(pixel(2, 220), colour(kMainInk));     // the health symbol
+    EXPECT_EQ(pixel(2, 220), colour(kMainInk));      // the health symbol
     EXPECT_EQ(pixel(11, 220), colour(kHealthFrame)); // the bar's frame
     EXPECT_EQ(pixel(12 + 16, 222), colour(kHealthFill));
     EXPECT_EQ(pixel(12 + 17, 222), colour(kBackground)); // 7 * 50 / 20 = 17 pixels
-    EXPECT_EQ(pixel(2, 229), colour(kMainInk));           // the money
+    expectTextBox(34, 221, 36, kSmallInk);               // "7" centred on x 36
+    expectTextBox(2, 229, 20, kMainInk);                 // "$ 100"
+}
+
+TEST_F(SessionTest, BoltsPassBehindTowersAndEffectsUnderTheStatusAndButtons) {
+    session->placingType = 0;
+    engine.mouseX = 100; // the laser's sprite covers 92 to 107, 194 to 213
+    session->placeBuilding();
+    session->projectiles.push_back(new LaserProjectile(100, 200, 5));
+    frame(0.0);
+    EXPECT_EQ(pixel(100, 200), colour(towerColour(0, 0)));
+
+    session->effects.push_back(new Curtain);
+    frame(0.0);
+    EXPECT_EQ(pixel(100, 100), makecol(1, 2, 3));
+    EXPECT_EQ(pixel(2, 229), colour(kMainInk));
+    EXPECT_EQ(pixel(300, 220), slotColour(0));
 }
 
 TEST_F(SessionTest, TheQuitDialogLightsTheAnswerUnderThePointer) {
@@ -89,6 +140,7 @@ TEST_F(SessionTest, TheQuitDialogLightsTheAnswerUnderThePointer) {
 }
 
 TEST_F(SessionTest, GameOverGreysThePlayfieldUnderAColouredCaption) {
+    session->clouds.clear(); // they drift through the caption's rows wherever rand puts them
     session->waveNumber = 4;
     session->health = 0;
     frame();
@@ -127,7 +179,8 @@ TEST_F(SessionTest, PlacingFollowsThePointerAndShowsABlockedPlace) {
     EXPECT_EQ(pixel(91, 194), colour(kBackground));
     EXPECT_EQ(pixel(92, 214), colour(kBackground));
     EXPECT_EQ(pixel(300, 220), slotColour(1));
-    EXPECT_EQ(pixel(295, 220), colour(kMainInk)); // "Placing Laser - $25" ends at 297 with its kerning
+    // "Placing Laser - $25" ends at 297 with its kerning.
+    EXPECT_EQ(pixel(295, 220), colour(kMainInk));
 
     click(100, 150);
     ASSERT_EQ(session->buildings.size(), 1u);
@@ -140,7 +193,9 @@ TEST_F(SessionTest, PlacingFollowsThePointerAndShowsABlockedPlace) {
     click(110, 150);
     EXPECT_EQ(session->buildings.size(), 1u);
 
-    click(200, 150, 2);
+    press(200, 150, 2);
+    EXPECT_EQ(session->mode, GameSession::Placing); // a right click acts on release
+    release();
     EXPECT_EQ(session->mode, GameSession::Idle);
 }
 
@@ -180,7 +235,9 @@ TEST_F(SessionTest, ATowerIsSelectedMarkedAndDemolished) {
 
     click(205, 200); // another tower takes the selection
     EXPECT_EQ(session->selectedBuilding, session->buildings.back());
-    click(20, 150); // empty ground keeps it
+    press(20, 150);
+    EXPECT_EQ(pixel(300, 220), slotColour(0)); // held away from the button: not pressed
+    release();                                 // empty ground keeps the selection
     EXPECT_EQ(session->mode, GameSession::BuildingSelected);
 
     pointAt(310, 230);
@@ -196,6 +253,25 @@ TEST_F(SessionTest, ATowerIsSelectedMarkedAndDemolished) {
     click(95, 200);
     click(20, 150, 2);
     EXPECT_EQ(session->mode, GameSession::Idle);
+}
+
+TEST_F(SessionTest, TheDebugOverlayCountsWhatIsLeftAndItsClockMoves) {
+    // Ten of each, one of which goes in this frame's removals.
+    for (int i = 0; i < 10; ++i) {
+        session->projectiles.push_back(new LaserProjectile(200, 100, 5));
+        session->effects.push_back(new TextEffect(200, 100, engine.fontSmall, "+5"));
+    }
+    session->projectiles.front()->alive = false;
+    session->effects.front()->age = session->effects.front()->lifetime;
+    session->debugOverlay = true;
+    frame(0.0);
+    expectTextBox(2, 2, 44, kSmallInk);  // "Time: 100.0"
+    expectTextBox(2, 10, 56, kSmallInk); // "Projectiles: 9"
+    expectTextBox(2, 18, 40, kSmallInk); // "Effects: 9"
+
+    platform.time = 1000.0;
+    frame(0.0);
+    expectTextBox(2, 2, 48, kSmallInk); // "Time: 1000.0"
 }
 
 TEST_F(SessionTest, KeysActOneAFrame) {

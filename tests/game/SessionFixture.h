@@ -50,17 +50,38 @@ class SessionTest : public ::testing::Test {
         platform.y = 2 * y + 1;
     }
 
-    // Press and release across two frames, as a player's click arrives.
-    void click(int x, int y, int button = 1) {
+    // A button held down over (x, y) for one frame.
+    void press(int x, int y, int button = 1) {
         pointAt(x, y);
         platform.buttons = button;
         frame(0.0);
+    }
+
+    void release() {
         platform.buttons = 0;
         frame(0.0);
     }
 
+    // Press and release across two frames, as a player's click arrives.
+    void click(int x, int y, int button = 1) {
+        press(x, y, button);
+        release();
+    }
+
     int pixel(int x, int y) const { return getpixel(engine.canvas->bitmap, x, y); }
     static int colour(Rgb rgb) { return makecol(rgb.r, rgb.g, rgb.b); }
+
+    // A line of the test fonts' solid 3 x 5 glyphs, 4 pixels apart, inks the
+    // box from (left, top) to (right, top + 4) and no glyph follows it: a text
+    // of the wrong length or place shows at one of its edges.
+    void expectTextBox(int left, int top, int right, Rgb ink) const {
+        const int background = colour(testCatalogue::kBackground);
+        EXPECT_EQ(pixel(left, top), colour(ink)) << left << ", " << top;
+        EXPECT_EQ(pixel(right, top + 4), colour(ink)) << right << ", " << top;
+        EXPECT_EQ(pixel(left - 1, top), background) << left << ", " << top;
+        EXPECT_EQ(pixel(right + 2, top + 4), background) << right << ", " << top;
+        EXPECT_EQ(pixel(right, top + 5), background) << right << ", " << top;
+    }
 
     Engine& engine = Engine::instance();
     FakePlatform platform;
