@@ -172,11 +172,16 @@ TEST(Defences, EachTowerFiresAndADemolishedTowerIsGoneWithItsRefundShown) {
     const int left = kTeslaX - 12, right = kTeslaX + 40, top = kBaseline - 60;
     const std::optional<int> textTop = topDifference(empty, sold, left, top, right, kBaseline - 8);
     ASSERT_TRUE(textTop.has_value()) << "no refund shown";
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
-    const Screenshot later = window.screenshot();
-    const std::optional<int> laterTop =
-        topDifference(empty, later, left, top, right, kBaseline - 8);
-    ASSERT_TRUE(laterTop.has_value());
+    // The text lives one second of game time: look again every few frames
+    // until it has risen, since a fixed sleep overshoots on a loaded machine.
+    std::optional<int> laterTop;
+    for (int look = 0; look < 20; ++look) {
+        window.waitForFrames(2);
+        laterTop = topDifference(empty, window.screenshot(), left, top, right, kBaseline - 8);
+        if (!laterTop || *laterTop < *textTop)
+            break;
+    }
+    ASSERT_TRUE(laterTop.has_value()) << "the refund vanished before it floated up";
     EXPECT_LT(*laterTop, *textTop) << "the refund did not float up";
 
     // Once the text has gone, the ground where the coil stood is as it was.
