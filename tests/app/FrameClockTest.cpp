@@ -14,7 +14,10 @@ class FrameClock : public ::testing::Test {
         engine.lastFrameTime = platform.time;
         engine.mouseButtons = engine.previousMouseButtons = 0;
     }
-    void TearDown() override { engine.platform = saved; }
+    void TearDown() override {
+        engine.platform = saved;
+        engine.scale = 2;
+    }
 
     Engine& engine = Engine::instance();
     FakePlatform platform;
@@ -57,7 +60,7 @@ TEST_F(FrameClock, SwitchingBackInRestartsTheFrame) {
     EXPECT_NEAR(engine.waitForFrame(), 0.016, 1e-9);
 }
 
-TEST_F(FrameClock, HalvesTheMouseIntoCanvasPixels) {
+TEST_F(FrameClock, DividesTheMouseByTheScaleIntoCanvasPixels) {
     platform.x = 639;
     platform.y = 479;
     engine.waitForFrame();
@@ -67,6 +70,18 @@ TEST_F(FrameClock, HalvesTheMouseIntoCanvasPixels) {
     platform.y = 0;
     engine.waitForFrame();
     EXPECT_EQ(engine.mouseX, 0);
+
+    engine.scale = 3;
+    platform.x = 959;
+    platform.y = 719;
+    engine.waitForFrame();
+    EXPECT_EQ(engine.mouseX, 319);
+    EXPECT_EQ(engine.mouseY, 239);
+    platform.x = 2;
+    platform.y = 3;
+    engine.waitForFrame();
+    EXPECT_EQ(engine.mouseX, 0);
+    EXPECT_EQ(engine.mouseY, 1);
 }
 
 TEST_F(FrameClock, MouseRectanglesIncludeTheirEdges) {
