@@ -96,8 +96,11 @@ void Engine::init() {
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0)
         failAt(window, "the display refused a window");
 
-    if (!settings.load(dataFile(kSettingsName)))
+    const std::string settingsPath = dataFile(kSettingsName);
+    if (!settings.load(settingsPath)) {
+        std::fprintf(stderr, "groundline: cannot read %s\n", settingsPath.c_str());
         std::exit(1);
+    }
 
     set_window_title(settings.get("WindowTitle").c_str());
     show_mouse(screen);

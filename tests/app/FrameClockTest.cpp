@@ -61,27 +61,18 @@ TEST_F(FrameClock, SwitchingBackInRestartsTheFrame) {
 }
 
 TEST_F(FrameClock, DividesTheMouseByTheScaleIntoCanvasPixels) {
-    platform.x = 639;
-    platform.y = 479;
-    engine.waitForFrame();
-    EXPECT_EQ(engine.mouseX, 319);
-    EXPECT_EQ(engine.mouseY, 239);
-    platform.x = 1;
-    platform.y = 0;
-    engine.waitForFrame();
-    EXPECT_EQ(engine.mouseX, 0);
-
-    engine.scale = 3;
-    platform.x = 959;
-    platform.y = 719;
-    engine.waitForFrame();
-    EXPECT_EQ(engine.mouseX, 319);
-    EXPECT_EQ(engine.mouseY, 239);
-    platform.x = 2;
-    platform.y = 3;
-    engine.waitForFrame();
-    EXPECT_EQ(engine.mouseX, 0);
-    EXPECT_EQ(engine.mouseY, 1);
+    struct Sample {
+        int scale, x, y, canvasX, canvasY;
+    };
+    for (const Sample& sample : {Sample{2, 639, 479, 319, 239}, Sample{2, 1, 0, 0, 0},
+                                 Sample{3, 959, 719, 319, 239}, Sample{3, 2, 3, 0, 1}}) {
+        engine.scale = sample.scale;
+        platform.x = sample.x;
+        platform.y = sample.y;
+        engine.waitForFrame();
+        EXPECT_EQ(engine.mouseX, sample.canvasX) << sample.scale << ": " << sample.x;
+        EXPECT_EQ(engine.mouseY, sample.canvasY) << sample.scale << ": " << sample.y;
+    }
 }
 
 TEST_F(FrameClock, MouseRectanglesIncludeTheirEdges) {
