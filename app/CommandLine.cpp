@@ -82,7 +82,7 @@ std::string CommandLine::helpText(const std::string& installedData) {
            "  --scale N    window pixels per game pixel, 1 to 6; the default, 2, gives a\n"
            "               640x480 window\n"
            "  --data DIR   play the data in DIR, the folder that holds strings.txt\n"
-           "  --help       show this help and exit\n"
+           "  -h, --help   show this help and exit\n"
            "  --version    show the version and exit\n"
            "\n"
            "Controls:\n"

@@ -81,20 +81,19 @@ void Engine::init() {
 
     const int windowWidth = kCanvasWidth * scale;
     const int windowHeight = kCanvasHeight * scale;
-    const std::string window =
-        "open the " + std::to_string(windowWidth) + "x" + std::to_string(windowHeight) + " window";
+    const std::string size = std::to_string(windowWidth) + "x" + std::to_string(windowHeight);
     int screenWidth = 0;
     int screenHeight = 0;
     if (get_desktop_resolution(&screenWidth, &screenHeight) == 0 &&
         (windowWidth > screenWidth || windowHeight > screenHeight)) {
         std::fprintf(stderr,
-                     "groundline: a %dx%d window (--scale %d) does not fit the %dx%d screen; "
+                     "groundline: a %s window (--scale %d) does not fit the %dx%d screen; "
                      "choose a smaller --scale\n",
-                     windowWidth, windowHeight, scale, screenWidth, screenHeight);
+                     size.c_str(), scale, screenWidth, screenHeight);
         std::exit(1);
     }
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0)
-        failAt(window, "the display refused a window");
+        failAt("open the " + size + " window", "the display refused a window");
 
     const std::string settingsPath = dataFile(kSettingsName);
     if (!settings.load(settingsPath)) {
