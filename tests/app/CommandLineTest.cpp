@@ -31,16 +31,5 @@ TEST(CommandLine, TakesTheDataFolderAsWrittenAndRefusesItWithoutOne) {
     EXPECT_EQ(CommandLine({"--data="}).action, Action::Refuse);
     // The option's value is taken whole, even when it looks like an option.
     EXPECT_EQ(CommandLine({"--data", "--help"}).dataFolder, "--help");
-}
-
-TEST(CommandLine, NamesWhatItRefusesAndLetsHelpAndVersionThrough) {
-    const CommandLine unknown({"--scale", "3", "--fullscreen"});
-    EXPECT_EQ(unknown.action, Action::Refuse);
-    EXPECT_NE(unknown.problem.find("'--fullscreen'"), std::string::npos) << unknown.problem;
-    const CommandLine stray({"data"});
-    EXPECT_EQ(stray.action, Action::Refuse);
-    EXPECT_NE(stray.problem.find("'data'"), std::string::npos) << stray.problem;
-
     EXPECT_EQ(CommandLine({"--scale", "4", "--help"}).action, Action::ShowHelp);
-    EXPECT_EQ(CommandLine({"--version"}).action, Action::ShowVersion);
 }

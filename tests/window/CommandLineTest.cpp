@@ -23,7 +23,6 @@ constexpr int kPointerY = 150;
 // Rows of the canvas below the clouds and the pointer: the ground line, the
 // tower being placed, the status and the buttons.
 constexpr int kStillTop = 165;
-constexpr int kCanvasWidth = 320;
 constexpr int kCanvasHeight = 240;
 
 int lines(const std::string& text) {
@@ -46,21 +45,20 @@ Answer run(const std::vector<std::string>& arguments) {
     return {status, game.output(), game.errorOutput()};
 }
 
-// The playfield while the second tower is being placed, the pointer on the
-// sky, at the given scale.
-Screenshot placingSecondTower(const std::string& scale, const std::string& folder,
-                              int buttonMiddleX, int buttonMiddleY) {
+// The playfield at the given scale while the second tower is being placed,
+// chosen by a click at the middle of its button in window pixels.
+Screenshot placingSecondTower(int scale, const std::string& folder) {
     VirtualDisplay display;
     RunningGame::Options options;
-    options.arguments = {"--scale", scale};
+    options.arguments = {"--scale", std::to_string(scale)};
     RunningGame game(&display, folder, options);
     GameWindow& window = game.window();
-    window.click(buttonMiddleX, buttonMiddleY);
+    const int middle = scale * kButtonSize / 2;
+    window.click(scale * kButtonLeft + middle, scale * kButtonTop + middle);
     window.moveMouse(window.toWindow(kPointerX), window.toWindow(kPointerY));
     window.waitForFrames(2);
     const Screenshot shot = window.screenshot();
-    shot.save(screenshotPath(::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                             std::string(".scale") + scale));
+    shot.save(screenshotPath("CommandLine.PlacingAtScale" + std::to_string(scale)));
     window.pressCloseButton();
     EXPECT_EQ(game.waitForExit(), 0);
     return shot;
@@ -94,31 +92,23 @@ TEST(CommandLine, ScaleThreeShowsEachCanvasPixelAs3By3AndMapsClicksBack) {
     GameFolder folder;
     folder.setSetting("TimeBetweenWaves", "100000");
 
-    const int middle2 = 2 * kButtonLeft + kButtonSize; // the button's middle at scale 2
-    const int middleY2 = 2 * kButtonTop + kButtonSize;
-    const Screenshot doubled = placingSecondTower("2", folder.path(), middle2, middleY2);
-    const int middle3 = 3 * kButtonLeft + 3 * kButtonSize / 2;
-    const int middleY3 = 3 * kButtonTop + 3 * kButtonSize / 2;
-    const Screenshot tripled = placingSecondTower("3", folder.path(), middle3, middleY3);
+    const Screenshot doubled = placingSecondTower(2, folder.path());
+    const Screenshot tripled = placingSecondTower(3, folder.path());
 
     ASSERT_EQ(tripled.width(), 960);
     ASSERT_EQ(tripled.height(), 720);
-    int unevenBlocks = 0;
-    for (int y = 0; y < kCanvasHeight; ++y)
-        for (int x = 0; x < kCanvasWidth; ++x)
-            for (int dy = 0; dy < 3; ++dy)
-                for (int dx = 0; dx < 3; ++dx)
-                    if (tripled.pixel(3 * x + dx, 3 * y + dy) != tripled.pixel(3 * x, 3 * y)) {
-                        ++unevenBlocks;
-                        dx = dy = 3;
-                    }
-    EXPECT_EQ(unevenBlocks, 0);
+    // Every window pixel is the colour of its 3 x 3 block's first one.
+    int uneven = 0;
+    for (int y = 0; y < tripled.height(); ++y)
+        for (int x = 0; x < tripled.width(); ++x)
+            uneven += tripled.pixel(x, y) != tripled.pixel(x - x % 3, y - y % 3);
+    EXPECT_EQ(uneven, 0);
 
     // The same tower chosen, named and drawn in the same places as at the
     // default scale.
     int differences = 0;
     for (int y = kStillTop; y < kCanvasHeight; ++y)
-        for (int x = 0; x < kCanvasWidth; ++x)
+        for (int x = 0; x < Screenshot::kCanvasWidth; ++x)
             differences += tripled.canvasPixel(x, y) != doubled.canvasPixel(x, y);
     EXPECT_EQ(differences, 0);
 }
