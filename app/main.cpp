@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
 
     const DataSearch data(commandLine.dataFolder, executablePath());
     if (data.chosen().empty()) {
-        std::fprintf(stderr, "groundline: no strings.txt, so no game data, in %s\n",
+        std::fprintf(stderr, "groundline: found no game data (strings.txt) in %s\n",
                      listed(data.lookedIn()).c_str());
         return 1;
     }
