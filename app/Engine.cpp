@@ -5,30 +5,62 @@
 
 #include <allegro.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 
 namespace {
 
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 480;
 constexpr int kCanvasWidth = 320;
 constexpr int kCanvasHeight = 240;
 constexpr const char* kSettingsName = "data/strings.txt";
 constexpr const char* kDataPrefix = "data/";
 
+// An X server drops the connections that reach it while it resets, which it
+// does whenever its last client leaves: beside a panel or a script that
+// connects, reads the window list and leaves every 50 ms, about one start in
+// two hundred met a reset, and many more on a busy machine. The resets come in
+// runs while the server is slow, hence pauses that double; a display that is
+// really gone fails every try, and says so after some two and a half seconds.
+constexpr int kLibraryTries = 9;
+constexpr int kFirstRetryPauseMs = 10;
+
 AllegroPlatform allegroPlatform;
 
-// Without a window there is nothing the game can do; say why once and stop,
-// rather than letting the first drawing call crash.
-[[noreturn]] void failToOpenWindow() {
-    const char* display = std::getenv("DISPLAY");
-    const char* reason = allegro_error[0]        ? allegro_error
-                         : !display || !*display ? "no display (DISPLAY is not set)"
-                                                 : "the display refused a window";
-    std::fprintf(stderr, "groundline: cannot open the 640x480 window: %s\n", reason);
+// Without the library or a window there is nothing the game can do; say which
+// step failed and why, once, and stop rather than crash at the first drawing.
+[[noreturn]] void failAt(const std::string& step, const char* reason) {
+    std::fprintf(stderr, "groundline: cannot %s: %s\n", step.c_str(),
+                 allegro_error[0] ? allegro_error : reason);
     std::exit(1);
+}
+
+std::string displayName() {
+    const char* display = std::getenv("DISPLAY");
+    return display ? display : "";
+}
+
+void startLibrary() {
+    // Writing to a connection the server has just dropped raises SIGPIPE,
+    // which would end the game silently instead of letting it try again.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    const std::string display = displayName();
+    int pauseMs = kFirstRetryPauseMs;
+    for (int tries = 1; allegro_init() != 0; ++tries) {
+        // Neither a missing display nor a refusal Allegro explains goes away
+        // by waiting.
+        if (display.empty())
+            failAt("start the graphics library", "no display (DISPLAY is not set)");
+        if (allegro_error[0] || tries == kLibraryTries)
+            failAt("start the graphics library",
+                   ("cannot connect to the X display " + display).c_str());
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+        pauseMs *= 2;
+    }
 }
 
 } // namespace
@@ -41,17 +73,33 @@ Engine& Engine::instance() {
 }
 
 void Engine::init() {
-    if (allegro_init() != 0)
-        failToOpenWindow();
+    startLibrary();
     install_keyboard();
     install_mouse();
     registerPackedImageType();
     set_color_depth(32);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, kWindowWidth, kWindowHeight, 0, 0) != 0)
-        failToOpenWindow();
 
-    if (!settings.load(dataFile(kSettingsName)))
+    const int windowWidth = kCanvasWidth * scale;
+    const int windowHeight = kCanvasHeight * scale;
+    const std::string size = std::to_string(windowWidth) + "x" + std::to_string(windowHeight);
+    int screenWidth = 0;
+    int screenHeight = 0;
+    if (get_desktop_resolution(&screenWidth, &screenHeight) == 0 &&
+        (windowWidth > screenWidth || windowHeight > screenHeight)) {
+        std::fprintf(stderr,
+                     "groundline: a %s window (--scale %d) does not fit the %dx%d screen; "
+                     "choose a smaller --scale\n",
+                     size.c_str(), scale, screenWidth, screenHeight);
         std::exit(1);
+    }
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0)
+        failAt("open the " + size + " window", "the display refused a window");
+
+    const std::string settingsPath = dataFile(kSettingsName);
+    if (!settings.load(settingsPath)) {
+        std::fprintf(stderr, "groundline: cannot read %s\n", settingsPath.c_str());
+        std::exit(1);
+    }
 
     set_window_title(settings.get("WindowTitle").c_str());
     show_mouse(screen);
@@ -99,8 +147,8 @@ double Engine::waitForFrame() {
     }
     lastFrameTime = lastFrameTime + elapsed;
 
-    mouseX = platform->mouseX() / 2;
-    mouseY = platform->mouseY() / 2;
+    mouseX = platform->mouseX() / scale;
+    mouseY = platform->mouseY() / scale;
     previousMouseButtons = mouseButtons;
     mouseButtons = platform->mouseButtons();
     return elapsed;

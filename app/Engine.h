@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Canvas.h"
+#include "app/CommandLine.h"
 #include "app/Platform.h"
 #include "app/Settings.h"
 #include "game/InvaderDef.h"
@@ -23,8 +24,9 @@ class Engine {
   public:
     static Engine& instance();
 
-    // Opens the window, reads the settings and the shared resources, starts
-    // the clock. Exits with status 1 when it cannot go on.
+    // Opens the window at the scale, reads the settings and the shared
+    // resources from dataFolder, starts the clock. Exits with status 1, saying
+    // why, when it cannot go on.
     void init();
 
     // Loads the fonts, pictures, sheets and the tower and invader definitions
@@ -56,6 +58,9 @@ class Engine {
 
     // Where the settings and pictures are read from.
     std::string dataFolder = "data";
+
+    // Window pixels per canvas pixel, across and down.
+    int scale = CommandLine::kDefaultScale;
 
     Canvas* canvas = nullptr;
     long long counterFrequency = 0;

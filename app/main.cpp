@@ -1,10 +1,63 @@
+#include "app/CommandLine.h"
+#include "app/DataSearch.h"
 #include "app/Engine.h"
 #include "game/GameSession.h"
 
 #include <allegro.h>
 
-int main() {
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The running program itself, links resolved, wherever it was started from.
+std::string executablePath() {
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error).string();
+}
+
+// The folders on one line, each in full: the player may not know which
+// folder the game was started in.
+std::string listed(const std::vector<std::string>& folders) {
+    std::string text;
+    for (const std::string& folder : folders) {
+        std::error_code error;
+        text += (text.empty() ? "" : ", ") + std::filesystem::absolute(folder, error).string();
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (commandLine.action) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(CommandLine::helpText(DataSearch::installedData(executablePath())).c_str(),
+                   stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::printf("%s\n", CommandLine::versionText().c_str());
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "groundline: %s (see groundline --help)\n",
+                     commandLine.problem.c_str());
+        return 2;
+    case CommandLine::Action::Play:
+        break;
+    }
+
+    const DataSearch data(commandLine.dataFolder, executablePath());
+    if (data.chosen().empty()) {
+        std::fprintf(stderr, "groundline: found no game data (strings.txt) in %s\n",
+                     listed(data.lookedIn()).c_str());
+        return 1;
+    }
+
     Engine& engine = Engine::instance();
+    engine.dataFolder = data.chosen();
+    engine.scale = commandLine.scale;
     engine.init();
 
     GameSession* session = new GameSession;

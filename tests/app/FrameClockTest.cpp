@@ -14,7 +14,10 @@ class FrameClock : public ::testing::Test {
         engine.lastFrameTime = platform.time;
         engine.mouseButtons = engine.previousMouseButtons = 0;
     }
-    void TearDown() override { engine.platform = saved; }
+    void TearDown() override {
+        engine.platform = saved;
+        engine.scale = 2;
+    }
 
     Engine& engine = Engine::instance();
     FakePlatform platform;
@@ -57,16 +60,19 @@ TEST_F(FrameClock, SwitchingBackInRestartsTheFrame) {
     EXPECT_NEAR(engine.waitForFrame(), 0.016, 1e-9);
 }
 
-TEST_F(FrameClock, HalvesTheMouseIntoCanvasPixels) {
-    platform.x = 639;
-    platform.y = 479;
-    engine.waitForFrame();
-    EXPECT_EQ(engine.mouseX, 319);
-    EXPECT_EQ(engine.mouseY, 239);
-    platform.x = 1;
-    platform.y = 0;
-    engine.waitForFrame();
-    EXPECT_EQ(engine.mouseX, 0);
+TEST_F(FrameClock, DividesTheMouseByTheScaleIntoCanvasPixels) {
+    struct Sample {
+        int scale, x, y, canvasX, canvasY;
+    };
+    for (const Sample& sample : {Sample{2, 639, 479, 319, 239}, Sample{2, 1, 0, 0, 0},
+                                 Sample{3, 959, 719, 319, 239}, Sample{3, 2, 3, 0, 1}}) {
+        engine.scale = sample.scale;
+        platform.x = sample.x;
+        platform.y = sample.y;
+        engine.waitForFrame();
+        EXPECT_EQ(engine.mouseX, sample.canvasX) << sample.scale << ": " << sample.x;
+        EXPECT_EQ(engine.mouseY, sample.canvasY) << sample.scale << ": " << sample.y;
+    }
 }
 
 TEST_F(FrameClock, MouseRectanglesIncludeTheirEdges) {

@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -59,11 +60,17 @@ GameWindow::GameWindow(const std::string& displayName, ChildProcess& game,
                        std::chrono::milliseconds timeout)
     : displayName(displayName), game(game) {
     XSetErrorHandler(ignoreError);
-    display = XOpenDisplay(displayName.c_str());
-    if (!display)
-        throw std::runtime_error("cannot connect to the X display " + displayName);
-
     const auto deadline = std::chrono::steady_clock::now() + timeout;
+    // The server drops connections that arrive while it resets, which it does
+    // whenever its last client leaves: the game may not have connected yet.
+    // Writing to a dropped connection raises SIGPIPE, which would end the test.
+    std::signal(SIGPIPE, SIG_IGN);
+    while (!(display = XOpenDisplay(displayName.c_str()))) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw std::runtime_error("cannot connect to the X display " + displayName);
+        std::this_thread::sleep_for(kPollInterval);
+    }
+
     while (!(window = findGameWindow())) {
         throwIfGameEnded("before opening its window");
         if (std::chrono::steady_clock::now() >= deadline)
@@ -222,6 +229,11 @@ void GameWindow::clickToEnd(int x, int y) {
     xdotool({"mousedown", "1"});
     letTheGameSeeInput();
     xdotool({"mouseup", "1"});
+}
+
+int GameWindow::toWindow(int canvasCoordinate) {
+    const int scale = geometry().width / Screenshot::kCanvasWidth;
+    return scale * canvasCoordinate + scale / 2;
 }
 
 void GameWindow::xdotool(const std::vector<std::string>& arguments) {

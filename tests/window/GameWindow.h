@@ -65,11 +65,15 @@ class GameWindow {
     // A left click that is to end the game ("Yes" in the quit dialog): it
     // does not wait to see the release drawn, since no frame may follow.
     void clickToEnd(int x, int y);
-    void clickCanvasToEnd(int x, int y) { clickToEnd(2 * x + 1, 2 * y + 1); }
+    void clickCanvasToEnd(int x, int y) { clickToEnd(toWindow(x), toWindow(y)); }
 
-    // A click on canvas pixel (x, y), at the centre of the 2 x 2 window
-    // pixels that show it.
-    void clickCanvas(int x, int y, int button = 1) { click(2 * x + 1, 2 * y + 1, button); }
+    // A click on canvas pixel (x, y), at the centre of the window pixels
+    // that show it, at whatever scale the game was started.
+    void clickCanvas(int x, int y, int button = 1) { click(toWindow(x), toWindow(y), button); }
+
+    // The window coordinate at the centre of a canvas column or row: the
+    // scale is the same across and down.
+    int toWindow(int canvasCoordinate);
 
   private:
     XID findGameWindow();

@@ -41,7 +41,7 @@ class Playfield : public ::testing::Test {
     void SetUp() override {
         folder.setSetting("TimeBetweenWaves", "100000");
         game = std::make_unique<RunningGame>(&display, folder.path());
-        window().moveMouse(2 * kQuietX + 1, 2 * kQuietY + 1);
+        pointAt(kQuietX, kQuietY);
         window().waitForFrames(2);
         idle = std::make_unique<Screenshot>(window().screenshot());
     }
@@ -58,7 +58,7 @@ class Playfield : public ::testing::Test {
         return window().screenshot();
     }
 
-    void pointAt(int x, int y) { window().moveMouse(2 * x + 1, 2 * y + 1); }
+    void pointAt(int x, int y) { window().moveMouse(window().toWindow(x), window().toWindow(y)); }
 
     GameFolder folder;
     VirtualDisplay display;

@@ -16,6 +16,13 @@ constexpr auto kWindowTimeout = std::chrono::seconds(30);
 // repaints it again and again.
 constexpr int kStartFrames = 3;
 
+std::string readWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
 } // namespace
 
 RunningGame::RunningGame(const VirtualDisplay* display, const std::string& workingDirectory,
@@ -68,9 +75,10 @@ int RunningGame::waitForExit(std::chrono::milliseconds timeout) {
     return *status;
 }
 
+std::string RunningGame::output() const {
+    return readWhole(outputFolder.path() + "/stdout.txt");
+}
+
 std::string RunningGame::errorOutput() const {
-    std::ifstream file(outputFolder.path() + "/stderr.txt", std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return readWhole(outputFolder.path() + "/stderr.txt");
 }

@@ -52,7 +52,9 @@ class RunningGame {
     // within the timeout.
     int waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
-    // Everything the game has written to its standard error so far.
+    // Everything the game has written to its standard output, or to its
+    // standard error, so far.
+    std::string output() const;
     std::string errorOutput() const;
 
   private:

@@ -17,9 +17,14 @@ class Screenshot {
     // The window's pixel at (x, y).
     std::uint32_t pixel(int x, int y) const;
 
-    // The canvas pixel at (x, y): the canvas is stretched by two, so it covers
-    // window pixels (2x, 2y) to (2x + 1, 2y + 1).
-    std::uint32_t canvasPixel(int x, int y) const { return pixel(2 * x, 2 * y); }
+    // Window pixels per canvas pixel: the game's canvas is 320 pixels wide.
+    int scale() const { return pictureWidth / kCanvasWidth; }
+
+    // The canvas pixel at (x, y), the top-left one of the scale x scale
+    // window pixels that show it.
+    std::uint32_t canvasPixel(int x, int y) const { return pixel(scale() * x, scale() * y); }
+
+    static constexpr int kCanvasWidth = 320;
 
     // Writes an 8-bit RGB PNG for people to look at; throws when it cannot.
     void save(const std::string& path) const;

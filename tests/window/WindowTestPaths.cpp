@@ -8,6 +8,10 @@ std::string gameExecutable() {
     return GROUNDLINE_GAME_EXECUTABLE;
 }
 
+std::string windowListPoller() {
+    return GROUNDLINE_WINDOW_LIST_POLLER;
+}
+
 std::string repositoryRoot() {
     return GROUNDLINE_REPOSITORY_ROOT;
 }

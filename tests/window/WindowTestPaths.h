@@ -8,6 +8,10 @@
 // The game's executable in this build tree (plain or sanitized).
 std::string gameExecutable();
 
+// A program that connects to the display, reads the window list and leaves,
+// over and over; its argument is the pause between rounds in milliseconds.
+std::string windowListPoller();
+
 // The repository root: run the game there to use the real data/.
 std::string repositoryRoot();
 

@@ -1,0 +1,103 @@
+#include "app/CommandLine.h"
+
+#ifndef GROUNDLINE_VERSION
+#define GROUNDLINE_VERSION "1.0.0"
+#endif
+
+namespace {
+
+// Whether the argument is this long option, alone ("--data") or with its
+// value attached ("--data=DIR"), which GNU programs accept alike.
+bool isOption(const std::string& argument, const std::string& name) {
+    return argument == name || argument.rfind(name + "=", 0) == 0;
+}
+
+} // namespace
+
+CommandLine::CommandLine(const std::vector<std::string>& arguments) {
+    for (size_t i = 0; i < arguments.size() && action != Action::Refuse; ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            action = Action::ShowHelp;
+            return;
+        }
+        if (argument == "--version") {
+            action = Action::ShowVersion;
+            continue;
+        }
+
+        const bool takesValue = isOption(argument, "--scale") || isOption(argument, "--data");
+        if (!takesValue) {
+            refuse(argument.rfind('-', 0) == 0 ? "unknown option '" + argument + "'"
+                                               : "unexpected argument '" + argument + "'");
+            break;
+        }
+        const size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        std::string value;
+        if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            refuse(name + " needs a value");
+            break;
+        }
+
+        if (name == "--scale")
+            readScale(value);
+        else if (value.empty())
+            refuse("--data needs a folder");
+        else
+            dataFolder = value;
+    }
+}
+
+void CommandLine::refuse(const std::string& why) {
+    action = Action::Refuse;
+    problem = why;
+}
+
+void CommandLine::readScale(const std::string& value) {
+    // Exactly one digit: "3x", " 3" and "03" are typing mistakes, not scales.
+    const bool digit = value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kLargestScale;
+    if (digit)
+        scale = value[0] - '0';
+    else
+        refuse("--scale takes a whole number from 1 to " + std::to_string(kLargestScale) +
+               ", not '" + value + "'");
+}
+
+std::string CommandLine::versionText() {
+    return std::string("Groundline Defence ") + GROUNDLINE_VERSION;
+}
+
+std::string CommandLine::helpText(const std::string& installedData) {
+    return "Usage: groundline [--scale N] [--data DIR]\n"
+           "       groundline --help | --version\n"
+           "\n"
+           "Squibbles march down the sky; set towers on the ground line and stop them.\n"
+           "\n"
+           "Options:\n"
+           "  --scale N    window pixels per game pixel, 1 to 6; the default, 2, gives a\n"
+           "               640x480 window\n"
+           "  --data DIR   play the data in DIR, the folder that holds strings.txt\n"
+           "  -h, --help   show this help and exit\n"
+           "  --version    show the version and exit\n"
+           "\n"
+           "Controls:\n"
+           "  left click on a build button    choose a tower; left click on the ground\n"
+           "                                  then sets it down\n"
+           "  right click                     cancel placing, or drop the selected tower\n"
+           "  left click on a tower, then     sell it for half its price\n"
+           "    on the demolish button\n"
+           "  Escape                          open or close the quit dialog\n"
+           "  D                               show or hide the debug overlay\n"
+           "  Tab (hold)                      run the game eight times as fast\n"
+           "\n"
+           "The game plays the first of these that holds strings.txt:\n"
+           "  1. the folder given with --data (and no other when it is given)\n"
+           "  2. data/ in the working folder\n"
+           "  3. the data installed with the game: " +
+           installedData + "\n";
+}

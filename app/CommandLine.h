@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the player asked for on the command line. Reading it never exits or
+// prints: main decides what to say, so that the reading can be tested alone.
+class CommandLine {
+  public:
+    enum class Action { Play, ShowHelp, ShowVersion, Refuse };
+
+    // The arguments after the program's name.
+    explicit CommandLine(const std::vector<std::string>& arguments);
+
+    Action action = Action::Play;
+
+    // Window pixels per canvas pixel.
+    int scale = kDefaultScale;
+    // The folder given with --data; empty when none was.
+    std::string dataFolder;
+    // Why the arguments were refused, in one line.
+    std::string problem;
+
+    static constexpr int kDefaultScale = 2;
+    static constexpr int kLargestScale = 6;
+
+    // "Groundline Defence 1.0.0".
+    static std::string versionText();
+
+    // The text of --help. installedData is where this copy's own data would be.
+    static std::string helpText(const std::string& installedData);
+
+  private:
+    void refuse(const std::string& why);
+    void readScale(const std::string& value);
+};
