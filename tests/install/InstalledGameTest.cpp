@@ -45,16 +45,6 @@ std::string gameFromDesktopEntry() {
     return INSTALL_ROOT + exec.substr(0, exec.find(' '));
 }
 
-// How many canvas pixels of a rectangle differ between two pictures.
-int changedPixels(const Screenshot& before, const Screenshot& after, int x, int y, int width,
-                  int height) {
-    int changed = 0;
-    for (int dy = 0; dy < height; ++dy)
-        for (int dx = 0; dx < width; ++dx)
-            changed += before.canvasPixel(x + dx, y + dy) != after.canvasPixel(x + dx, y + dy);
-    return changed;
-}
-
 // Buys a laser turret with the first build button, sets it down on the ground
 // line at x 100, stops placing, and closes the window: what a player does first.
 void placeATowerAndClose(RunningGame& game, const std::string& dataFolder) {
@@ -70,9 +60,10 @@ void placeATowerAndClose(RunningGame& game, const std::string& dataFolder) {
     window.waitForFrames(2);
     const Screenshot after = window.screenshot();
     after.save(screenshotPath());
-    EXPECT_GT(changedPixels(before, after, 92, baseline - 12, 16, 12), 20)
+    EXPECT_GT(before.changedCanvasPixels(after, 92, baseline - 12, 16, 12), 20)
         << "no tower on the ground line where the player clicked";
-    EXPECT_EQ(changedPixels(before, after, 212, baseline - 12, 16, 12), 0) << "placing did not end";
+    EXPECT_EQ(before.changedCanvasPixels(after, 212, baseline - 12, 16, 12), 0)
+        << "placing did not end";
 
     window.pressCloseButton();
     EXPECT_EQ(game.waitForExit(), 0);

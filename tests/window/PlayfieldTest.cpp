@@ -26,16 +26,6 @@ int towerBaseline() {
     return 214;
 }
 
-// How many canvas pixels of a rectangle differ between two pictures.
-int changedPixels(const Screenshot& before, const Screenshot& after, int x, int y, int width,
-                  int height) {
-    int changed = 0;
-    for (int dy = 0; dy < height; ++dy)
-        for (int dx = 0; dx < width; ++dx)
-            changed += before.canvasPixel(x + dx, y + dy) != after.canvasPixel(x + dx, y + dy);
-    return changed;
-}
-
 class Playfield : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -76,36 +66,36 @@ TEST_F(Playfield, ShowsTheStatusAndPlacesTowersOnTheGroundLine) {
 
     // Over the first button its name appears left of the buttons.
     pointAt(310, 229);
-    EXPECT_GT(changedPixels(start, after(), 180, 220, 77, 18), 20);
+    EXPECT_GT(start.changedCanvasPixels(after(), 180, 220, 77, 18), 20);
 
     window().clickCanvas(310, 229);
     const int baseline = towerBaseline();
     pointAt(100, kQuietY);
     const Screenshot placing = after();
-    EXPECT_GT(changedPixels(start, placing, 92, baseline - 12, 16, 12), 20)
+    EXPECT_GT(start.changedCanvasPixels(placing, 92, baseline - 12, 16, 12), 20)
         << "no tower on the ground line under the pointer";
-    EXPECT_EQ(changedPixels(start, placing, 92, kQuietY - 40, 16, 30), 0)
+    EXPECT_EQ(start.changedCanvasPixels(placing, 92, kQuietY - 40, 16, 30), 0)
         << "the tower follows the pointer's x only";
 
     pointAt(220, kQuietY);
     const Screenshot moved = after();
-    EXPECT_EQ(changedPixels(start, moved, 92, baseline - 12, 16, 12), 0);
-    EXPECT_GT(changedPixels(start, moved, 212, baseline - 12, 16, 12), 20);
+    EXPECT_EQ(start.changedCanvasPixels(moved, 92, baseline - 12, 16, 12), 0);
+    EXPECT_GT(start.changedCanvasPixels(moved, 212, baseline - 12, 16, 12), 20);
 
     window().clickCanvas(220, kQuietY, 3); // X's button 3 is the right button
     const Screenshot cancelled = after();
-    EXPECT_EQ(changedPixels(start, cancelled, 212, baseline - 12, 16, 12), 0);
+    EXPECT_EQ(start.changedCanvasPixels(cancelled, 212, baseline - 12, 16, 12), 0);
 }
 
 TEST_F(Playfield, TheQuitDialogSaysNoThenYes) {
     window().pressKey("Escape");
     const Screenshot dialog = after();
-    EXPECT_GT(changedPixels(*idle, dialog, 130, 88, 60, 40), 20);
+    EXPECT_GT(idle->changedCanvasPixels(dialog, 130, 88, 60, 40), 20);
 
     window().clickCanvas(160, 122); // "No"
     const Screenshot closed = after();
-    EXPECT_EQ(changedPixels(*idle, closed, 130, 88, 60, 40), 0);
-    EXPECT_EQ(changedPixels(*idle, closed, 240, 218, 80, 22), 0) << "the buttons came back";
+    EXPECT_EQ(idle->changedCanvasPixels(closed, 130, 88, 60, 40), 0);
+    EXPECT_EQ(idle->changedCanvasPixels(closed, 240, 218, 80, 22), 0) << "the buttons came back";
 
     pointAt(kQuietX, kQuietY);
     window().pressKey("Escape");

@@ -32,6 +32,15 @@ void appendChunk(std::vector<unsigned char>& file, const char* type,
 Screenshot::Screenshot(int width, int height, std::vector<std::uint32_t> pixels)
     : pictureWidth(width), pictureHeight(height), pixels(std::move(pixels)) {}
 
+int Screenshot::changedCanvasPixels(const Screenshot& other, int x, int y, int width,
+                                    int height) const {
+    int changed = 0;
+    for (int dy = 0; dy < height; ++dy)
+        for (int dx = 0; dx < width; ++dx)
+            changed += canvasPixel(x + dx, y + dy) != other.canvasPixel(x + dx, y + dy);
+    return changed;
+}
+
 std::uint32_t Screenshot::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= pictureWidth || y >= pictureHeight)
         throw std::out_of_range("pixel (" + std::to_string(x) + ", " + std::to_string(y) +

@@ -24,6 +24,9 @@ class Screenshot {
     // window pixels that show it.
     std::uint32_t canvasPixel(int x, int y) const { return pixel(scale() * x, scale() * y); }
 
+    // How many canvas pixels of a rectangle differ from another picture's.
+    int changedCanvasPixels(const Screenshot& other, int x, int y, int width, int height) const;
+
     static constexpr int kCanvasWidth = 320;
 
     // Writes an 8-bit RGB PNG for people to look at; throws when it cannot.
