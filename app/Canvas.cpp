@@ -2,7 +2,34 @@
 
 #include <allegro.h>
 
-#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// The part of a bitmap that drawing may change: its clip rectangle while
+// clipping is on, else the whole of it. Right and bottom are exclusive.
+struct Area {
+    int left, top, right, bottom;
+};
+
+Area drawableArea(const BITMAP* bitmap) {
+    if (!bitmap->clip)
+        return {0, 0, bitmap->w, bitmap->h};
+    return {bitmap->cl, bitmap->ct, bitmap->cr, bitmap->cb};
+}
+
+// How many times larger the target is than the source, when that is one whole
+// number for both sides; otherwise 0.
+int wholeFactor(const BITMAP* source, const BITMAP* target) {
+    if (source->w < 1 || source->h < 1)
+        return 0;
+    const int factor = target->w / source->w;
+    if (factor < 1 || target->w != factor * source->w || target->h != factor * source->h)
+        return 0;
+    return factor;
+}
+
+} // namespace
 
 Canvas::Canvas(int width, int height) : bitmap(create_bitmap(width, height)) {}
 
@@ -18,7 +45,43 @@ void Canvas::stretchToScreen() {
 void Canvas::stretchOnto(BITMAP* target) {
     if (!bitmap || !target)
         return;
+    const int factor = wholeFactor(bitmap, target);
+    if (factor > 0 && bitmap_color_depth(bitmap) == 32 && bitmap_color_depth(target) == 32 &&
+        is_linear_bitmap(target)) {
+        enlargeOnto(target, factor);
+        return;
+    }
     stretch_blit(bitmap, target, 0, 0, bitmap->w, bitmap->h, 0, 0, target->w, target->h);
+}
+
+void Canvas::enlargeOnto(BITMAP* target, int factor) {
+    const Area area = drawableArea(target);
+    if (area.left >= area.right || area.top >= area.bottom)
+        return;
+    enlargedRow.resize(static_cast<size_t>(target->w));
+    const size_t bytes = static_cast<size_t>(area.right - area.left) * sizeof(uint32_t);
+
+    // Every target line goes through the library's line access, as blit's
+    // own do: the X11 screen bitmap only passes on lines written that way.
+    acquire_bitmap(target);
+    int enlarged = -1;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const int sourceY = y / factor;
+        if (sourceY != enlarged) {
+            const uint32_t* source = reinterpret_cast<const uint32_t*>(bitmap->line[sourceY]);
+            uint32_t* out = enlargedRow.data();
+            for (int x = 0; x < bitmap->w; ++x) {
+                for (int copy = 0; copy < factor; ++copy)
+                    *out++ = source[x];
+            }
+            enlarged = sourceY;
+        }
+        const uintptr_t line = bmp_write_line(target, y);
+        std::memcpy(reinterpret_cast<void*>(line + area.left * sizeof(uint32_t)),
+                    enlargedRow.data() + area.left, bytes);
+    }
+    bmp_unwrite_line(target);
+    release_bitmap(target);
 }
 
 namespace {
@@ -36,11 +99,12 @@ void greyOut(BITMAP* bitmap) {
 
     // The game-over screen greys the canvas every frame: a 32-bit memory
     // bitmap is walked row by row instead of through the per-pixel calls,
-    // with the same result.
+    // within the same clip rectangle that putpixel keeps to.
     if (depth == 32 && is_memory_bitmap(bitmap)) {
-        for (int y = 0; y < bitmap->h; ++y) {
+        const Area area = drawableArea(bitmap);
+        for (int y = area.top; y < area.bottom; ++y) {
             uint32_t* row = reinterpret_cast<uint32_t*>(bitmap->line[y]);
-            for (int x = 0; x < bitmap->w; ++x) {
+            for (int x = area.left; x < area.right; ++x) {
                 const int pixel = static_cast<int>(row[x]);
                 const int grey = greyLevel(getr32(pixel), getg32(pixel), getb32(pixel));
                 row[x] = static_cast<uint32_t>(makecol32(grey, grey, grey));

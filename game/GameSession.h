@@ -9,6 +9,7 @@
 class Building;
 class Effect;
 class Engine;
+class Invader;
 class Projectile;
 class Wave;
 
@@ -89,6 +90,17 @@ class GameSession {
     int waveNumber = 1;
 
   private:
+    // An invader's hit circle as the collision pass sees it. A dead invader's
+    // radius squared is minus infinity, so that nothing falls inside it.
+    struct HitCircle {
+        double x, y; // centre of the current frame
+        double radiusSquared;
+        Invader* invader;
+    };
+
+    // Measures every hit circle of the current wave, in list order.
+    void measureHitCircles();
+
     void createClouds();
     void updateWaveSchedule(double dt);
     void updateClouds(double dt);
@@ -102,6 +114,10 @@ class GameSession {
     void drawSelection();
     void drawQuitDialog();
     void drawDebugTexts();
+
+    // The collision pass's circles, kept between frames so that no frame
+    // allocates.
+    std::vector<HitCircle> hitCircles;
 
     bool leftClick() const;
     bool rightClick() const;
