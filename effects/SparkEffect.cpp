@@ -189,9 +189,10 @@ void SparkEffect::draw(BITMAP* bitmap) {
         const int to = std::min(left + run.x + run.length, bitmap->cr);
         if (from >= to)
             continue;
-        const uintptr_t line = bmp_write_line(bitmap, targetY);
-        std::memcpy(reinterpret_cast<void*>(line + from * sizeof(uint32_t)),
-                    row(image, run.y) + (from - left), (to - from) * sizeof(uint32_t));
+        uint32_t* out = reinterpret_cast<uint32_t*>(bmp_write_line(bitmap, targetY)) + from;
+        const uint32_t* in = row(image, run.y) + (from - left);
+        for (int i = 0; i < to - from; ++i)
+            out[i] = in[i];
     }
     bmp_unwrite_line(bitmap);
 }

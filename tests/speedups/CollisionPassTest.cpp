@@ -4,6 +4,7 @@
 // hits in the same order, the same healths, frames, deaths, money, effects
 // and random numbers.
 
+#include "FirstCollisionPass.h"
 #include "RealGame.h"
 
 #include "app/Engine.h"
@@ -27,22 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Every pair looks its invader's frame up, as the pass first did.
-void collideAsFirstWritten(GameSession& session) {
-    for (Projectile* projectile : session.projectiles) {
-        for (Invader* invader : session.wave->invaders) {
-            if (!projectile->alive)
-                break;
-            if (invader->health <= 0)
-                continue;
-            const double dx = invader->x + invader->player->frameWidth() / 2 - projectile->x;
-            const double dy = invader->y + invader->player->frameHeight() / 2 - projectile->y;
-            if (invader->size * invader->size > dx * dx + dy * dy)
-                projectile->hit(invader);
-        }
-    }
-}
 
 // (projectile, invader), both as places in their lists.
 using Hits = std::vector<std::pair<int, int>>;
