@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 constexpr double kLifetime = 0.06;
@@ -152,7 +151,9 @@ void SparkEffect::addGlow(int white, int glow, int mask) {
 
 void SparkEffect::recordRuns(int mask) {
     const uint32_t background = static_cast<uint32_t>(mask);
+    rowStarts.reserve(static_cast<size_t>(image->h) + 1);
     for (int j = 0; j < image->h; ++j) {
+        rowStarts.push_back(static_cast<int>(runs.size()));
         const uint32_t* const pixels = row(image, j);
         for (int k = 0; k < image->w;) {
             if (pixels[k] == background) {
@@ -162,9 +163,10 @@ void SparkEffect::recordRuns(int mask) {
             const int start = k;
             while (k < image->w && pixels[k] != background)
                 ++k;
-            runs.push_back({start, j, k - start});
+            runs.push_back({start, k - start});
         }
     }
+    rowStarts.push_back(static_cast<int>(runs.size()));
 }
 
 SparkEffect::~SparkEffect() {
@@ -181,18 +183,21 @@ void SparkEffect::draw(BITMAP* bitmap) {
 
     // Clipped to the target's clip rectangle, as masked_blit clips, and
     // written through the library's line access, as masked_blit writes.
-    for (const Run& run : runs) {
-        const int targetY = top + run.y;
-        if (targetY < bitmap->ct || targetY >= bitmap->cb)
+    const int firstRow = std::max(bitmap->ct - top, 0);
+    const int endRow = std::min(bitmap->cb - top, image->h);
+    for (int j = firstRow; j < endRow; ++j) {
+        const int firstRun = rowStarts[j];
+        const int endRun = rowStarts[j + 1];
+        if (firstRun == endRun)
             continue;
-        const int from = std::max(left + run.x, bitmap->cl);
-        const int to = std::min(left + run.x + run.length, bitmap->cr);
-        if (from >= to)
-            continue;
-        uint32_t* out = reinterpret_cast<uint32_t*>(bmp_write_line(bitmap, targetY)) + from;
-        const uint32_t* in = row(image, run.y) + (from - left);
-        for (int i = 0; i < to - from; ++i)
-            out[i] = in[i];
+        uint32_t* const out = reinterpret_cast<uint32_t*>(bmp_write_line(bitmap, top + j));
+        const uint32_t* const in = row(image, j);
+        for (int r = firstRun; r < endRun; ++r) {
+            const int from = std::max(left + runs[r].x, bitmap->cl);
+            const int to = std::min(left + runs[r].x + runs[r].length, bitmap->cr);
+            for (int i = from; i < to; ++i)
+                out[i] = in[i - left];
+        }
     }
     bmp_unwrite_line(bitmap);
 }

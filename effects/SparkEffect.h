@@ -21,13 +21,15 @@ class SparkEffect : public Effect {
   private:
     // A stretch of bolt or glow pixels within one row of the image.
     struct Run {
-        int x, y, length;
+        int x, length;
     };
 
     void addGlow(int white, int glow, int mask);
     void recordRuns(int mask);
 
     // Only a few hundredths of a spark's image are bolt or glow, so drawing
-    // copies these runs instead of testing every pixel of the image.
+    // copies these runs instead of testing every pixel of the image. The runs
+    // of row j are runs[rowStarts[j]] up to runs[rowStarts[j + 1]].
     std::vector<Run> runs;
+    std::vector<int> rowStarts;
 };
