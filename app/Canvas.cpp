@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -30,12 +31,13 @@ int wholeFactor(const BITMAP* source, const BITMAP* target) {
     return factor;
 }
 
-// Each source pixel `Factor` times over. A whole number known when compiling
-// lets the copies unroll: a loop over a factor known only at run time costs
-// more than stretch_blit does.
-template <int Factor> void enlargeRow(const uint32_t* source, int width, uint32_t* out) {
+// Each source pixel `factor` times over. A factor known when compiling lets
+// the copies unroll: a loop over a factor known only at run time costs more
+// than stretch_blit does, so the usual factors get one each.
+template <typename Factor>
+void enlargeRow(const uint32_t* source, int width, Factor factor, uint32_t* out) {
     for (int x = 0; x < width; ++x) {
-        for (int copy = 0; copy < Factor; ++copy)
+        for (int copy = 0; copy < factor; ++copy)
             *out++ = source[x];
     }
 }
@@ -43,16 +45,13 @@ template <int Factor> void enlargeRow(const uint32_t* source, int width, uint32_
 void enlargeRow(const uint32_t* source, int width, int factor, uint32_t* out) {
     switch (factor) {
     case 2:
-        enlargeRow<2>(source, width, out);
+        enlargeRow(source, width, std::integral_constant<int, 2>(), out);
         return;
     case 3:
-        enlargeRow<3>(source, width, out);
+        enlargeRow(source, width, std::integral_constant<int, 3>(), out);
         return;
     default:
-        for (int x = 0; x < width; ++x) {
-            for (int copy = 0; copy < factor; ++copy)
-                *out++ = source[x];
-        }
+        enlargeRow<int>(source, width, factor, out);
     }
 }
 

@@ -26,7 +26,8 @@ bool samePixels(BITMAP* a, BITMAP* b) {
 }
 
 // A target of the given size, filled with a colour no canvas pixel has, and
-// clipped to the rectangle given (x1, y1, x2, y2 inclusive), or unclipped.
+// clipped to the rectangle given (x1, y1, x2, y2 inclusive), or unclipped. A
+// clip from x1 = -1 means a clip rectangle set and then switched off.
 struct Clip {
     int x1, y1, x2, y2;
 };
@@ -34,8 +35,12 @@ struct Clip {
 BITMAP* target(int width, int height, const Clip* clip) {
     BITMAP* bitmap = create_bitmap(width, height);
     clear_to_color(bitmap, makecol(1, 2, 3));
-    if (clip)
+    if (clip && clip->x1 < 0) {
+        set_clip_rect(bitmap, 10, 10, 20, 20);
+        set_clip_state(bitmap, FALSE);
+    } else if (clip) {
         set_clip_rect(bitmap, clip->x1, clip->y1, clip->x2, clip->y2);
+    }
     return bitmap;
 }
 
@@ -106,6 +111,9 @@ TEST(Doubling, KeepsToTheTargetsClipRectangleAndSubBitmaps) {
         expectAsStretchBlit(canvas, 640, 480, &clip);
     const Clip third = {5, 7, 400, 301};
     expectAsStretchBlit(canvas, 960, 720, &third);
+    // With clipping off, the clip rectangle no longer counts.
+    const Clip ignored = {-1, 0, 0, 0};
+    expectAsStretchBlit(canvas, 640, 480, &ignored);
 
     // A window's worth of a larger bitmap, which must stay untouched around it.
     BITMAP* parents[2];

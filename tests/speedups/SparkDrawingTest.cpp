@@ -64,6 +64,9 @@ TEST(SparkDrawing, PutsTheSamePixelsAsMaskedBlitAtEveryPosition) {
     set_clip_rect(drawn, 3, 2, 30, 25);
     set_clip_rect(blitted, 3, 2, 30, 25);
     expectMaskedBlitEverywhere(spark, background, drawn, blitted, drawn, blitted);
+    set_clip_state(drawn, FALSE);
+    set_clip_state(blitted, FALSE);
+    expectMaskedBlitEverywhere(spark, background, drawn, blitted, drawn, blitted);
     destroy_bitmap(drawn);
     destroy_bitmap(blitted);
 
