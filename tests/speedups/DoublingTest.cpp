@@ -3,6 +3,7 @@
 // on every target, inside and outside its clip rectangle.
 
 #include "RealGame.h"
+#include "SamePixels.h"
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
@@ -13,17 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
-
-bool samePixels(BITMAP* a, BITMAP* b) {
-    for (int y = 0; y < a->h; ++y) {
-        if (std::memcmp(a->line[y], b->line[y], static_cast<size_t>(a->w) * 4) != 0)
-            return false;
-    }
-    return true;
-}
 
 // A target of the given size, filled with a colour no canvas pixel has, and
 // clipped to the rectangle given (x1, y1, x2, y2 inclusive), or unclipped. A

@@ -2,23 +2,16 @@
 // whole image must not be able to tell, wherever the spark stands, however
 // far it reaches past the target's edges or clip rectangle.
 
+#include "SamePixels.h"
+
 #include "effects/SparkEffect.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
-
-bool samePixels(BITMAP* a, BITMAP* b) {
-    for (int y = 0; y < a->h; ++y) {
-        if (std::memcmp(a->line[y], b->line[y], static_cast<size_t>(a->w) * 4) != 0)
-            return false;
-    }
-    return true;
-}
 
 BITMAP* noise(int width, int height) {
     BITMAP* bitmap = create_bitmap(width, height);
