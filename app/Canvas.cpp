@@ -62,6 +62,8 @@ Canvas::Canvas(int width, int height) : bitmap(create_bitmap(width, height)) {}
 Canvas::~Canvas() {
     if (bitmap)
         destroy_bitmap(bitmap);
+    if (enlarged)
+        destroy_bitmap(enlarged);
 }
 
 void Canvas::stretchToScreen() {
@@ -72,12 +74,32 @@ void Canvas::stretchOnto(BITMAP* target) {
     if (!bitmap || !target)
         return;
     const int factor = wholeFactor(bitmap, target);
-    if (factor > 0 && bitmap_color_depth(bitmap) == 32 && bitmap_color_depth(target) == 32 &&
-        is_linear_bitmap(target)) {
-        enlargeOnto(target, factor);
-        return;
+    if (factor > 0 && bitmap_color_depth(bitmap) == 32 && bitmap_color_depth(target) == 32) {
+        if (is_memory_bitmap(target)) {
+            enlargeOnto(target, factor);
+            return;
+        }
+        // The screen takes the enlarged frame in one blit, which its driver
+        // passes on to the window system in one piece, as it does
+        // stretch_blit's; written line by line, it would pass on every line by
+        // itself, and the frames would crawl.
+        if (BITMAP* frame = enlargedFrame(target->w, target->h)) {
+            enlargeOnto(frame, factor);
+            blit(frame, target, 0, 0, 0, 0, target->w, target->h);
+            return;
+        }
     }
     stretch_blit(bitmap, target, 0, 0, bitmap->w, bitmap->h, 0, 0, target->w, target->h);
+}
+
+BITMAP* Canvas::enlargedFrame(int width, int height) {
+    if (enlarged && (enlarged->w != width || enlarged->h != height)) {
+        destroy_bitmap(enlarged);
+        enlarged = nullptr;
+    }
+    if (!enlarged)
+        enlarged = create_bitmap_ex(32, width, height);
+    return enlarged;
 }
 
 void Canvas::enlargeOnto(BITMAP* target, int factor) {
@@ -87,22 +109,16 @@ void Canvas::enlargeOnto(BITMAP* target, int factor) {
     enlargedRow.resize(static_cast<size_t>(target->w));
     const size_t bytes = static_cast<size_t>(area.right - area.left) * sizeof(uint32_t);
 
-    // Every target line goes through the library's line access, as blit's
-    // own do: the X11 screen bitmap only passes on lines written that way.
-    acquire_bitmap(target);
     for (int sourceY = area.top / factor; sourceY * factor < area.bottom; ++sourceY) {
         enlargeRow(reinterpret_cast<const uint32_t*>(bitmap->line[sourceY]), bitmap->w, factor,
                    enlargedRow.data());
         const int firstY = std::max(sourceY * factor, area.top);
         const int lastY = std::min((sourceY + 1) * factor, area.bottom);
         for (int y = firstY; y < lastY; ++y) {
-            const uintptr_t line = bmp_write_line(target, y);
-            std::memcpy(reinterpret_cast<void*>(line + area.left * sizeof(uint32_t)),
+            std::memcpy(reinterpret_cast<uint32_t*>(target->line[y]) + area.left,
                         enlargedRow.data() + area.left, bytes);
         }
     }
-    bmp_unwrite_line(target);
-    release_bitmap(target);
 }
 
 namespace {

@@ -28,11 +28,16 @@ class Canvas {
     BITMAP* bitmap;
 
   private:
-    // Writes each canvas pixel as a factor x factor block into the target.
+    // Writes each canvas pixel as a factor x factor block into a 32-bit
+    // memory bitmap, within its clip rectangle.
     void enlargeOnto(BITMAP* target, int factor);
+    // A 32-bit memory bitmap of the size given, made once; null without memory.
+    BITMAP* enlargedFrame(int width, int height);
 
-    // One enlarged canvas row, kept between frames so that no frame allocates.
+    // Kept between frames so that no frame allocates: one enlarged canvas
+    // row, and the enlarged frame on its way to the screen.
     std::vector<uint32_t> enlargedRow;
+    BITMAP* enlarged = nullptr;
 };
 
 // Turns a bitmap grey in place, the mask colour included, by the usual
