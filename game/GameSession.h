@@ -56,9 +56,9 @@ class GameSession {
     // Marks the game as lost and opens the quit dialog.
     void endGame();
 
-    // Every projectile against every living invader of the current wave. Part
-    // of update; public so that the benchmarks can time the one quadratic
-    // step of a frame on its own.
+    // Every projectile against every living invader of the current wave, as
+    // update does it; public so that the benchmarks can time the one
+    // quadratic step of a frame on its own.
     void collide();
 
     int mode = Idle;
