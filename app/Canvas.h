@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 struct BITMAP;
 
 // The off-screen surface that every frame is drawn into before it is shown
@@ -16,12 +19,28 @@ class Canvas {
     // graphics mode, so headless runs can draw frames too.
     void stretchToScreen();
 
-    // Stretches the whole canvas over the whole of another bitmap.
+    // Stretches the whole canvas over the whole of another bitmap, honouring
+    // its clip rectangle. A target a whole number of times the canvas's size
+    // gets each canvas pixel as a square block, the same pixels as
+    // stretch_blit gives but several times faster.
     void stretchOnto(BITMAP* target);
 
     BITMAP* bitmap;
+
+  private:
+    // Writes each canvas pixel as a factor x factor block into a 32-bit
+    // memory bitmap, within its clip rectangle.
+    void enlargeOnto(BITMAP* target, int factor);
+    // A 32-bit memory bitmap of the size given, made once; null without memory.
+    BITMAP* enlargedFrame(int width, int height);
+
+    // Kept between frames so that no frame allocates: one enlarged canvas
+    // row, and the enlarged frame on its way to the screen.
+    std::vector<uint32_t> enlargedRow;
+    BITMAP* enlarged = nullptr;
 };
 
 // Turns a bitmap grey in place, the mask colour included, by the usual
-// luminance weights 0.30, 0.59 and 0.11.
+// luminance weights 0.30, 0.59 and 0.11. Only the clip rectangle changes
+// while the bitmap's clipping is on.
 void greyOut(BITMAP* bitmap);

@@ -4,26 +4,29 @@
 #include "game/GameSession.h"
 #include "invaders/Wave.h"
 
+TargetLink::~TargetLink() {
+    clear();
+}
+
 void TargetLink::set(Invader* newInvader) {
+    clear();
     const GameSession* session = Engine::instance().session;
+    if (!session || !session->wave || !newInvader)
+        return;
     invader = newInvader;
-    wave = session ? session->wave : nullptr;
-    waveNumber = session ? session->waveNumber : 0;
+    waveNumber = session->waveNumber;
+    session->wave->hold(this);
 }
 
 void TargetLink::clear() {
+    if (wave)
+        wave->release(this);
     invader = nullptr;
-    wave = nullptr;
 }
 
 Invader* TargetLink::get() const {
     const GameSession* session = Engine::instance().session;
-    if (!invader || !session || !session->wave || session->wave != wave ||
-        session->waveNumber != waveNumber)
+    if (!invader || !session || session->wave != wave || session->waveNumber != waveNumber)
         return nullptr;
-    for (Invader* candidate : session->wave->invaders) {
-        if (candidate == invader)
-            return invader;
-    }
-    return nullptr;
+    return invader;
 }

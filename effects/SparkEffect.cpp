@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -83,8 +84,8 @@ int bend(int start, int end, int k, int limit) {
     return std::clamp(start + (end - start) * k / (kBends + 1) + offset, 0, limit);
 }
 
-bool isBolt(BITMAP* image, int x, int y, int white) {
-    return x >= 0 && y >= 0 && x < image->w && y < image->h && getpixel(image, x, y) == white;
+uint32_t* row(BITMAP* image, int y) {
+    return reinterpret_cast<uint32_t*>(image->line[y]);
 }
 } // namespace
 
@@ -99,13 +100,15 @@ SparkEffect::SparkEffect(int x1, int y1, int x2, int y2) : x(0.0), y(0.0), image
     y = down.corner;
     const int width = std::abs(x1 - x2) + 2 * kMargin;
     const int height = std::abs(y1 - y2) + 2 * kMargin;
-    image = create_bitmap(width, height);
+    // Always 32 bits, the game's own depth, so that the glow scan and the
+    // drawing can work on whole rows of pixels.
+    image = create_bitmap_ex(32, width, height);
     if (!image)
         return;
 
-    const int mask = makecol(255, 0, 255);
-    const int white = makecol(255, 255, 255);
-    const int glow = makecol(64, 128, 255);
+    const int mask = makecol32(255, 0, 255);
+    const int white = makecol32(255, 255, 255);
+    const int glow = makecol32(64, 128, 255);
     clear_to_color(image, mask);
 
     // Bends may land one past the last pixel; line() clips what falls outside.
@@ -120,17 +123,50 @@ SparkEffect::SparkEffect(int x1, int y1, int x2, int y2) : x(0.0), y(0.0), image
     }
     line(image, previousX, previousY, across.end, down.end, white);
 
+    addGlow(white, glow, mask);
+    recordRuns(mask);
+}
+
+void SparkEffect::addGlow(int white, int glow, int mask) {
     // Glow only beside the bolt, not at its corners; glow pixels are not
-    // white, so the glow never grows from itself.
+    // white, so the glow never grows from itself. Outside the image counts as
+    // not white.
+    const uint32_t bolt = static_cast<uint32_t>(white);
+    const uint32_t background = static_cast<uint32_t>(mask);
+    const int width = image->w;
+    const int height = image->h;
     for (int j = 0; j < height; ++j) {
+        uint32_t* const here = row(image, j);
+        const uint32_t* const above = j > 0 ? row(image, j - 1) : nullptr;
+        const uint32_t* const below = j + 1 < height ? row(image, j + 1) : nullptr;
         for (int k = 0; k < width; ++k) {
-            if (getpixel(image, k, j) != mask)
+            if (here[k] != background)
                 continue;
-            if (isBolt(image, k + 1, j, white) || isBolt(image, k - 1, j, white) ||
-                isBolt(image, k, j + 1, white) || isBolt(image, k, j - 1, white))
-                putpixel(image, k, j, glow);
+            if ((k + 1 < width && here[k + 1] == bolt) || (k > 0 && here[k - 1] == bolt) ||
+                (below && below[k] == bolt) || (above && above[k] == bolt))
+                here[k] = static_cast<uint32_t>(glow);
         }
     }
+}
+
+void SparkEffect::recordRuns(int mask) {
+    const uint32_t background = static_cast<uint32_t>(mask);
+    rowStarts.reserve(static_cast<size_t>(image->h) + 1);
+    for (int j = 0; j < image->h; ++j) {
+        rowStarts.push_back(static_cast<int>(runs.size()));
+        const uint32_t* const pixels = row(image, j);
+        for (int k = 0; k < image->w;) {
+            if (pixels[k] == background) {
+                ++k;
+                continue;
+            }
+            const int start = k;
+            while (k < image->w && pixels[k] != background)
+                ++k;
+            runs.push_back({start, k - start});
+        }
+    }
+    rowStarts.push_back(static_cast<int>(runs.size()));
 }
 
 SparkEffect::~SparkEffect() {
@@ -139,7 +175,29 @@ SparkEffect::~SparkEffect() {
 }
 
 void SparkEffect::draw(BITMAP* bitmap) {
-    if (!bitmap || !image)
+    // A 32-bit image goes only onto a 32-bit bitmap, with masked_blit too.
+    if (!bitmap || !image || bitmap_color_depth(bitmap) != 32)
         return;
-    masked_blit(image, bitmap, 0, 0, static_cast<int>(x), static_cast<int>(y), image->w, image->h);
+    const int left = static_cast<int>(x);
+    const int top = static_cast<int>(y);
+
+    // Clipped to the target's clip rectangle, as masked_blit clips, and
+    // written through the library's line access, as masked_blit writes.
+    const int firstRow = std::max(bitmap->ct - top, 0);
+    const int endRow = std::min(bitmap->cb - top, image->h);
+    for (int j = firstRow; j < endRow; ++j) {
+        const int firstRun = rowStarts[j];
+        const int endRun = rowStarts[j + 1];
+        if (firstRun == endRun)
+            continue;
+        uint32_t* const out = reinterpret_cast<uint32_t*>(bmp_write_line(bitmap, top + j));
+        const uint32_t* const in = row(image, j);
+        for (int r = firstRun; r < endRun; ++r) {
+            const int from = std::max(left + runs[r].x, bitmap->cl);
+            const int to = std::min(left + runs[r].x + runs[r].length, bitmap->cr);
+            for (int i = from; i < to; ++i)
+                out[i] = in[i - left];
+        }
+    }
+    bmp_unwrite_line(bitmap);
 }

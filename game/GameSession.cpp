@@ -3,6 +3,7 @@
 #include "app/Engine.h"
 #include "app/Saturating.h"
 #include "defences/Building.h"
+#include "defences/InvaderCentre.h"
 #include "defences/LaserTurret.h"
 #include "defences/MissileTurret.h"
 #include "defences/Projectile.h"
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -186,17 +188,34 @@ void GameSession::updateClouds(double dt) {
 }
 
 void GameSession::collide() {
+    // Each frame is looked up once per pass rather than once per pair; a hit
+    // can change the frame and the health of every invader its blast reaches,
+    // so the circles are measured again after one.
+    measureHitCircles();
     for (Projectile* projectile : projectiles) {
-        for (Invader* invader : wave->invaders) {
-            if (!projectile->alive)
-                break;
-            if (invader->health <= 0)
-                continue;
-            const double dx = invader->x + invader->player->frameWidth() / 2 - projectile->x;
-            const double dy = invader->y + invader->player->frameHeight() / 2 - projectile->y;
-            if (invader->size * invader->size > dx * dx + dy * dy)
-                projectile->hit(invader);
+        double x = projectile->x;
+        double y = projectile->y;
+        for (size_t i = 0; i < hitCircles.size() && projectile->alive; ++i) {
+            const HitCircle& circle = hitCircles[i];
+            const double dx = circle.x - x;
+            const double dy = circle.y - y;
+            if (circle.radiusSquared > dx * dx + dy * dy) {
+                projectile->hit(circle.invader);
+                measureHitCircles();
+                x = projectile->x;
+                y = projectile->y;
+            }
         }
+    }
+}
+
+void GameSession::measureHitCircles() {
+    hitCircles.clear();
+    for (Invader* invader : wave->invaders) {
+        const double radiusSquared = invader->health > 0 ? invader->size * invader->size
+                                                         : -std::numeric_limits<double>::infinity();
+        hitCircles.push_back(
+            {invaderCentreX(*invader), invaderCentreY(*invader), radiusSquared, invader});
     }
 }
 

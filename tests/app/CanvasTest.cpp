@@ -36,6 +36,33 @@ TEST(GreyOut, LeavesAnEmptyBitmapAlone) {
     greyOut(nullptr);
 }
 
+TEST(GreyOut, KeepsToTheClipRectangleOnTheFastPathAsPutpixelDoes) {
+    // A 32-bit memory bitmap takes the row walk, a 24-bit one the per-pixel
+    // calls; both must grey exactly the clip rectangle.
+    BITMAP* fast = create_bitmap_ex(32, 40, 30);
+    BITMAP* perPixel = create_bitmap_ex(24, 40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            putpixel(fast, x, y, makecol_depth(32, 6 * x, 8 * y, 200));
+            putpixel(perPixel, x, y, makecol_depth(24, 6 * x, 8 * y, 200));
+        }
+    set_clip_rect(fast, 3, 4, 20, 25);
+    set_clip_rect(perPixel, 3, 4, 20, 25);
+    greyOut(fast);
+    greyOut(perPixel);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const int a = getpixel(fast, x, y);
+            const int b = getpixel(perPixel, x, y);
+            ASSERT_EQ(getr32(a), getr24(b)) << x << ", " << y;
+            ASSERT_EQ(getb32(a), getb24(b)) << x << ", " << y;
+            const bool inside = x >= 3 && x <= 20 && y >= 4 && y <= 25;
+            ASSERT_EQ(getb32(a) == 200, !inside) << x << ", " << y;
+        }
+    destroy_bitmap(fast);
+    destroy_bitmap(perPixel);
+}
+
 TEST(Canvas, StretchesEachPixelToATwoByTwoBlock) {
     Canvas canvas(320, 240);
     clear_to_color(canvas.bitmap, makecol(0, 0, 255));
