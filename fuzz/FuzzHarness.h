@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// What every fuzz target stands on: Allegro without a display in 32-bit
+// colour with the ".mz" loader registered, and a private file to hand the
+// loaders, which only read by name.
+
+// Sets Allegro up once; later calls do nothing.
+void setUpHeadless();
+
+// Writes the input to this process's own scratch file with the extension
+// given (".mz", ".sz", ...) and returns its name. The same name comes back
+// for the same extension, so a run leaves one file behind, not millions.
+std::string writeScratchFile(const uint8_t* data, size_t size, const std::string& extension);
+
+// The engine with the settings and catalogue of the shipped data/, loaded
+// once, a canvas to draw into, and the platform that the targets drive. False
+// when data/ cannot be used, which is the harness's fault, not the input's.
+bool loadShippedGame();

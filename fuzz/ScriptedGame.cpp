@@ -1,0 +1,110 @@
+#include "ScriptedGame.h"
+
+#include "app/Engine.h"
+#include "game/GameSession.h"
+
+#include <allegro.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr size_t kFrameBytes = 4;
+constexpr double kFastForward = 8.0;
+
+} // namespace
+
+ScriptedGame::ScriptedGame() : savedPlatform(Engine::instance().platform) {
+    Engine::instance().platform = this;
+}
+
+ScriptedGame::~ScriptedGame() {
+    Engine::instance().platform = savedPlatform;
+}
+
+int ScriptedGame::readKey() {
+    const int next = keys.front();
+    keys.pop_front();
+    return next;
+}
+
+double ScriptedGame::frameTime(unsigned kind, unsigned payload) const {
+    switch (kind) {
+    case 0:
+        return 0.0;
+    case 1:
+        return payload / 600.0;
+    case 2:
+        return 1.0 / 60.0;
+    case 3:
+        return std::ldexp(1.0, static_cast<int>(payload % 64)); // up to 2^63 seconds
+    case 4:
+        return -(payload / 60.0) - std::numeric_limits<double>::denorm_min();
+    case 5:
+        return std::numeric_limits<double>::quiet_NaN();
+    case 6:
+        return std::numeric_limits<double>::infinity();
+    default:
+        return -std::numeric_limits<double>::infinity();
+    }
+}
+
+void ScriptedGame::frame(const uint8_t* bytes) {
+    const unsigned flags = bytes[0];
+    const unsigned payload = bytes[1];
+    Engine& engine = Engine::instance();
+
+    if (flags & 0x08)
+        held.insert(KEY_TAB);
+    else
+        held.erase(KEY_TAB);
+    switch ((flags >> 4) & 3) {
+    case 1:
+        keys.push_back(KEY_ESC << 8);
+        break;
+    case 2:
+        keys.push_back(KEY_D << 8);
+        break;
+    case 3:
+        keys.push_back(static_cast<int>(payload << 8 | payload));
+        break;
+    }
+    buttons = static_cast<int>(flags >> 6);
+    x = bytes[2] * 3 - 64;
+    y = bytes[3] * 2 - 16;
+
+    // The wait itself is the frame clock's business; what this frame's update
+    // receives is the script's.
+    time = engine.lastFrameTime + engine.timestepThreshold;
+    engine.waitForFrame();
+    double dt = frameTime(flags & 7, payload);
+    if (keyDown(KEY_TAB))
+        dt *= kFastForward;
+    session->update(dt);
+    session->draw();
+}
+
+int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames) {
+    Engine& engine = Engine::instance();
+    engine.mouseButtons = engine.previousMouseButtons = 0;
+    engine.lastFrameTime = time;
+    std::srand(1);
+
+    session = new GameSession;
+    engine.setSession(session);
+    session->start();
+    int played = 0;
+    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && session->running;
+         at += kFrameBytes) {
+        frame(script + at);
+        ++played;
+    }
+    engine.setSession(nullptr);
+    delete session;
+    session = nullptr;
+    keys.clear();
+    held.clear();
+    return played;
+}
