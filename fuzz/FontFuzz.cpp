@@ -25,6 +25,8 @@ std::string everyByte() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     setUpHeadless();
     const std::string path = writeScratchFile(data, size, ".mz");
+    if (declaresHugeImage(path))
+        return 0;
     BitmapFont font(path);
 
     static const std::string allBytes = everyByte();

@@ -60,6 +60,18 @@ std::string writeScratchFile(const uint8_t* data, size_t size, const std::string
     return path;
 }
 
+bool declaresHugeImage(const std::string& path) {
+    // The background fills the canvas; nothing the game draws is larger.
+    constexpr long kLargestPicture = 320L * 240L;
+    gzFile stream = gzopen(path.c_str(), "rb");
+    if (!stream)
+        return false;
+    const long width = readU16(stream);
+    const long height = readU16(stream);
+    gzclose(stream);
+    return width * height > kLargestPicture;
+}
+
 bool loadShippedGame() {
     static const bool usable = [] {
         setUpHeadless();

@@ -16,6 +16,12 @@ void setUpHeadless();
 // for the same extension, so a run leaves one file behind, not millions.
 std::string writeScratchFile(const uint8_t* data, size_t size, const std::string& extension);
 
+// Whether the packed image at the start of the file declares more pixels
+// than the game's largest picture. Such a header is read like any other, a
+// white pixel for each missing byte, but millions of pixels per input would
+// slow the fuzzer to a crawl without reaching any other code.
+bool declaresHugeImage(const std::string& path);
+
 // The engine with the settings and catalogue of the shipped data/, loaded
 // once, a canvas to draw into, and the platform that the targets drive. False
 // when data/ cannot be used, which is the harness's fault, not the input's.

@@ -13,6 +13,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     setUpHeadless();
     const std::string path = writeScratchFile(data, size, ".mz");
+    if (declaresHugeImage(path))
+        return 0;
 
     BITMAP* image = load_bitmap(path.c_str(), nullptr);
     if (image) {
