@@ -9,7 +9,7 @@
 namespace {
 
 // Long enough to build, fight a wave and lose; short enough for many runs.
-constexpr int kMaxFrames = 400;
+constexpr int kMaxFrames = 200;
 
 } // namespace
 

@@ -13,6 +13,9 @@ namespace {
 
 constexpr size_t kFrameBytes = 4;
 constexpr double kFastForward = 8.0;
+// Once the game is lost every frame greys the whole canvas, pixel by pixel:
+// a few frames show the dialog and its answers, more only cost time.
+constexpr int kFramesAfterGameOver = 12;
 
 } // namespace
 
@@ -96,10 +99,14 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames) {
     engine.setSession(session);
     session->start();
     int played = 0;
-    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && session->running;
+    int afterGameOver = 0;
+    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && session->running &&
+                        afterGameOver < kFramesAfterGameOver;
          at += kFrameBytes) {
         frame(script + at);
         ++played;
+        if (session->gameOver)
+            ++afterGameOver;
     }
     engine.setSession(nullptr);
     delete session;
