@@ -20,20 +20,14 @@ constexpr int kFramesAfterGameOver = 12;
 } // namespace
 
 ScriptedGame::ScriptedGame() : savedPlatform(Engine::instance().platform) {
-    Engine::instance().platform = this;
+    Engine::instance().platform = &platform;
 }
 
 ScriptedGame::~ScriptedGame() {
     Engine::instance().platform = savedPlatform;
 }
 
-int ScriptedGame::readKey() {
-    const int next = keys.front();
-    keys.pop_front();
-    return next;
-}
-
-double ScriptedGame::frameTime(unsigned kind, unsigned payload) const {
+double ScriptedGame::frameTime(unsigned kind, unsigned payload) {
     switch (kind) {
     case 0:
         return 0.0;
@@ -60,30 +54,30 @@ void ScriptedGame::frame(const uint8_t* bytes) {
     Engine& engine = Engine::instance();
 
     if (flags & 0x08)
-        held.insert(KEY_TAB);
+        platform.held.insert(KEY_TAB);
     else
-        held.erase(KEY_TAB);
+        platform.held.erase(KEY_TAB);
     switch ((flags >> 4) & 3) {
     case 1:
-        keys.push_back(KEY_ESC << 8);
+        platform.press(KEY_ESC);
         break;
     case 2:
-        keys.push_back(KEY_D << 8);
+        platform.press(KEY_D);
         break;
     case 3:
-        keys.push_back(static_cast<int>(payload << 8 | payload));
+        platform.keys.push_back(static_cast<int>(payload << 8 | payload));
         break;
     }
-    buttons = static_cast<int>(flags >> 6);
-    x = bytes[2] * 3 - 64;
-    y = bytes[3] * 2 - 16;
+    platform.buttons = static_cast<int>(flags >> 6);
+    platform.x = bytes[2] * 3 - 64;
+    platform.y = bytes[3] * 2 - 16;
 
     // The wait itself is the frame clock's business; what this frame's update
     // receives is the script's.
-    time = engine.lastFrameTime + engine.timestepThreshold;
+    platform.time = engine.lastFrameTime + engine.timestepThreshold;
     engine.waitForFrame();
     double dt = frameTime(flags & 7, payload);
-    if (keyDown(KEY_TAB))
+    if (platform.keyDown(KEY_TAB))
         dt *= kFastForward;
     session->update(dt);
     session->draw();
@@ -92,7 +86,7 @@ void ScriptedGame::frame(const uint8_t* bytes) {
 int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames) {
     Engine& engine = Engine::instance();
     engine.mouseButtons = engine.previousMouseButtons = 0;
-    engine.lastFrameTime = time;
+    engine.lastFrameTime = platform.time;
     std::srand(1);
 
     session = new GameSession;
@@ -111,7 +105,7 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames) {
     engine.setSession(nullptr);
     delete session;
     session = nullptr;
-    keys.clear();
-    held.clear();
+    platform.keys.clear();
+    platform.held.clear();
     return played;
 }

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "app/Platform.h"
+#include "support/FakePlatform.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
-#include <set>
 
 class GameSession;
 
@@ -21,11 +19,11 @@ class GameSession;
 //
 // The frame times are those a broken clock or a stalled machine could hand
 // the game: zero, ordinary, huge, negative, infinite and not a number.
-class ScriptedGame : public Platform {
+class ScriptedGame {
   public:
     // Takes over the engine's platform; the engine must hold a catalogue.
     ScriptedGame();
-    ~ScriptedGame() override;
+    ~ScriptedGame();
     ScriptedGame(const ScriptedGame&) = delete;
     ScriptedGame& operator=(const ScriptedGame&) = delete;
 
@@ -34,28 +32,11 @@ class ScriptedGame : public Platform {
     // frames played.
     int play(const uint8_t* script, size_t size, int maxFrames);
 
-    // The session while play() runs, for callers that set a game up first.
-    GameSession* session = nullptr;
-
-    double now() override { return time; }
-    long long clockFrequency() override { return 1000000000; }
-    void yield() override { time += 0.001; }
-    int mouseX() override { return x; }
-    int mouseY() override { return y; }
-    int mouseButtons() override { return buttons; }
-    bool keyPressed() override { return !keys.empty(); }
-    int readKey() override;
-    bool keyDown(int scanCode) override { return held.count(scanCode) != 0; }
-
   private:
-    double frameTime(unsigned kind, unsigned payload) const;
+    static double frameTime(unsigned kind, unsigned payload);
     void frame(const uint8_t* bytes);
 
+    FakePlatform platform;
     Platform* savedPlatform;
-    double time = 1000.0;
-    int x = 0;
-    int y = 0;
-    int buttons = 0;
-    std::deque<int> keys;
-    std::set<int> held;
+    GameSession* session = nullptr;
 };
