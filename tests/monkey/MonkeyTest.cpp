@@ -47,9 +47,10 @@ class Monkey {
 
     void act() {
         const int choice = pick(100);
-        if (choice < 25)
-            window.click(pointX(), pointY(), 1 + pick(2));
-        else if (choice < 40)
+        if (choice < 25) {
+            const Point point = pressPoint();
+            window.click(point.x, point.y, button());
+        } else if (choice < 40)
             window.moveMouse(anywhereX(), anywhereY());
         else if (choice < 55)
             drag();
@@ -86,40 +87,41 @@ class Monkey {
 
     int anywhereX() { return pick(kWindowWidth); }
     int anywhereY() { return pick(kWindowHeight); }
+    // X numbers the buttons 1 left, 2 middle, 3 right.
+    int button() { return pick(2) == 0 ? 1 : 3; }
 
     // A point for a press or a release, never on "Yes".
-    int lastX = 0;
-    int lastY = 0;
-    int pointX() {
-        choosePoint();
-        return lastX;
-    }
-    int pointY() { return lastY; }
-    void choosePoint() {
-        do {
-            if (pick(2) == 0) {
-                lastX = anywhereX();
-                lastY = anywhereY();
-            } else if (pick(2) == 0) {
-                lastX = 2 * (240 + pick(80)) + 1; // the build buttons
-                lastY = 2 * (220 + pick(20)) + 1;
-            } else {
-                lastX = 2 * pick(320) + 1; // the towers on the ground line
-                lastY = 2 * (150 + pick(40)) + 1;
-            }
-        } while (kYesLeft <= lastX / 2 && lastX / 2 <= kYesRight && kYesTop <= lastY / 2 &&
-                 lastY / 2 <= kYesBottom);
+    struct Point {
+        int x;
+        int y;
+    };
+    Point pressPoint() {
+        while (true) {
+            Point point;
+            if (pick(2) == 0)
+                point = {anywhereX(), anywhereY()};
+            else if (pick(2) == 0)
+                point = {2 * (240 + pick(80)) + 1, 2 * (220 + pick(20)) + 1}; // the build buttons
+            else
+                point = {2 * pick(320) + 1, 2 * (150 + pick(40)) + 1}; // the towers
+            const int x = point.x / 2;
+            const int y = point.y / 2;
+            if (x < kYesLeft || x > kYesRight || y < kYesTop || y > kYesBottom)
+                return point;
+        }
     }
 
     void drag() {
-        const std::string button = std::to_string(1 + pick(2));
-        window.moveMouse(pointX(), pointY());
-        xdotool({"mousedown", button});
+        const std::string held = std::to_string(button());
+        const Point press = pressPoint();
+        window.moveMouse(press.x, press.y);
+        xdotool({"mousedown", held});
         const int steps = 1 + pick(4);
         for (int step = 0; step < steps; ++step)
             window.moveMouse(anywhereX(), anywhereY());
-        window.moveMouse(pointX(), pointY());
-        xdotool({"mouseup", button});
+        const Point release = pressPoint();
+        window.moveMouse(release.x, release.y);
+        xdotool({"mouseup", held});
         window.waitForFrames(3);
     }
 
