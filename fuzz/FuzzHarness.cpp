@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <vector>
 
 void setUpHeadless() {
     static const bool done = [] {
@@ -53,6 +54,10 @@ ScratchFiles scratchFiles;
 
 } // namespace
 
+std::string scratchPath(const std::string& extension) {
+    return scratchFiles.path(extension);
+}
+
 std::string writeScratchFile(const uint8_t* data, size_t size, const std::string& extension) {
     const std::string& path = scratchFiles.path(extension);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
@@ -83,9 +88,10 @@ bool loadShippedGame() {
         }
         engine.canvas = new Canvas(320, 240);
         engine.loadCatalogue();
-        for (const std::string& problem : engine.checkCatalogue())
+        const std::vector<std::string> problems = engine.checkCatalogue();
+        for (const std::string& problem : problems)
             std::fprintf(stderr, "fuzz: %s\n", problem.c_str());
-        return engine.checkCatalogue().empty();
+        return problems.empty();
     }();
     return usable;
 }

@@ -11,9 +11,12 @@
 // Sets Allegro up once; later calls do nothing.
 void setUpHeadless();
 
-// Writes the input to this process's own scratch file with the extension
-// given (".mz", ".sz", ...) and returns its name. The same name comes back
-// for the same extension, so a run leaves one file behind, not millions.
+// This process's own scratch file with the extension given (".mz", ".sz",
+// ...). The same name comes back for the same extension, so a run leaves one
+// file behind, not millions, and those go when the run ends.
+std::string scratchPath(const std::string& extension);
+
+// Writes the input to the scratch file with that extension; returns its name.
 std::string writeScratchFile(const uint8_t* data, size_t size, const std::string& extension);
 
 // Whether the packed image at the start of the file declares more pixels
@@ -23,6 +26,6 @@ std::string writeScratchFile(const uint8_t* data, size_t size, const std::string
 bool declaresHugeImage(const std::string& path);
 
 // The engine with the settings and catalogue of the shipped data/, loaded
-// once, a canvas to draw into, and the platform that the targets drive. False
-// when data/ cannot be used, which is the harness's fault, not the input's.
+// once, and a canvas to draw into. False when data/ cannot be used, which is
+// the harness's fault, not the input's.
 bool loadShippedGame();

@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!image)
         return 0;
     destroy_bitmap(image);
-    Packer(&palette).packImage(png, writeScratchFile(nullptr, 0, ".mz"), error);
+    Packer(&palette).packImage(png, scratchPath(".mz"), error);
     return 0;
 }

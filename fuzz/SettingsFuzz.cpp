@@ -1,5 +1,5 @@
-// "strings.txt" as a player might edit it: read into the table, every key
-// read back in every type, then a short game played by its numbers, towers
+// "strings.txt" as a player might edit it: read into the table, keys of each
+// kind read back in every type, then a short game played by its numbers, towers
 // of each kind and waves included, on the shipped pictures.
 
 #include "FuzzHarness.h"
@@ -7,7 +7,6 @@
 
 #include "app/Engine.h"
 #include "app/Settings.h"
-#include "game/GameSession.h"
 
 #include <cstdlib>
 #include <vector>
