@@ -66,8 +66,9 @@ std::string writeScratchFile(const uint8_t* data, size_t size, const std::string
 }
 
 bool declaresHugeImage(const std::string& path) {
-    // The background fills the canvas; nothing the game draws is larger.
-    constexpr long kLargestPicture = 320L * 240L;
+    // The largest font and sheet have some 6,600 pixels; only the background
+    // is bigger.
+    constexpr long kLargestPicture = 8192;
     gzFile stream = gzopen(path.c_str(), "rb");
     if (!stream)
         return false;

@@ -20,9 +20,9 @@ std::string scratchPath(const std::string& extension);
 std::string writeScratchFile(const uint8_t* data, size_t size, const std::string& extension);
 
 // Whether the packed image at the start of the file declares more pixels
-// than the game's largest picture. Such a header is read like any other, a
-// white pixel for each missing byte, but millions of pixels per input would
-// slow the fuzzer to a crawl without reaching any other code.
+// than the game's fonts and sheets have. Such a header is read like any
+// other, a white pixel for each missing byte, but big pictures only slow the
+// fuzzer down: every pixel takes the same path through the reader.
 bool declaresHugeImage(const std::string& path);
 
 // The engine with the settings and catalogue of the shipped data/, loaded
