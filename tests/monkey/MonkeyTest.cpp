@@ -47,10 +47,9 @@ class Monkey {
 
     void act() {
         const int choice = pick(100);
-        if (choice < 25) {
-            const Point point = pressPoint();
-            window.click(point.x, point.y, button());
-        } else if (choice < 40)
+        if (choice < 25)
+            clickSomewhere();
+        else if (choice < 40)
             window.moveMouse(anywhereX(), anywhereY());
         else if (choice < 55)
             drag();
@@ -109,6 +108,11 @@ class Monkey {
             if (x < kYesLeft || x > kYesRight || y < kYesTop || y > kYesBottom)
                 return point;
         }
+    }
+
+    void clickSomewhere() {
+        const Point point = pressPoint();
+        window.click(point.x, point.y, button());
     }
 
     void drag() {
