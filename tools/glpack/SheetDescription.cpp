@@ -104,6 +104,8 @@ bool SheetDescription::parse(const std::string& text, int imageWidth, int imageH
                 if (!readInt(word[w].substr(0, dash), first) ||
                     !readInt(isRange ? word[w].substr(dash + 1) : word[w], last) || last < first)
                     return fail("\"" + word[w] + "\" is not a frame number or a range F-G");
+                if (animation.frames.size() + (last - first) >= kMaxCount)
+                    return fail("animation " + word[1] + " has more than 65535 frames");
                 for (int f = first; f <= last; ++f)
                     animation.frames.push_back(f);
             }
@@ -111,11 +113,13 @@ bool SheetDescription::parse(const std::string& text, int imageWidth, int imageH
         } else {
             return fail("\"" + word[0] + "\" is not frame, grid or animation");
         }
+        // Counted line by line: a file of grids could otherwise make millions
+        // of frames before the count is looked at.
+        if (frames.size() > kMaxCount)
+            return fail("more than 65535 frames");
     }
 
     lineNumber = 0;
-    if (frames.size() > kMaxCount)
-        return fail("more than 65535 frames");
     if (animations.size() > kMaxCount)
         return fail("more than 65535 animations");
     for (size_t f = 0; f < frames.size(); ++f) {
@@ -129,8 +133,6 @@ bool SheetDescription::parse(const std::string& text, int imageWidth, int imageH
     if (animations.empty())
         return fail("no animations: every sheet needs animation 0, its resting loop");
     for (size_t a = 0; a < animations.size(); ++a) {
-        if (animations[a].frames.size() > kMaxCount)
-            return fail("animation " + std::to_string(a) + " has more than 65535 frames");
         for (int f : animations[a].frames) {
             if (f >= static_cast<int>(frames.size()))
                 return fail("animation " + std::to_string(a) + " shows frame " + std::to_string(f) +

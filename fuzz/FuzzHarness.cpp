@@ -1,0 +1,98 @@
+#include "FuzzHarness.h"
+
+#include "app/Engine.h"
+#include "gfx/PackedImage.h"
+
+#include <allegro.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <vector>
+
+void setUpHeadless() {
+    static const bool done = [] {
+        install_allegro(SYSTEM_NONE, &errno, std::atexit);
+        set_color_depth(32);
+        registerPackedImageType();
+        return true;
+    }();
+    (void)done;
+}
+
+namespace {
+
+// Removes the scratch files when the run ends, however many inputs it took.
+class ScratchFiles {
+  public:
+    ~ScratchFiles() {
+        for (const auto& entry : paths)
+            std::filesystem::remove(entry.second);
+    }
+
+    const std::string& path(const std::string& extension) {
+        auto found = paths.find(extension);
+        if (found != paths.end())
+            return found->second;
+        // /dev/shm keeps millions of writes off the disk where it exists.
+        const std::filesystem::path folder = std::filesystem::exists("/dev/shm")
+                                                 ? std::filesystem::path("/dev/shm")
+                                                 : std::filesystem::temp_directory_path();
+        const std::string name = "groundline-fuzz-" + std::to_string(getpid()) + extension;
+        return paths.emplace(extension, (folder / name).string()).first->second;
+    }
+
+  private:
+    std::map<std::string, std::string> paths;
+};
+
+ScratchFiles scratchFiles;
+
+} // namespace
+
+std::string scratchPath(const std::string& extension) {
+    return scratchFiles.path(extension);
+}
+
+std::string writeScratchFile(const uint8_t* data, size_t size, const std::string& extension) {
+    const std::string& path = scratchFiles.path(extension);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    return path;
+}
+
+bool declaresHugeImage(const std::string& path) {
+    // The largest font and sheet have some 6,600 pixels; only the background
+    // is bigger.
+    constexpr long kLargestPicture = 8192;
+    gzFile stream = gzopen(path.c_str(), "rb");
+    if (!stream)
+        return false;
+    const long width = readU16(stream);
+    const long height = readU16(stream);
+    gzclose(stream);
+    return width * height > kLargestPicture;
+}
+
+bool loadShippedGame() {
+    static const bool usable = [] {
+        setUpHeadless();
+        Engine& engine = Engine::instance();
+        engine.dataFolder = GROUNDLINE_DATA_FOLDER;
+        if (!engine.settings.load(engine.dataFile("data/strings.txt"))) {
+            std::fprintf(stderr, "fuzz: cannot read %s/strings.txt\n", GROUNDLINE_DATA_FOLDER);
+            return false;
+        }
+        engine.canvas = new Canvas(320, 240);
+        engine.loadCatalogue();
+        const std::vector<std::string> problems = engine.checkCatalogue();
+        for (const std::string& problem : problems)
+            std::fprintf(stderr, "fuzz: %s\n", problem.c_str());
+        return problems.empty();
+    }();
+    return usable;
+}

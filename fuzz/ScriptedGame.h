@@ -1,0 +1,42 @@
+#pragma once
+
+#include "support/FakePlatform.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class GameSession;
+
+// Plays a session of the game from a script of frames, as the frame loop
+// does, but with every frame's time, mouse, buttons and keys taken from the
+// script. Four bytes make a frame:
+//
+//   flags    bits 0-2 the kind of frame time, bit 3 Tab held,
+//            bits 4-5 a key pressed (none, Escape, D, the payload's key),
+//            bits 6-7 the mouse buttons
+//   payload  the frame time's size, or the key
+//   x, y     the pointer, reaching a little past every edge of the window
+//
+// The frame times are those a broken clock or a stalled machine could hand
+// the game: zero, ordinary, huge, negative, infinite and not a number.
+class ScriptedGame {
+  public:
+    // Takes over the engine's platform; the engine must hold a catalogue.
+    ScriptedGame();
+    ~ScriptedGame();
+    ScriptedGame(const ScriptedGame&) = delete;
+    ScriptedGame& operator=(const ScriptedGame&) = delete;
+
+    // Starts a session and plays at most maxFrames frames of the script, or
+    // until the session stops running; then ends the session. Returns the
+    // frames played.
+    int play(const uint8_t* script, size_t size, int maxFrames);
+
+  private:
+    static double frameTime(unsigned kind, unsigned payload);
+    void frame(const uint8_t* bytes);
+
+    FakePlatform platform;
+    Platform* savedPlatform;
+    GameSession* session = nullptr;
+};

@@ -1,0 +1,191 @@
+#include "window/RunningGame.h"
+#include "window/VirtualDisplay.h"
+#include "window/WindowTestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
+
+// "Yes" in the quit dialog, in canvas pixels: the one place a random click
+// must not land, or the game would end before its time.
+constexpr int kYesLeft = 140;
+constexpr int kYesTop = 110;
+constexpr int kYesRight = 180;
+constexpr int kYesBottom = 118;
+constexpr int kYesX = 160;
+constexpr int kYesY = 113;
+constexpr int kNoX = 160;
+constexpr int kNoY = 123;
+
+// Keys that mean something to the game, and some that must mean nothing.
+const std::vector<std::string> kOtherKeys = {"a",      "q", "space", "Return", "F1",       "Left",
+                                             "Delete", "1", "y",     "n",      "BackSpace"};
+
+int environmentNumber(const char* name, int fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::atoi(value) : fallback;
+}
+
+// Plays at random, through the same X events a player's mouse and keyboard
+// send. Half of its clicks go where something is (the build buttons and the
+// ground line), so that towers get built, selected and sold, not only missed.
+class Monkey {
+  public:
+    Monkey(GameWindow& window, const std::string& displayName, unsigned seed)
+        : window(window), displayName(displayName), random(seed) {}
+
+    void act() {
+        const int choice = pick(100);
+        if (choice < 25)
+            clickSomewhere();
+        else if (choice < 40)
+            window.moveMouse(anywhereX(), anywhereY());
+        else if (choice < 55)
+            drag();
+        else if (choice < 62)
+            window.pressKey("Escape");
+        else if (choice < 67)
+            window.pressKey("d");
+        else if (choice < 77)
+            toggleTab();
+        else if (choice < 85)
+            window.pressKey(kOtherKeys[pick(static_cast<int>(kOtherKeys.size()))]);
+        else
+            answerNo();
+    }
+
+    // Leaves by the dialog: Escape opens it, or closes it when it was open
+    // already, in which case the next round opens it again.
+    void quit() {
+        if (tabHeld)
+            toggleTab();
+        for (int round = 0; round < 4; ++round) {
+            window.pressKey("Escape");
+            window.clickCanvasToEnd(kYesX, kYesY);
+            try {
+                window.waitForFrames(5);
+            } catch (const std::runtime_error&) {
+                return; // the game has gone, as it should
+            }
+        }
+    }
+
+  private:
+    int pick(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
+
+    int anywhereX() { return pick(kWindowWidth); }
+    int anywhereY() { return pick(kWindowHeight); }
+    // X numbers the buttons 1 left, 2 middle, 3 right.
+    int button() { return pick(2) == 0 ? 1 : 3; }
+
+    // A point for a press or a release, never on "Yes".
+    struct Point {
+        int x;
+        int y;
+    };
+    Point pressPoint() {
+        while (true) {
+            Point point;
+            if (pick(2) == 0)
+                point = {anywhereX(), anywhereY()};
+            else if (pick(2) == 0)
+                point = {2 * (240 + pick(80)) + 1, 2 * (220 + pick(20)) + 1}; // the build buttons
+            else
+                point = {2 * pick(320) + 1, 2 * (150 + pick(40)) + 1}; // the towers
+            const int x = point.x / 2;
+            const int y = point.y / 2;
+            if (x < kYesLeft || x > kYesRight || y < kYesTop || y > kYesBottom)
+                return point;
+        }
+    }
+
+    void clickSomewhere() {
+        const Point point = pressPoint();
+        window.click(point.x, point.y, button());
+    }
+
+    void drag() {
+        const std::string held = std::to_string(button());
+        const Point press = pressPoint();
+        window.moveMouse(press.x, press.y);
+        xdotool({"mousedown", held});
+        const int steps = 1 + pick(4);
+        for (int step = 0; step < steps; ++step)
+            window.moveMouse(anywhereX(), anywhereY());
+        const Point release = pressPoint();
+        window.moveMouse(release.x, release.y);
+        xdotool({"mouseup", held});
+        window.waitForFrames(3);
+    }
+
+    void toggleTab() {
+        if (tabHeld)
+            window.releaseKey("Tab");
+        else
+            window.holdKey("Tab");
+        tabHeld = !tabHeld;
+    }
+
+    void answerNo() {
+        if (pick(2) == 0)
+            window.clickCanvas(kNoX, kNoY);
+        else
+            window.pressKey("Escape");
+    }
+
+    // The drag keeps a button down across moves, which GameWindow's clicks
+    // do not; the window sits at the screen's origin, so window pixels are
+    // screen pixels.
+    void xdotool(const std::vector<std::string>& arguments) {
+        ChildProcess::Launch launch;
+        launch.command = {"xdotool"};
+        launch.command.insert(launch.command.end(), arguments.begin(), arguments.end());
+        launch.environment["DISPLAY"] = displayName;
+        ChildProcess tool(launch);
+        if (tool.waitForExit(std::chrono::seconds(10)) != 0)
+            throw std::runtime_error("xdotool " + arguments.front() + " failed");
+    }
+
+    GameWindow& window;
+    std::string displayName;
+    std::mt19937 random;
+    bool tabHeld = false;
+};
+
+} // namespace
+
+TEST(Monkey, RandomPlayNeitherCrashesNorTripsASanitizerAndYesEndsWithStatus0) {
+    const int seconds = environmentNumber("GROUNDLINE_MONKEY_SECONDS", 60);
+    const unsigned seed = static_cast<unsigned>(environmentNumber("GROUNDLINE_MONKEY_SEED", 1));
+    std::printf("monkey: seed %u for %d s\n", seed, seconds);
+
+    VirtualDisplay display;
+    RunningGame game(&display, repositoryRoot());
+    Monkey monkey(game.window(), display.name(), seed);
+
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    int actions = 0;
+    while (std::chrono::steady_clock::now() < end) {
+        monkey.act();
+        ++actions;
+    }
+    game.window().screenshot().save(screenshotPath());
+    monkey.quit();
+    std::printf("monkey: %d actions\n", actions);
+
+    EXPECT_EQ(game.waitForExit(), 0);
+    const std::string errors = game.errorOutput();
+    EXPECT_EQ(errors.find("Sanitizer"), std::string::npos) << errors;
+    EXPECT_EQ(errors.find("runtime error"), std::string::npos) << errors;
+}
