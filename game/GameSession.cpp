@@ -17,6 +17,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -24,6 +25,9 @@
 namespace {
 
 constexpr int kCanvasWidth = 320;
+// The most game time one frame may pass: far beyond any real frame, short of
+// what would throw positions past what a pixel coordinate can hold.
+constexpr double kLongestFrame = 60.0;
 
 // Holding Tab runs the whole game this many times as fast.
 constexpr double kFastForward = 8.0;
@@ -128,6 +132,11 @@ void GameSession::createClouds() {
 }
 
 void GameSession::update(double dt) {
+    // A clock that stalls, jumps back or breaks passes no time at all.
+    if (!(dt >= 0.0))
+        dt = 0.0;
+    dt = std::min(dt, kLongestFrame);
+
     if (!gameOver)
         updateWaveSchedule(dt);
     updateClouds(dt);
