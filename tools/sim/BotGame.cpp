@@ -23,6 +23,9 @@ BotGame::BotGame(unsigned seed, bool fast, int maxWaves)
     : engine(Engine::instance()), previousPlatform(engine.platform), fast(fast),
       maxWaves(maxWaves) {
     engine.platform = &platform;
+    // The frame clock starts afresh, as at start-up: a game before this one
+    // left it at a later time than this game's clock shows.
+    engine.lastFrameTime = engine.now();
     engine.setSession(&session);
     std::srand(seed);
     session.start();
