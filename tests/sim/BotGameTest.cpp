@@ -47,7 +47,7 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
             strategy->act(game);
             game.frame();
             ++frames;
-            if (game.waves.size() == 0 || game.waves.back().time != game.time)
+            if (game.waves.empty() || game.waves.back().time != game.time)
                 continue;
 
             const WaveRecord& wave = game.waves.back();

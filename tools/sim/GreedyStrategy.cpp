@@ -52,8 +52,7 @@ std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const
             if (old == type || oldest == game.session.buildings.end())
                 continue;
             // The refund comes before the purchase, as it would for a player.
-            const int cost = defs[type].value - defs[old].value / 2;
-            if (cost > game.session.money)
+            if (defs[type].value - defs[old].value / 2 > game.session.money)
                 continue;
             const int position =
                 static_cast<int>(std::distance(game.session.buildings.begin(), oldest));
@@ -63,7 +62,10 @@ std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const
                                  copy.sell(*it);
                                  return copy.buy(type);
                              },
-                             std::max(cost, 1)});
+                             // Valued at the new tower's whole price: counting
+                             // only what the refund leaves to pay would make a
+                             // swap for a tower of half the price look free.
+                             defs[type].value});
         }
     }
     return found;
@@ -79,7 +81,7 @@ bool GreedyStrategy::choose(BotGame& game) {
     double bestValue = 0.0;
     for (const Choice& option : options) {
         const int kills = killsAhead(game, option.change);
-        const double value = static_cast<double>(kills - standing) / option.cost;
+        const double value = static_cast<double>(kills - standing) / std::max(option.cost, 1);
         if (kills >= 0 && value > bestValue) {
             bestValue = value;
             best = &option;
