@@ -1,0 +1,97 @@
+// Bots play the first waves on the shipped data/, and what they write for each
+// wave must be what the session itself holds at that moment.
+
+#include "sim/BotGame.h"
+#include "app/Engine.h"
+#include "defences/Building.h"
+#include "sim/Strategy.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kSeed = 3;
+constexpr int kWaves = 3;
+
+class BotGameTest : public ::testing::TestWithParam<std::string> {
+  protected:
+    static void SetUpTestSuite() {
+        static bool loaded = false;
+        if (loaded)
+            return;
+        loaded = true;
+        Engine& engine = Engine::instance();
+        ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
+        engine.canvas = new Canvas(320, 240);
+        engine.loadCatalogue();
+        ASSERT_TRUE(engine.checkCatalogue().empty());
+    }
+
+    // Plays the game through and checks every wave's record in the frame it
+    // is written; returns the records.
+    std::vector<WaveRecord> playChecked(const std::string& name) {
+        const Engine& engine = Engine::instance();
+        const TowerDef* defs = engine.towerDefs;
+        const int bounty = engine.invaderDefs[0].value;
+
+        BotGame game(kSeed, false, kWaves);
+        const std::unique_ptr<Strategy> strategy = makeStrategy(name);
+        const int startingMoney = game.session.money;
+        int frames = 0;
+        int kills = 0;
+        int escapes = 0;
+        while (!game.over()) {
+            strategy->act(game);
+            game.frame();
+            ++frames;
+            if (game.waves.empty() || game.waves.back().time != game.time)
+                continue;
+
+            const WaveRecord& wave = game.waves.back();
+            SCOPED_TRACE("wave " + std::to_string(wave.wave));
+            EXPECT_EQ(wave.wave, game.session.waveNumber - 1);
+            // Every squibble of a cleared wave was either killed or got through.
+            EXPECT_EQ(wave.kills + wave.escapes, 2 * wave.wave + 14);
+            kills += wave.kills;
+            escapes += wave.escapes;
+
+            EXPECT_EQ(wave.health, game.session.health);
+            EXPECT_EQ(wave.health, game.session.maxHealth - escapes);
+            EXPECT_EQ(wave.money, game.session.money);
+            int money = startingMoney + kills * bounty;
+            int standing = 0;
+            for (int type = 0; type < BotGame::kTowerTypes; ++type) {
+                money +=
+                    game.sold[type] * (defs[type].value / 2) - game.bought[type] * defs[type].value;
+                standing += wave.towers[type];
+            }
+            EXPECT_EQ(wave.money, money);
+            EXPECT_EQ(standing, static_cast<int>(game.session.buildings.size()));
+            for (const Building* building : game.session.buildings)
+                EXPECT_GT(wave.towers[building->type], 0);
+            EXPECT_NEAR(wave.time, frames / 60.0, 1e-6);
+        }
+        EXPECT_FALSE(game.session.gameOver);
+        EXPECT_EQ(game.waves.size(), static_cast<size_t>(kWaves));
+        return game.waves;
+    }
+};
+
+TEST_P(BotGameTest, EachWaveRecordIsTheSessionsOwnState) {
+    const std::vector<WaveRecord> first = playChecked(GetParam());
+    // The same seed plays the same game.
+    const std::vector<WaveRecord> again = playChecked(GetParam());
+    ASSERT_EQ(first.size(), again.size());
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i].kills, again[i].kills);
+        EXPECT_EQ(first[i].money, again[i].money);
+        EXPECT_EQ(first[i].time, again[i].time);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Strategies, BotGameTest, ::testing::Values("mix", "greedy-sell"));
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "sim/BotGame.h"
+
+#include "app/Engine.h"
+#include "defences/Building.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kFrameTime = 1.0 / 60.0;
+// As the game's own loop does while Tab is held.
+constexpr double kFastForward = 8.0;
+
+// The squibbles' centres sweep between these columns, so towers beyond them
+// would only waste the ground.
+constexpr int kGroundLeft = 12;
+constexpr int kGroundRight = 308;
+
+} // namespace
+
+BotGame::BotGame(unsigned seed, bool fast, int maxWaves)
+    : engine(Engine::instance()), previousPlatform(engine.platform), fast(fast),
+      maxWaves(maxWaves) {
+    engine.platform = &platform;
+    // The frame clock starts afresh, as at start-up: a game before this one
+    // left it at a later time than this game's clock shows.
+    engine.lastFrameTime = engine.now();
+    engine.setSession(&session);
+    std::srand(seed);
+    session.start();
+}
+
+BotGame::~BotGame() {
+    engine.setSession(nullptr);
+    engine.platform = previousPlatform;
+}
+
+void BotGame::frame() {
+    const bool countdown = session.wave == nullptr;
+    platform.time += kFrameTime;
+    double dt = engine.waitForFrame();
+    if (fast)
+        dt *= kFastForward;
+
+    const int moneyBefore = session.money;
+    const int healthBefore = session.health;
+    const int waveBefore = session.waveNumber;
+    session.update(dt);
+
+    time += dt;
+    if (countdown)
+        countdownTime += dt;
+    // Within a step the money moves only by bounties and the health only by
+    // escapes, so these count exactly what the game paid and charged for.
+    const int bounty = engine.invaderDefs[0].value;
+    if (bounty > 0)
+        waveKills += (session.money - moneyBefore) / bounty;
+    waveEscapes += healthBefore - session.health;
+
+    if (session.waveNumber != waveBefore)
+        recordWave(waveBefore);
+    else if (session.gameOver)
+        recordWave(session.waveNumber);
+}
+
+int BotGame::playFor(double seconds) {
+    const int killsBefore = kills + waveKills;
+    const double end = time + seconds;
+    while (!over() && time < end)
+        frame();
+    return kills + waveKills - killsBefore;
+}
+
+bool BotGame::over() const {
+    return session.gameOver || (maxWaves > 0 && session.waveNumber > maxWaves);
+}
+
+void BotGame::recordWave(int wave) {
+    WaveRecord record;
+    record.wave = wave;
+    record.kills = waveKills;
+    record.escapes = waveEscapes;
+    record.health = session.health;
+    record.money = session.money;
+    for (int type = 0; type < kTowerTypes; ++type)
+        record.towers[type] = towersOf(type);
+    record.time = time;
+    waves.push_back(record);
+
+    kills += waveKills;
+    escapes += waveEscapes;
+    waveKills = 0;
+    waveEscapes = 0;
+}
+
+bool BotGame::canAfford(int type) const {
+    const TowerDef& def = engine.towerDefs[type];
+    return !session.gameOver && def.available && def.value <= session.money;
+}
+
+void BotGame::pointAtGround(int x) {
+    platform.pointAt(x, engine.towerBaseline - 1);
+    // No time passes: this only samples the pointer, as a frame would.
+    engine.waitForFrame();
+}
+
+int BotGame::spreadSpot(int type) {
+    if (groundFull[type])
+        return -1;
+    session.placingType = type;
+    int best = -1;
+    int widestGap = -1;
+    for (int x = kGroundLeft; x <= kGroundRight; ++x) {
+        pointAtGround(x);
+        if (!session.placementFits())
+            continue;
+        // The ends count double, so that the first tower stands in the middle
+        // and the outermost ones half a gap from the ends.
+        int gap = 2 * std::min(x - kGroundLeft, kGroundRight - x);
+        for (const Building* building : session.buildings)
+            gap = std::min(gap, std::abs(x - static_cast<int>(building->centreX())));
+        if (gap > widestGap) {
+            widestGap = gap;
+            best = x;
+        }
+    }
+    groundFull[type] = best < 0;
+    return best;
+}
+
+bool BotGame::buy(int type) {
+    if (!canAfford(type))
+        return false;
+    const int x = spreadSpot(type);
+    if (x < 0)
+        return false;
+    pointAtGround(x);
+    session.mode = GameSession::Placing;
+    session.placingType = type;
+    session.placeBuilding();
+    session.mode = GameSession::Idle;
+    ++bought[type];
+    return true;
+}
+
+void BotGame::sell(Building* building) {
+    const int type = building->type;
+    session.selectedBuilding = building;
+    session.mode = GameSession::BuildingSelected;
+    session.demolishSelected();
+    ++sold[type];
+    std::fill(std::begin(groundFull), std::end(groundFull), false);
+}
+
+int BotGame::towersOf(int type) const {
+    return static_cast<int>(std::count_if(session.buildings.begin(), session.buildings.end(),
+                                          [type](const Building* b) { return b->type == type; }));
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "game/GameSession.h"
+#include "preview/ScriptedPlatform.h"
+
+#include <vector>
+
+class Building;
+class Engine;
+
+// What one wave came to, taken in the frame the game noticed it was over, or
+// in the frame the game was lost during it.
+struct WaveRecord {
+    int wave = 0;
+    int kills = 0;
+    int escapes = 0;
+    int health = 0;
+    int money = 0;
+    int towers[3] = {}; // standing at that moment: lasers, missiles, teslas
+    double time = 0.0;  // game seconds since the start
+};
+
+// One game played headless on the engine's data by a bot instead of a mouse:
+// the game's own session, stepped frame by frame as its loop steps it. The bot
+// buys and sells through the session's own operations, pointing at the ground
+// through the input seam, so it can do nothing a player could not.
+class BotGame {
+  public:
+    static constexpr int kTowerTypes = 3;
+
+    // A new game with the C library's generator seeded, so that the same seed
+    // and the same purchases give the same game. fast runs every step eight
+    // times as long, as holding Tab does. Play stops once wave maxWaves is
+    // cleared; 0 plays on until the game is lost.
+    BotGame(unsigned seed, bool fast, int maxWaves);
+    ~BotGame();
+    BotGame(const BotGame&) = delete;
+    BotGame& operator=(const BotGame&) = delete;
+
+    // One frame at 60 frames a second.
+    void frame();
+    // Frames for the given game seconds or until play stops; the kills on the way.
+    int playFor(double seconds);
+    // Lost, or as many waves cleared as asked for.
+    bool over() const;
+
+    // Whether a tower of the type is for sale and the money is there.
+    bool canAfford(int type) const;
+    // Where on the ground a tower of the type leaves the widest gaps to the
+    // others and the ends of the march, or -1 when it fits nowhere.
+    int spreadSpot(int type);
+    // Whether a search has found no place for the type since the last sale.
+    bool knownFull(int type) const { return groundFull[type]; }
+    // Buys a tower of the type at its spread spot; false when it cannot.
+    bool buy(int type);
+    // Demolishes the building, as the demolish button does.
+    void sell(Building* building);
+
+    // Towers of the type standing now.
+    int towersOf(int type) const;
+
+    Engine& engine;
+    GameSession session;
+
+    // Totals since the start.
+    double time = 0.0;          // game seconds
+    double countdownTime = 0.0; // of it, seconds with no wave on the playfield
+    int kills = 0;
+    int escapes = 0;
+    int bought[kTowerTypes] = {};
+    int sold[kTowerTypes] = {};
+
+    std::vector<WaveRecord> waves;
+
+  private:
+    void pointAtGround(int x);
+    void recordWave(int wave);
+
+    ScriptedPlatform platform;
+    Platform* previousPlatform;
+    const bool fast;
+    const int maxWaves;
+
+    // Since the last record.
+    int waveKills = 0;
+    int waveEscapes = 0;
+
+    // Types found to fit nowhere; a sale frees the ground again.
+    bool groundFull[kTowerTypes] = {};
+};

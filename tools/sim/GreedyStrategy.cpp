@@ -1,0 +1,122 @@
+#include "sim/GreedyStrategy.h"
+
+#include "sim/BotGame.h"
+
+#include "app/Engine.h"
+#include "defences/Building.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// How far ahead a choice is played out, in game seconds: about two waves in
+// the middle of a game. Over a fixed time rather than a number of waves, a
+// tower that kills sooner also counts for more, even when the towers standing
+// would kill every squibble in the end.
+constexpr double kLookAhead = 60.0;
+
+} // namespace
+
+void GreedyStrategy::act(BotGame& game) {
+    // Like a player who shops when a wave is cleared and when the next one
+    // comes, rather than in every frame.
+    const bool waveOn = game.session.wave != nullptr;
+    if (waveOn == lookedDuringWave && game.time > 0.0)
+        return;
+    lookedDuringWave = waveOn;
+    while (choose(game)) {
+    }
+}
+
+std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const {
+    std::vector<Choice> found;
+    const TowerDef* defs = game.engine.towerDefs;
+    for (int type = 0; type < BotGame::kTowerTypes; ++type) {
+        if (!defs[type].available)
+            continue;
+        if (game.canAfford(type) && game.spreadSpot(type) >= 0) {
+            found.push_back({[type](BotGame& copy) { return copy.buy(type); }, defs[type].value});
+            continue;
+        }
+        if (!sells || !game.knownFull(type))
+            continue;
+        for (int old = 0; old < BotGame::kTowerTypes; ++old) {
+            const auto oldest =
+                std::find_if(game.session.buildings.begin(), game.session.buildings.end(),
+                             [old](const Building* b) { return b->type == old; });
+            if (old == type || oldest == game.session.buildings.end())
+                continue;
+            // The refund comes before the purchase, as it would for a player.
+            if (defs[type].value - defs[old].value / 2 > game.session.money)
+                continue;
+            const int position =
+                static_cast<int>(std::distance(game.session.buildings.begin(), oldest));
+            found.push_back({[type, position](BotGame& copy) {
+                                 auto it = copy.session.buildings.begin();
+                                 std::advance(it, position);
+                                 copy.sell(*it);
+                                 return copy.buy(type);
+                             },
+                             // Valued at the new tower's whole price: counting
+                             // only what the refund leaves to pay would make a
+                             // swap for a tower of half the price look free.
+                             defs[type].value});
+        }
+    }
+    return found;
+}
+
+bool GreedyStrategy::choose(BotGame& game) {
+    const std::vector<Choice> options = choices(game);
+    if (options.empty())
+        return false;
+
+    const int standing = killsAhead(game, [](BotGame&) { return true; });
+    const Choice* best = nullptr;
+    double bestValue = 0.0;
+    for (const Choice& option : options) {
+        const int kills = killsAhead(game, option.change);
+        const double value = static_cast<double>(kills - standing) / std::max(option.cost, 1);
+        if (kills >= 0 && value > bestValue) {
+            bestValue = value;
+            best = &option;
+        }
+    }
+    return best && best->change(game);
+}
+
+int GreedyStrategy::killsAhead(BotGame& game, const Change& change) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        std::perror("groundline-sim: pipe");
+        std::exit(1);
+    }
+    // The copy is a forked process: the whole game, the generator's state
+    // included, goes on from this very frame without touching this one.
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("groundline-sim: fork");
+        std::exit(1);
+    }
+    if (child == 0) {
+        close(channel[0]);
+        int kills = -1;
+        if (change(game))
+            kills = game.playFor(kLookAhead);
+        const ssize_t written = write(channel[1], &kills, sizeof kills);
+        _exit(written == sizeof kills ? 0 : 1);
+    }
+    close(channel[1]);
+    int kills = -1;
+    if (read(channel[0], &kills, sizeof kills) != sizeof kills)
+        kills = -1;
+    close(channel[0]);
+    waitpid(child, nullptr, 0);
+    return kills;
+}

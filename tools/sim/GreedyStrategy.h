@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sim/Strategy.h"
+
+#include <functional>
+
+class Building;
+
+// Before each purchase, plays every affordable choice out a minute ahead on
+// a copy of the game and makes the one that adds the most kills per dollar.
+// With selling, a tower may also make way for one of another type once the
+// ground is full.
+class GreedyStrategy : public Strategy {
+  public:
+    explicit GreedyStrategy(bool sells) : sells(sells) {}
+    void act(BotGame& game) override;
+
+  private:
+    // A change to the game that a choice stands for; false when it cannot be
+    // made.
+    using Change = std::function<bool(BotGame&)>;
+
+    struct Choice {
+        Change change;
+        int cost = 0;
+    };
+
+    // Makes the best choice there is; false when none adds a kill.
+    bool choose(BotGame& game);
+    // The choices of the moment: a new tower of each type that fits, and,
+    // with selling, each type in place of the oldest tower of another type.
+    std::vector<Choice> choices(BotGame& game) const;
+    // Kills over the next minute in a copy of the game with the change made,
+    // or -1 when the change cannot be made.
+    static int killsAhead(BotGame& game, const Change& change);
+
+    const bool sells;
+    bool lookedDuringWave = false;
+};

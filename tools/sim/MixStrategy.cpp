@@ -1,0 +1,14 @@
+#include "sim/MixStrategy.h"
+
+#include "sim/BotGame.h"
+
+void MixStrategy::act(BotGame& game) {
+    for (int tried = 0; tried < BotGame::kTowerTypes; ++tried) {
+        // Waits for the money, unless the type has already been found to fit
+        // nowhere; buy() finds that out the first time it is affordable.
+        if (!game.canAfford(next) && !game.knownFull(next))
+            return;
+        game.buy(next);
+        next = (next + 1) % BotGame::kTowerTypes;
+    }
+}

@@ -1,0 +1,76 @@
+#include "sim/Summary.h"
+
+#include "sim/BotGame.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Spread {
+    double median;
+    double low;
+    double high;
+};
+
+template <typename T, typename Field> Spread spreadOf(const std::vector<T>& games, Field field) {
+    std::vector<double> values;
+    for (const T& game : games)
+        values.push_back(field(game));
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+    return {median, values.front(), values.back()};
+}
+
+} // namespace
+
+void Summary::add(const std::string& strategy, const BotGame& game) {
+    auto row = std::find_if(rows.begin(), rows.end(),
+                            [&strategy](const Row& r) { return r.strategy == strategy; });
+    if (row == rows.end()) {
+        rows.push_back({strategy, {}});
+        row = rows.end() - 1;
+    }
+    Game result;
+    result.lost = game.session.gameOver;
+    result.waveReached = game.session.waveNumber;
+    result.minutes = game.time / 60.0;
+    result.countdown = game.time > 0.0 ? game.countdownTime / game.time : 0.0;
+    result.unspent = game.session.money;
+    for (int type = 0; type < BotGame::kTowerTypes; ++type) {
+        result.bought[type] = game.bought[type];
+        result.standing[type] = game.towersOf(type);
+    }
+    row->games.push_back(result);
+}
+
+void Summary::print(std::FILE* out) const {
+    std::fprintf(out, "%-12s %5s %5s  %-14s %-18s %9s %8s  %-14s %s\n", "strategy", "games", "lost",
+                 "wave (range)", "minutes (range)", "countdown", "unspent", "bought L/M/T",
+                 "all three standing");
+    for (const Row& row : rows) {
+        const Spread wave = spreadOf(row.games, [](const Game& g) { return g.waveReached; });
+        const Spread minutes = spreadOf(row.games, [](const Game& g) { return g.minutes; });
+        const Spread countdown = spreadOf(row.games, [](const Game& g) { return g.countdown; });
+        const Spread unspent = spreadOf(row.games, [](const Game& g) { return g.unspent; });
+        int lost = 0;
+        int allThree = 0;
+        int bought[BotGame::kTowerTypes] = {};
+        for (const Game& game : row.games) {
+            lost += game.lost;
+            allThree += game.standing[0] > 0 && game.standing[1] > 0 && game.standing[2] > 0;
+            for (int type = 0; type < BotGame::kTowerTypes; ++type)
+                bought[type] += game.bought[type];
+        }
+        char waves[32];
+        std::snprintf(waves, sizeof waves, "%.1f (%.0f-%.0f)", wave.median, wave.low, wave.high);
+        char length[32];
+        std::snprintf(length, sizeof length, "%.1f (%.1f-%.1f)", minutes.median, minutes.low,
+                      minutes.high);
+        char types[32];
+        std::snprintf(types, sizeof types, "%d/%d/%d", bought[0], bought[1], bought[2]);
+        std::fprintf(out, "%-12s %5zu %5d  %-14s %-18s %8.1f%% %8.0f  %-14s %d\n",
+                     row.strategy.c_str(), row.games.size(), lost, waves, length,
+                     100.0 * countdown.median, unspent.median, types, allThree);
+    }
+}

@@ -1,0 +1,179 @@
+// groundline-sim: bots play the game headless on a data folder, to measure
+// what a strings.txt does to the game: how far each way of building gets, how
+// long it takes, and where the money goes.
+
+#include "sim/BotGame.h"
+#include "sim/Strategy.h"
+#include "sim/Summary.h"
+
+#include "app/Canvas.h"
+#include "app/Engine.h"
+#include "gfx/PackedImage.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUsage =
+    "usage: groundline-sim [--data DIR] [--strategy NAME[,NAME...]|all] [--seed N]\n"
+    "                      [--games N] [--max-waves N] [--fast] [--csv FILE]\n"
+    "strategies: none lasers missiles teslas mix greedy greedy-sell\n";
+
+struct Options {
+    std::string data = "data";
+    std::vector<std::string> strategies;
+    unsigned seed = 1;
+    int games = 5;
+    int maxWaves = 60;
+    bool fast = false;
+    std::string csv;
+};
+
+[[noreturn]] void usage() {
+    std::fputs(kUsage, stderr);
+    std::exit(2);
+}
+
+int wholeNumber(const char* text) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || value < 0 || value > 1000000)
+        usage();
+    return static_cast<int>(value);
+}
+
+std::vector<std::string> strategyList(const std::string& text) {
+    if (text == "all")
+        return strategyNames();
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        names.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
+}
+
+Options parse(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--fast") {
+            options.fast = true;
+            continue;
+        }
+        if (i + 1 >= argc)
+            usage();
+        const char* value = argv[++i];
+        if (arg == "--data")
+            options.data = value;
+        else if (arg == "--strategy")
+            options.strategies = strategyList(value);
+        else if (arg == "--seed")
+            options.seed = static_cast<unsigned>(wholeNumber(value));
+        else if (arg == "--games")
+            options.games = wholeNumber(value);
+        else if (arg == "--max-waves")
+            options.maxWaves = wholeNumber(value);
+        else if (arg == "--csv")
+            options.csv = value;
+        else
+            usage();
+    }
+    if (options.strategies.empty())
+        options.strategies = strategyNames();
+    for (const std::string& name : options.strategies) {
+        if (!makeStrategy(name)) {
+            std::fprintf(stderr, "groundline-sim: no strategy \"%s\"\n", name.c_str());
+            usage();
+        }
+    }
+    if (options.games < 1)
+        usage();
+    return options;
+}
+
+// Reads the settings and the catalogue as the game's start-up does, from the
+// given folder, without a window.
+bool loadData(const std::string& folder) {
+    install_allegro(SYSTEM_NONE, &errno, std::atexit);
+    set_color_depth(32);
+    registerPackedImageType();
+
+    Engine& engine = Engine::instance();
+    engine.dataFolder = folder;
+    const std::string settings = engine.dataFile("data/strings.txt");
+    if (!engine.settings.load(settings)) {
+        std::fprintf(stderr, "groundline-sim: %s cannot be read\n", settings.c_str());
+        return false;
+    }
+    engine.canvas = new Canvas(320, 240);
+    engine.loadCatalogue();
+    const std::vector<std::string> problems = engine.checkCatalogue();
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "groundline-sim: %s\n", problem.c_str());
+    return problems.empty();
+}
+
+void writeWaves(std::FILE* out, bool csv, const std::string& strategy, unsigned seed,
+                const BotGame& game) {
+    const char* format = csv ? "%s,%u,%d,%d,%d,%d,%d,%d,%d,%d,%.2f\n"
+                             : "%-12s %5u %5d %6d %7d %6d %6d %6d %8d %6d %9.1f\n";
+    for (const WaveRecord& w : game.waves)
+        std::fprintf(out, format, strategy.c_str(), seed, w.wave, w.kills, w.escapes, w.health,
+                     w.money, w.towers[0], w.towers[1], w.towers[2], w.time);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Options options = parse(argc, argv);
+    if (!loadData(options.data))
+        return 1;
+
+    std::FILE* waves = stdout;
+    if (!options.csv.empty()) {
+        waves = std::fopen(options.csv.c_str(), "w");
+        if (!waves) {
+            std::fprintf(stderr, "groundline-sim: cannot write %s\n", options.csv.c_str());
+            return 1;
+        }
+    }
+    const bool csv = waves != stdout;
+    const char* header = csv ? "%s,%s,%s,%s,%s,%s,%s,%s,%s,%s,%s\n"
+                             : "%-12s %5s %5s %6s %7s %6s %6s %6s %8s %6s %9s\n";
+    std::fprintf(waves, header, "strategy", "seed", "wave", "kills", "escapes", "health", "money",
+                 "lasers", "missiles", "teslas", "time");
+
+    Summary summary;
+    for (const std::string& name : options.strategies) {
+        for (int g = 0; g < options.games; ++g) {
+            const unsigned seed = options.seed + static_cast<unsigned>(g);
+            BotGame game(seed, options.fast, options.maxWaves);
+            const std::unique_ptr<Strategy> strategy = makeStrategy(name);
+            while (!game.over()) {
+                strategy->act(game);
+                game.frame();
+            }
+            writeWaves(waves, csv, name, seed, game);
+            summary.add(name, game);
+        }
+    }
+    if (csv && std::fclose(waves) != 0) {
+        std::fprintf(stderr, "groundline-sim: cannot write %s\n", options.csv.c_str());
+        return 1;
+    }
+    if (!csv)
+        std::fputc('\n', stdout);
+    summary.print(stdout);
+    return 0;
+}
