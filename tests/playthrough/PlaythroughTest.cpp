@@ -10,6 +10,8 @@
 #include "invaders/Wave.h"
 #include "support/FakePlatform.h"
 
+#include "support/Headless.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,18 +47,7 @@ struct Outcome {
 
 class PlaythroughTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static bool loaded = false;
-        if (loaded)
-            return;
-        loaded = true;
-        Engine& engine = Engine::instance();
-        ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
-        engine.canvas = new Canvas(320, 240);
-        engine.loadCatalogue();
-        const std::vector<std::string> problems = engine.checkCatalogue();
-        ASSERT_TRUE(problems.empty()) << problems.front();
-    }
+    static void SetUpTestSuite() { loadShippedGame(); }
 
     void SetUp() override {
         engine.platform = &platform;

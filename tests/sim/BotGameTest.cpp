@@ -6,6 +6,8 @@
 #include "defences/Building.h"
 #include "sim/Strategy.h"
 
+#include "support/Headless.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,17 +20,7 @@ constexpr int kWaves = 3;
 
 class BotGameTest : public ::testing::TestWithParam<std::string> {
   protected:
-    static void SetUpTestSuite() {
-        static bool loaded = false;
-        if (loaded)
-            return;
-        loaded = true;
-        Engine& engine = Engine::instance();
-        ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
-        engine.canvas = new Canvas(320, 240);
-        engine.loadCatalogue();
-        ASSERT_TRUE(engine.checkCatalogue().empty());
-    }
+    static void SetUpTestSuite() { loadShippedGame(); }
 
     // Plays the game through and checks every wave's record in the frame it
     // is written; returns the records.

@@ -1,5 +1,7 @@
 #include "support/Headless.h"
 
+#include "app/Canvas.h"
+#include "app/Engine.h"
 #include "gfx/PackedImage.h"
 
 #include <allegro.h>
@@ -38,7 +40,8 @@ const auto* const registered = ::testing::AddGlobalTestEnvironment(new HeadlessA
 } // namespace
 
 std::string makeTempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "groundline-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "groundline-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         ADD_FAILURE() << "cannot make a temporary folder";
     foldersToRemove().push_back(pattern);
@@ -47,7 +50,8 @@ std::string makeTempFolder() {
 
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 void writeGzipFile(const std::string& path, const std::vector<unsigned char>& bytes) {
@@ -56,4 +60,17 @@ void writeGzipFile(const std::string& path, const std::vector<unsigned char>& by
     if (!bytes.empty())
         gzwrite(stream, bytes.data(), static_cast<unsigned>(bytes.size()));
     gzclose(stream);
+}
+
+void loadShippedGame() {
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    Engine& engine = Engine::instance();
+    ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
+    engine.canvas = new Canvas(320, 240);
+    engine.loadCatalogue();
+    const std::vector<std::string> problems = engine.checkCatalogue();
+    ASSERT_TRUE(problems.empty()) << problems.front();
 }

@@ -13,3 +13,8 @@ std::string makeTempFolder();
 // Writes bytes to a file, gzip-compressed or as they are.
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes);
 void writeGzipFile(const std::string& path, const std::vector<unsigned char>& bytes);
+
+// Loads the shipped data/ into the engine as start-up does, once per test
+// program, and fails the calling test when the catalogue is not whole. Run
+// from the repository root.
+void loadShippedGame();
