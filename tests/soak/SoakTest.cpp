@@ -4,24 +4,21 @@
 // than creep upwards.
 
 #include "soak/SoakGame.h"
+#include "support/Headless.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 constexpr int kWaves = 100;
+constexpr int kEarlyWaves = 10;
 
 class Soak : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        Engine& engine = Engine::instance();
-        ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
-        engine.canvas = new Canvas(320, 240);
-        engine.loadCatalogue();
-        ASSERT_TRUE(engine.checkCatalogue().empty());
-    }
+    static void SetUpTestSuite() { loadShippedGame(); }
 };
 
 TEST_F(Soak, AHundredWavesComeAndGoWithTheListsDrainingAfterEach) {
@@ -42,6 +39,11 @@ TEST_F(Soak, AHundredWavesComeAndGoWithTheListsDrainingAfterEach) {
     }
 
     ASSERT_EQ(records.size(), static_cast<size_t>(kWaves));
+    // The towers stand from the first waves on, so the first ten show what
+    // they can have in flight at once.
+    size_t earlyProjectilesPeak = 0;
+    for (int wave = 0; wave < kEarlyWaves; ++wave)
+        earlyProjectilesPeak = std::max(earlyProjectilesPeak, records[wave].projectilesPeak);
     const WaveRecord& early = records[1];
     for (const WaveRecord& r : records) {
         SCOPED_TRACE("wave " + std::to_string(r.number));
@@ -51,7 +53,7 @@ TEST_F(Soak, AHundredWavesComeAndGoWithTheListsDrainingAfterEach) {
         EXPECT_EQ(r.buildings, 9u);
         // What is left when a wave ends is what the towers and the last kills
         // leave in any wave, not a pile that grows with the waves.
-        EXPECT_LE(r.projectilesAfter, early.projectilesPeak);
+        EXPECT_LE(r.projectilesAfter, earlyProjectilesPeak);
         EXPECT_LE(r.effectsAfter, early.effectsPeak + 2 * r.number + 14);
     }
 }
