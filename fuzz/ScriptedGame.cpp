@@ -13,9 +13,6 @@ namespace {
 
 constexpr size_t kFrameBytes = 4;
 constexpr double kFastForward = 8.0;
-// Once the game is lost every frame greys the whole canvas, pixel by pixel:
-// a few frames show the dialog and its answers, more only cost time.
-constexpr int kFramesAfterGameOver = 12;
 
 } // namespace
 
@@ -83,7 +80,8 @@ void ScriptedGame::frame(const uint8_t* bytes) {
     session->draw();
 }
 
-int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames) {
+int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames,
+                       int framesAfterGameOver) {
     Engine& engine = Engine::instance();
     engine.mouseButtons = engine.previousMouseButtons = 0;
     engine.lastFrameTime = platform.time;
@@ -95,7 +93,7 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames) {
     int played = 0;
     int afterGameOver = 0;
     for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && session->running &&
-                        afterGameOver < kFramesAfterGameOver;
+                        afterGameOver < framesAfterGameOver;
          at += kFrameBytes) {
         frame(script + at);
         ++played;

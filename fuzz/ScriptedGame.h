@@ -28,9 +28,11 @@ class ScriptedGame {
     ScriptedGame& operator=(const ScriptedGame&) = delete;
 
     // Starts a session and plays at most maxFrames frames of the script, or
-    // until the session stops running; then ends the session. Returns the
-    // frames played.
-    int play(const uint8_t* script, size_t size, int maxFrames);
+    // until the session stops running or has shown framesAfterGameOver frames
+    // of the lost game; then ends the session. Returns the frames played.
+    // Once the game is lost every frame greys the whole canvas, pixel by
+    // pixel: a few frames show the dialog and its answers, more only cost time.
+    int play(const uint8_t* script, size_t size, int maxFrames, int framesAfterGameOver = 12);
 
   private:
     static double frameTime(unsigned kind, unsigned payload);
