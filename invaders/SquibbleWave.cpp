@@ -7,6 +7,7 @@
 #include "invaders/Squibble.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // March states.
@@ -31,6 +32,10 @@ constexpr double kStepDown = 16.0;
 // An invader whose top reaches this line has got through.
 constexpr double kBottomLine = 190.0;
 constexpr int kFieldWidth = 320;
+// Faster than this a squibble would cross the playfield between two frames, so
+// no faster march can be seen; held to it, a wave's positions stay well within
+// an int whatever speed strings.txt asks for.
+constexpr double kFastestMarch = kFieldWidth * 60.0;
 } // namespace
 
 SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
@@ -42,6 +47,8 @@ SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
     speed = (waveNumber - 1) * increase + base;
     if (!(cap > speed))
         speed = cap;
+    if (!(std::fabs(speed) <= kFastestMarch))
+        speed = std::isnan(speed) ? 0.0 : std::copysign(kFastestMarch, speed);
 
     const int lastRow = (count - 1) / kRowLength;
     for (int i = 0; i < count; ++i) {

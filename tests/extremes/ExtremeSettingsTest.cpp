@@ -46,7 +46,7 @@ void settleTheRest(Settings& settings) {
     settings.set("Invader1Health", "10");
     settings.set("TimeBetweenWaves", "0.5");
     settings.set("Wave1SpeedBase", "300");
-    settings.set("Wave1SpeedMax", "300");
+    settings.set("Wave1SpeedMax", "1e308");
 }
 
 class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
@@ -157,6 +157,9 @@ const Extreme kExtremes[] = {
     {"ButtonSpacing", "-9999999999"},
     {"Tower1Width", "9999999999"},
     {"Tower1Width", "-9999999999"},
+    // Squibbles that would leave every int behind in one frame.
+    {"Wave1SpeedBase", "1e308"},
+    {"Wave1SpeedIncrease", "1e300"},
 };
 
 } // namespace
