@@ -140,17 +140,24 @@ bool BotGame::buy(int type) {
     session.placingType = type;
     session.placeBuilding();
     session.mode = GameSession::Idle;
+    boughtAt[session.buildings.back()] = time;
     ++bought[type];
     return true;
 }
 
 void BotGame::sell(Building* building) {
     const int type = building->type;
+    boughtAt.erase(building);
     session.selectedBuilding = building;
     session.mode = GameSession::BuildingSelected;
     session.demolishSelected();
     ++sold[type];
     std::fill(std::begin(groundFull), std::end(groundFull), false);
+}
+
+double BotGame::ageOf(const Building* building) const {
+    const auto found = boughtAt.find(building);
+    return found == boughtAt.end() ? time : time - found->second;
 }
 
 int BotGame::towersOf(int type) const {

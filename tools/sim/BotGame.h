@@ -3,6 +3,7 @@
 #include "game/GameSession.h"
 #include "preview/ScriptedPlatform.h"
 
+#include <map>
 #include <vector>
 
 class Building;
@@ -58,6 +59,8 @@ class BotGame {
 
     // Towers of the type standing now.
     int towersOf(int type) const;
+    // Game seconds since the bot bought the building.
+    double ageOf(const Building* building) const;
 
     Engine& engine;
     GameSession session;
@@ -87,4 +90,6 @@ class BotGame {
 
     // Types found to fit nowhere; a sale frees the ground again.
     bool groundFull[kTowerTypes] = {};
+
+    std::map<const Building*, double> boughtAt;
 };

@@ -19,6 +19,11 @@ namespace {
 // tower that kills sooner also counts for more, even when the towers standing
 // would kill every squibble in the end.
 constexpr double kLookAhead = 60.0;
+// A tower is bought for the rest of the game but judged a minute at a time.
+// Selling one that has not yet stood for several minutes would trade it away
+// on one minute's luck: the bots sold the last missile or tesla coil for a
+// laser mid-game, only to want it back when the waves came low and tough.
+constexpr double kLeastService = 4 * kLookAhead;
 
 } // namespace
 
@@ -49,7 +54,8 @@ std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const
             const auto oldest =
                 std::find_if(game.session.buildings.begin(), game.session.buildings.end(),
                              [old](const Building* b) { return b->type == old; });
-            if (old == type || oldest == game.session.buildings.end())
+            if (old == type || oldest == game.session.buildings.end() ||
+                game.ageOf(*oldest) < kLeastService)
                 continue;
             // The refund comes before the purchase, as it would for a player.
             if (defs[type].value - defs[old].value / 2 > game.session.money)

@@ -8,8 +8,8 @@ class Building;
 
 // Before each purchase, plays every affordable choice out a minute ahead on
 // a copy of the game and makes the one that adds the most kills per dollar.
-// With selling, a tower may also make way for one of another type once the
-// ground is full.
+// With selling, a tower that has stood for four minutes may also make way for
+// one of another type once the ground is full.
 class GreedyStrategy : public Strategy {
   public:
     explicit GreedyStrategy(bool sells) : sells(sells) {}
@@ -28,7 +28,8 @@ class GreedyStrategy : public Strategy {
     // Makes the best choice there is; false when none adds a kill.
     bool choose(BotGame& game);
     // The choices of the moment: a new tower of each type that fits, and,
-    // with selling, each type in place of the oldest tower of another type.
+    // with selling, each type in place of the oldest tower of another type,
+    // once that tower has served long enough.
     std::vector<Choice> choices(BotGame& game) const;
     // Kills over the next minute in a copy of the game with the change made,
     // or -1 when the change cannot be made.
