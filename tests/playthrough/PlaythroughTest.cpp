@@ -133,6 +133,26 @@ TEST_F(PlaythroughTest, ADefendedGroundHoldsTheFirstFiveWaves) {
     EXPECT_GT(types[2], 0);
 }
 
+// The openings a new player might try: the starting money buys each, and each
+// alone lets no squibble of the first wave through.
+TEST_F(PlaythroughTest, EachOpeningTheStartingMoneyBuysHoldsTheFirstWave) {
+    const std::vector<std::vector<Placement>> openings = {
+        {{0, 90}, {0, 230}},  // two lasers, some way apart
+        {{1, 160}},           // one missile turret
+        {{2, 160}},           // one tesla coil
+    };
+    for (const std::vector<Placement>& opening : openings) {
+        SCOPED_TRACE("opening with tower type " + std::to_string(opening[0].type));
+        TearDown();
+        SetUp();
+        const Outcome outcome = play(opening, 2);
+        EXPECT_EQ(outcome.towersBuilt, static_cast<int>(opening.size()));
+        EXPECT_FALSE(outcome.lost);
+        EXPECT_EQ(outcome.wavesCleared, 1);
+        EXPECT_EQ(outcome.healthAfterWave1, session->maxHealth);
+    }
+}
+
 TEST_F(PlaythroughTest, AnUndefendedGroundIsLostWithinTwoWaves) {
     const Outcome outcome = play({}, 10);
 
