@@ -34,3 +34,17 @@ inline int truncatedToInt(double value) {
         return INT_MIN;
     return static_cast<int>(value);
 }
+
+// The fastest anything moves, in pixels per second. Faster, it would cross the
+// 320-pixel canvas between two frames at 60 a second, so no faster motion can
+// be seen; held to it, positions stay well within an int whatever speed the
+// settings ask for.
+constexpr double kFastestSpeed = 320 * 60.0;
+
+// A speed from the settings held within kFastestSpeed either way; not-a-number
+// gives 0.
+inline double heldSpeed(double speed) {
+    if (std::isnan(speed))
+        return 0.0;
+    return std::fmax(-kFastestSpeed, std::fmin(speed, kFastestSpeed));
+}

@@ -1,20 +1,26 @@
 #include "defences/LaserProjectile.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "invaders/Invader.h"
 
 #include <allegro.h>
 
+namespace {
+constexpr double kCanvasBottom = 240.0;
+} // namespace
+
 LaserProjectile::LaserProjectile(int x, int y, int damage)
     : Projectile(x, y), image(Engine::instance().laserSmall),
-      speed(Engine::instance().settings.getReal("LaserSpeedBase")), damage(damage) {}
+      speed(heldSpeed(Engine::instance().settings.getReal("LaserSpeedBase"))), damage(damage) {}
 
 void LaserProjectile::update(double dt) {
     y -= speed * dt;
     // Without its picture the bolt still flies and hits; it is simply unseen
     // and counts as having no height.
     const int height = image ? image->h : 0;
-    if (y < -height)
+    // A modder's negative speed fires the bolts down, out at the bottom.
+    if (y < -height || y > kCanvasBottom)
         alive = false;
 }
 

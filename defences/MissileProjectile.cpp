@@ -1,6 +1,7 @@
 #include "defences/MissileProjectile.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "defences/InvaderCentre.h"
 #include "effects/SimpleEffect.h"
 #include "game/GameSession.h"
@@ -48,7 +49,7 @@ double normalisedHeading(double heading) {
 MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage,
                                      double splashRadius)
     : Projectile(x, y), player(new SpritePlayer(Engine::instance().missileSheet)),
-      speed(Engine::instance().settings.getReal("MissileSpeedBase")), heading(0.0), damage(damage),
+      speed(heldSpeed(Engine::instance().settings.getReal("MissileSpeedBase"))), heading(0.0), damage(damage),
       splashDamage(splashDamage), splashRadius(splashRadius),
       steeringMax(Engine::instance().settings.getReal("MissileSteeringMax")),
       steeringResponse(Engine::instance().settings.getReal("MissileSteeringResponse")), age(0.0),
@@ -137,9 +138,9 @@ void MissileProjectile::update(double dt) {
     const double turn = steering ? steerTowards(*chased, dt) : 0.0;
 
     // Turning hard slows the missile; harder still and it drifts backwards.
-    const double factor = 1.0 - std::fabs(turn) * steeringResponse;
-    x += std::cos(heading) * speed * dt * factor;
-    y -= std::sin(heading) * speed * dt * factor;
+    const double velocity = heldSpeed(speed * (1.0 - std::fabs(turn) * steeringResponse));
+    x += std::cos(heading) * velocity * dt;
+    y -= std::sin(heading) * velocity * dt;
 
     // Restarted every update, so the missile always shows the first frame of
     // its direction.

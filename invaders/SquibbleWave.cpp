@@ -1,13 +1,13 @@
 #include "invaders/SquibbleWave.h"
 
 #include "app/Engine.h"
+#include "app/Saturating.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
 #include "invaders/Squibble.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 // March states.
@@ -32,10 +32,6 @@ constexpr double kStepDown = 16.0;
 // An invader whose top reaches this line has got through.
 constexpr double kBottomLine = 190.0;
 constexpr int kFieldWidth = 320;
-// Faster than this a squibble would cross the playfield between two frames, so
-// no faster march can be seen; held to it, a wave's positions stay well within
-// an int whatever speed strings.txt asks for.
-constexpr double kFastestMarch = kFieldWidth * 60.0;
 } // namespace
 
 SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
@@ -47,8 +43,7 @@ SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
     speed = (waveNumber - 1) * increase + base;
     if (!(cap > speed))
         speed = cap;
-    if (!(std::fabs(speed) <= kFastestMarch))
-        speed = std::isnan(speed) ? 0.0 : std::copysign(kFastestMarch, speed);
+    speed = heldSpeed(speed);
 
     const int lastRow = (count - 1) / kRowLength;
     for (int i = 0; i < count; ++i) {

@@ -4,6 +4,7 @@
 // plain build would otherwise play on with.
 
 #include "app/Engine.h"
+#include "defences/Projectile.h"
 #include "game/GameSession.h"
 #include "invaders/Squibble.h"
 #include "support/FakePlatform.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -157,9 +159,12 @@ const Extreme kExtremes[] = {
     {"ButtonSpacing", "-9999999999"},
     {"Tower1Width", "9999999999"},
     {"Tower1Width", "-9999999999"},
-    // Squibbles that would leave every int behind in one frame.
+    // Squibbles and shots that would leave every int behind in one frame.
     {"Wave1SpeedBase", "1e308"},
     {"Wave1SpeedIncrease", "1e300"},
+    {"LaserSpeedBase", "-1e308"},
+    {"MissileSpeedBase", "1e308"},
+    {"MissileSteeringResponse", "1e308"},
 };
 
 } // namespace
@@ -167,6 +172,12 @@ const Extreme kExtremes[] = {
 TEST_P(ExtremeSettingsTest, PlaysAFewWavesWithoutWrapping) {
     const Extreme& extreme = GetParam();
     EXPECT_EQ(play(), kWavesToPlay);
+    // A shot still flying is somewhere near the canvas, not where no int
+    // could place it on the screen.
+    for (const Projectile* shot : session->projectiles) {
+        EXPECT_LT(std::fabs(shot->x), 1e8);
+        EXPECT_LT(std::fabs(shot->y), 1e8);
+    }
     // Money that wrapped round goes negative.
     EXPECT_GE(lowestMoney, 0);
     EXPECT_EQ(highestMoney == INT_MAX, extreme.moneyTopsOut);
@@ -181,5 +192,6 @@ TEST_P(ExtremeSettingsTest, PlaysAFewWavesWithoutWrapping) {
         EXPECT_EQ(bornHealth(3), extreme.wave3Health);
     }
 }
+
 
 INSTANTIATE_TEST_SUITE_P(OneValueAtATime, ExtremeSettingsTest, ::testing::ValuesIn(kExtremes));
