@@ -42,13 +42,29 @@ int channelShift(unsigned long mask) {
     return shift;
 }
 
-std::uint32_t toRgb(const XImage* image, unsigned long pixel) {
-    const auto channel = [pixel](unsigned long mask) {
-        return static_cast<std::uint32_t>(((pixel & mask) >> channelShift(mask)) & 0xff);
-    };
-    return channel(image->red_mask) << 16 | channel(image->green_mask) << 8 |
-           channel(image->blue_mask);
-}
+// Converts the server's pixels to 0xRRGGBB, with the shifts found once per
+// image rather than once per pixel: a look at the whole window has to be quick
+// enough to catch an effect that lasts a second, in the sanitizer build too.
+class RgbReader {
+  public:
+    explicit RgbReader(const XImage* image)
+        : image(image), red(channelShift(image->red_mask)),
+          green(channelShift(image->green_mask)), blue(channelShift(image->blue_mask)) {}
+
+    std::uint32_t operator()(unsigned long pixel) const {
+        return channel(pixel, image->red_mask, red) << 16 |
+               channel(pixel, image->green_mask, green) << 8 |
+               channel(pixel, image->blue_mask, blue);
+    }
+
+  private:
+    static std::uint32_t channel(unsigned long pixel, unsigned long mask, int shift) {
+        return static_cast<std::uint32_t>(((pixel & mask) >> shift) & 0xff);
+    }
+
+    const XImage* image;
+    int red, green, blue;
+};
 
 std::string describeStatus(const std::optional<int>& status) {
     return status ? "with status " + std::to_string(*status) : "";
@@ -176,9 +192,10 @@ Screenshot GameWindow::screenshot() {
         throwWindowGone();
     std::vector<std::uint32_t> pixels;
     pixels.reserve(static_cast<size_t>(size.width) * size.height);
+    const RgbReader toRgb(image);
     for (int y = 0; y < size.height; ++y)
         for (int x = 0; x < size.width; ++x)
-            pixels.push_back(toRgb(image, XGetPixel(image, x, y)));
+            pixels.push_back(toRgb(XGetPixel(image, x, y)));
     XDestroyImage(image);
     return Screenshot(size.width, size.height, std::move(pixels));
 }
