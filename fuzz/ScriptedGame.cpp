@@ -80,8 +80,7 @@ void ScriptedGame::frame(const uint8_t* bytes) {
     session->draw();
 }
 
-int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames,
-                       int framesAfterGameOver) {
+int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames, int framesAfterGameOver) {
     Engine& engine = Engine::instance();
     engine.mouseButtons = engine.previousMouseButtons = 0;
     engine.lastFrameTime = platform.time;

@@ -193,5 +193,4 @@ TEST_P(ExtremeSettingsTest, PlaysAFewWavesWithoutWrapping) {
     }
 }
 
-
 INSTANTIATE_TEST_SUITE_P(OneValueAtATime, ExtremeSettingsTest, ::testing::ValuesIn(kExtremes));

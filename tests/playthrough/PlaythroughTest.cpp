@@ -137,9 +137,9 @@ TEST_F(PlaythroughTest, ADefendedGroundHoldsTheFirstFiveWaves) {
 // alone lets no squibble of the first wave through.
 TEST_F(PlaythroughTest, EachOpeningTheStartingMoneyBuysHoldsTheFirstWave) {
     const std::vector<std::vector<Placement>> openings = {
-        {{0, 90}, {0, 230}},  // two lasers, some way apart
-        {{1, 160}},           // one missile turret
-        {{2, 160}},           // one tesla coil
+        {{0, 90}, {0, 230}}, // two lasers, some way apart
+        {{1, 160}},          // one missile turret
+        {{2, 160}},          // one tesla coil
     };
     for (const std::vector<Placement>& opening : openings) {
         SCOPED_TRACE("opening with tower type " + std::to_string(opening[0].type));

@@ -48,8 +48,8 @@ int channelShift(unsigned long mask) {
 class RgbReader {
   public:
     explicit RgbReader(const XImage* image)
-        : image(image), red(channelShift(image->red_mask)),
-          green(channelShift(image->green_mask)), blue(channelShift(image->blue_mask)) {}
+        : image(image), red(channelShift(image->red_mask)), green(channelShift(image->green_mask)),
+          blue(channelShift(image->blue_mask)) {}
 
     std::uint32_t operator()(unsigned long pixel) const {
         return channel(pixel, image->red_mask, red) << 16 |
