@@ -1,6 +1,6 @@
 #include "app/Engine.h"
 #include "game/GameSession.h"
-#include "support/FakePlatform.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +8,9 @@ namespace {
 
 class FrameClock : public ::testing::Test {
   protected:
-    void SetUp() override {
-        saved = engine.platform;
-        engine.platform = &platform;
-        engine.lastFrameTime = platform.time;
-        engine.mouseButtons = engine.previousMouseButtons = 0;
-    }
-    void TearDown() override {
-        engine.platform = saved;
-        engine.scale = 2;
-    }
-
-    Engine& engine = Engine::instance();
-    FakePlatform platform;
-    Platform* saved = nullptr;
+    EngineScope scope;
+    Engine& engine = scope.engine;
+    FakePlatform& platform = scope.platform;
 };
 
 } // namespace

@@ -116,19 +116,19 @@ const DefenceArt& DefenceArt::get() {
 }
 
 void DefencesTest::SetUp() {
-    swapped.platform = &platform;
-    swapped.towerBaseline = kBaseline;
+    engine.towerBaseline = kBaseline;
+    engine.towerDefs.assign(3, TowerDef());
     for (int type = 0; type < 3; ++type) {
-        swapped.towerDefs[type].value = kTowerValues[type];
-        swapped.towerDefs[type].width = 16;
-        swapped.towerDefs[type].sprite = art.towers[type];
+        engine.towerDefs[type].value = kTowerValues[type];
+        engine.towerDefs[type].width = 16;
+        engine.towerDefs[type].sprite = art.towers[type];
     }
-    swapped.laserSmall = art.bolt;
-    swapped.missileSheet = art.missile;
-    swapped.puff2Sheet = art.puff;
-    swapped.poofSheet = art.poof;
-    swapped.explosionSmallSheet = art.explosion;
-    swapped.fontSmall = art.font;
+    engine.laserSmall = art.bolt;
+    engine.missileSheet = art.missile;
+    engine.puff2Sheet = art.puff;
+    engine.poofSheet = art.poof;
+    engine.explosionSmallSheet = art.explosion;
+    engine.fontSmall = art.font;
 
     Settings& settings = engine.settings;
     settings.set("Tower1FreqBase", "0.5");
@@ -151,26 +151,11 @@ void DefencesTest::SetUp() {
     session = new GameSession;
     session->waveTimer = -1.0;
     session->health = session->maxHealth = 10;
-    swapped.session = session;
-    exchangeWithEngine();
+    engine.session = session;
 }
 
 void DefencesTest::TearDown() {
     delete session;
-    exchangeWithEngine();
-}
-
-void DefencesTest::exchangeWithEngine() {
-    std::swap(engine.session, swapped.session);
-    std::swap(engine.platform, swapped.platform);
-    std::swap(engine.towerBaseline, swapped.towerBaseline);
-    std::swap(engine.towerDefs, swapped.towerDefs);
-    std::swap(engine.laserSmall, swapped.laserSmall);
-    std::swap(engine.missileSheet, swapped.missileSheet);
-    std::swap(engine.puff2Sheet, swapped.puff2Sheet);
-    std::swap(engine.poofSheet, swapped.poofSheet);
-    std::swap(engine.explosionSmallSheet, swapped.explosionSmallSheet);
-    std::swap(engine.fontSmall, swapped.fontSmall);
 }
 
 namespace {

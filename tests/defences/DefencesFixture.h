@@ -3,7 +3,7 @@
 #include "app/Engine.h"
 #include "game/GameSession.h"
 #include "invaders/Invader.h"
-#include "support/FakePlatform.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 
@@ -86,10 +86,11 @@ class DefencesTest : public ::testing::Test {
         return ofKind<Kind>(session->projectiles);
     }
 
-    Engine& engine = Engine::instance();
+    EngineScope scope;
+    Engine& engine = scope.engine;
+    FakePlatform& platform = scope.platform;
     const DefenceArt& art = DefenceArt::get();
     GameSession* session = nullptr;
-    FakePlatform platform;
 
   private:
     template <typename Kind, typename Base>
@@ -101,20 +102,4 @@ class DefencesTest : public ::testing::Test {
         }
         return found;
     }
-
-    // The engine fields a test changes: the test's values while it runs, the
-    // engine's own in between. Exchanged with the engine at both ends.
-    struct EngineFields {
-        GameSession* session = nullptr;
-        Platform* platform = nullptr;
-        int towerBaseline = 0;
-        TowerDef towerDefs[3];
-        BITMAP* laserSmall = nullptr;
-        SpriteSheet* missileSheet = nullptr;
-        SpriteSheet* puff2Sheet = nullptr;
-        SpriteSheet* poofSheet = nullptr;
-        SpriteSheet* explosionSmallSheet = nullptr;
-        BitmapFont* fontSmall = nullptr;
-    } swapped;
-    void exchangeWithEngine();
 };

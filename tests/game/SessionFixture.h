@@ -2,7 +2,7 @@
 
 #include "app/Engine.h"
 #include "game/GameSession.h"
-#include "support/FakePlatform.h"
+#include "support/EngineScope.h"
 #include "support/TestCatalogue.h"
 
 #include <allegro.h>
@@ -20,11 +20,7 @@ class SessionTest : public ::testing::Test {
     }
 
     void SetUp() override {
-        saved = engine.platform;
-        engine.platform = &platform;
         engine.timestepThreshold = 0.0;
-        engine.lastFrameTime = platform.time;
-        engine.mouseButtons = engine.previousMouseButtons = 0;
         session = new GameSession;
         engine.setSession(session);
         session->start();
@@ -33,7 +29,6 @@ class SessionTest : public ::testing::Test {
     void TearDown() override {
         engine.setSession(nullptr);
         delete session;
-        engine.platform = saved;
     }
 
     // One whole frame: sample the input, update by dt, draw.
@@ -83,8 +78,8 @@ class SessionTest : public ::testing::Test {
         EXPECT_EQ(pixel(right, top + 5), background) << right << ", " << top;
     }
 
-    Engine& engine = Engine::instance();
-    FakePlatform platform;
-    Platform* saved = nullptr;
+    EngineScope scope;
+    Engine& engine = scope.engine;
+    FakePlatform& platform = scope.platform;
     GameSession* session = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "effects/TestArt.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@
 // 8 × 6 frame.
 class SessionScope {
   public:
-    SessionScope() : engine(Engine::instance()), saved(engine) {
+    SessionScope() {
         invaderSheet = testart::stripSheet(
             14, 12, 5, {{4.0f, {0}}, {8.0f, {1, 4}}, {4.0f, {2}}, {8.0f, {3, 4}}});
         poof = testart::stripSheet(8, 6, 1, {{10.0f, {0}}});
@@ -40,15 +41,6 @@ class SessionScope {
         session.health = 20;
         session.money = 100;
         session.waveNumber = 1;
-    }
-
-    ~SessionScope() {
-        engine.session = saved.session;
-        engine.invaderDefs[0] = saved.def;
-        engine.poofSheet = saved.poofSheet;
-        engine.fontSmall = saved.fontSmall;
-        engine.fontSmallRed = saved.fontSmallRed;
-        engine.settings = saved.settings;
     }
 
     SessionScope(const SessionScope&) = delete;
@@ -77,25 +69,12 @@ class SessionScope {
         EXPECT_EQ(getpixel(text->image, 0, 0), ink);
     }
 
-    Engine& engine;
+    EngineScope scope;
+    Engine& engine = scope.engine;
     // Made before the session, so that they outlast what it still holds.
     std::unique_ptr<SpriteSheet> invaderSheet;
     std::unique_ptr<SpriteSheet> poof;
     std::unique_ptr<BitmapFont> small;
     std::unique_ptr<BitmapFont> smallRed;
     GameSession session;
-
-  private:
-    struct Saved {
-        explicit Saved(const Engine& engine)
-            : session(engine.session), def(engine.invaderDefs[0]), poofSheet(engine.poofSheet),
-              fontSmall(engine.fontSmall), fontSmallRed(engine.fontSmallRed),
-              settings(engine.settings) {}
-        GameSession* session;
-        InvaderDef def;
-        SpriteSheet* poofSheet;
-        BitmapFont* fontSmall;
-        BitmapFont* fontSmallRed;
-        Settings settings;
-    } saved;
 };

@@ -8,7 +8,7 @@
 #include "defences/Building.h"
 #include "game/GameSession.h"
 #include "invaders/Wave.h"
-#include "support/FakePlatform.h"
+#include "support/EngineScope.h"
 
 #include "support/Headless.h"
 
@@ -50,7 +50,6 @@ class PlaythroughTest : public ::testing::Test {
     static void SetUpTestSuite() { loadShippedGame(); }
 
     void SetUp() override {
-        engine.platform = &platform;
         session = new GameSession;
         engine.setSession(session);
         session->start();
@@ -59,7 +58,6 @@ class PlaythroughTest : public ::testing::Test {
     void TearDown() override {
         engine.setSession(nullptr);
         delete session;
-        engine.platform = saved;
     }
 
     // Plays until the given wave starts (or the game is lost), building from
@@ -109,9 +107,9 @@ class PlaythroughTest : public ::testing::Test {
         return true;
     }
 
-    Engine& engine = Engine::instance();
-    FakePlatform platform;
-    Platform* saved = Engine::instance().platform;
+    EngineScope scope;
+    Engine& engine = scope.engine;
+    FakePlatform& platform = scope.platform;
     GameSession* session = nullptr;
 };
 
