@@ -4,6 +4,8 @@
 #define GROUNDLINE_VERSION "1.0.0"
 #endif
 
+#include <algorithm>
+
 namespace {
 
 // Whether the argument is this long option, alone ("--data") or with its
@@ -12,7 +14,21 @@ bool isOption(const std::string& argument, const std::string& name) {
     return argument == name || argument.rfind(name + "=", 0) == 0;
 }
 
+// Where --help's descriptions start, and so where their later lines go on.
+constexpr size_t kHelpColumn = 15;
+
 } // namespace
+
+const std::vector<CommandLine::Option>& CommandLine::options() {
+    static const std::vector<Option> all = {
+        {"--scale", "N",
+         "window pixels per game pixel, 1 to 6; the default, 2, gives a\n640x480 window",
+         &CommandLine::readScale},
+        {"--data", "DIR", "play the data in DIR, the folder that holds strings.txt",
+         &CommandLine::readDataFolder},
+    };
+    return all;
+}
 
 CommandLine::CommandLine(const std::vector<std::string>& arguments) {
     for (size_t i = 0; i < arguments.size() && action != Action::Refuse; ++i) {
@@ -26,30 +42,27 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments) {
             continue;
         }
 
-        const bool takesValue = isOption(argument, "--scale") || isOption(argument, "--data");
-        if (!takesValue) {
+        const auto option =
+            std::find_if(options().begin(), options().end(), [&argument](const Option& candidate) {
+                return candidate.value ? isOption(argument, candidate.name)
+                                       : argument == candidate.name;
+            });
+        if (option == options().end()) {
             refuse(argument.rfind('-', 0) == 0 ? "unknown option '" + argument + "'"
                                                : "unexpected argument '" + argument + "'");
             break;
         }
-        const size_t equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
-        std::string value;
-        if (equals != std::string::npos) {
-            value = argument.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            refuse(name + " needs a value");
-            break;
+        if (!option->value) {
+            (this->*option->read)("");
+            continue;
         }
-
-        if (name == "--scale")
-            readScale(value);
-        else if (value.empty())
-            refuse("--data needs a folder");
+        const size_t equals = argument.find('=');
+        if (equals != std::string::npos)
+            (this->*option->read)(argument.substr(equals + 1));
+        else if (i + 1 < arguments.size())
+            (this->*option->read)(arguments[++i]);
         else
-            dataFolder = value;
+            refuse(std::string(option->name) + " needs a value");
     }
 }
 
@@ -68,22 +81,45 @@ void CommandLine::readScale(const std::string& value) {
                ", not '" + value + "'");
 }
 
+void CommandLine::readDataFolder(const std::string& value) {
+    if (value.empty())
+        refuse("--data needs a folder");
+    else
+        dataFolder = value;
+}
+
 std::string CommandLine::versionText() {
     return std::string("Groundline Defence ") + GROUNDLINE_VERSION;
 }
 
 std::string CommandLine::helpText(const std::string& installedData) {
-    return "Usage: groundline [--scale N] [--data DIR]\n"
+    std::string usage = "Usage: groundline";
+    std::string described;
+    const auto describe = [&described](const std::string& name, const std::string& text) {
+        // A name too long for its column still leaves a space before the text.
+        const std::string line = "  " + name + " ";
+        described += line + std::string(kHelpColumn - std::min(line.size(), kHelpColumn), ' ');
+        for (const char c : text)
+            described += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
+        described += "\n";
+    };
+    for (const Option& option : options()) {
+        const std::string name =
+            option.value ? std::string(option.name) + " " + option.value : option.name;
+        usage += " [" + name + "]";
+        describe(name, option.help);
+    }
+    describe("-h, --help", "show this help and exit");
+    describe("--version", "show the version and exit");
+
+    return usage +
+           "\n"
            "       groundline --help | --version\n"
            "\n"
            "Squibbles march down the sky; set towers on the ground line and stop them.\n"
            "\n"
-           "Options:\n"
-           "  --scale N    window pixels per game pixel, 1 to 6; the default, 2, gives a\n"
-           "               640x480 window\n"
-           "  --data DIR   play the data in DIR, the folder that holds strings.txt\n"
-           "  -h, --help   show this help and exit\n"
-           "  --version    show the version and exit\n"
+           "Options:\n" +
+           described +
            "\n"
            "Controls:\n"
            "  left click on a build button    choose a tower; left click on the ground\n"

@@ -31,6 +31,19 @@ class CommandLine {
     static std::string helpText(const std::string& installedData);
 
   private:
+    // An option of the game's own: its name, the word --help shows for its
+    // value (null for an option that takes none), what --help says of it, and
+    // what reading it does. Adding an option is a row of options() and the
+    // field it sets.
+    struct Option {
+        const char* name;
+        const char* value;
+        const char* help;
+        void (CommandLine::*read)(const std::string& value);
+    };
+    static const std::vector<Option>& options();
+
     void refuse(const std::string& why);
     void readScale(const std::string& value);
+    void readDataFolder(const std::string& value);
 };

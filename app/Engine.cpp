@@ -5,18 +5,20 @@
 
 #include <allegro.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <thread>
 
 namespace {
 
-constexpr int kCanvasWidth = 320;
-constexpr int kCanvasHeight = 240;
-constexpr const char* kSettingsName = "data/strings.txt";
+using layout::kCanvasHeight;
+using layout::kCanvasWidth;
+constexpr const char* kSettingsName = "strings.txt";
 constexpr const char* kDataPrefix = "data/";
 
 // An X server drops the connections that reach it while it resets, which it
@@ -36,6 +38,13 @@ AllegroPlatform allegroPlatform;
     std::fprintf(stderr, "groundline: cannot %s: %s\n", step.c_str(),
                  allegro_error[0] ? allegro_error : reason);
     std::exit(1);
+}
+
+void exitOnProblems(const std::vector<std::string>& problems) {
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
+    if (!problems.empty())
+        std::exit(1);
 }
 
 std::string displayName() {
@@ -95,11 +104,7 @@ void Engine::init() {
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0)
         failAt("open the " + size + " window", "the display refused a window");
 
-    const std::string settingsPath = dataFile(kSettingsName);
-    if (!settings.load(settingsPath)) {
-        std::fprintf(stderr, "groundline: cannot read %s\n", settingsPath.c_str());
-        std::exit(1);
-    }
+    exitOnProblems(loadSettings());
 
     set_window_title(settings.get("WindowTitle").c_str());
     show_mouse(screen);
@@ -110,12 +115,7 @@ void Engine::init() {
     // A game that would draw through a missing picture must not start; say
     // which files are wrong, all of them at once, so a modder fixes them in
     // one go.
-    loadCatalogue();
-    const std::vector<std::string> problems = checkCatalogue();
-    for (const std::string& problem : problems)
-        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
-    if (!problems.empty())
-        std::exit(1);
+    exitOnProblems(loadCheckedCatalogue());
 
     counterFrequency = platform->clockFrequency();
     timestepThreshold = settings.getReal("TimestepThreshold");
@@ -126,11 +126,46 @@ void Engine::init() {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
+void Engine::initHeadless() {
+    static const bool started = [] {
+        install_allegro(SYSTEM_NONE, &errno, std::atexit);
+        set_color_depth(32);
+        registerPackedImageType();
+        return true;
+    }();
+    (void)started;
+}
+
+std::vector<std::string> Engine::loadData(const std::string& folder) {
+    dataFolder = folder;
+    const std::vector<std::string> problems = loadSettings();
+    if (!problems.empty())
+        return problems;
+    if (!canvas)
+        canvas = new Canvas(kCanvasWidth, kCanvasHeight);
+    return loadCheckedCatalogue();
+}
+
+std::vector<std::string> Engine::loadSettings() {
+    const std::string path = dataFile(kSettingsName);
+    if (!settings.load(path))
+        return {"cannot read " + path};
+    return {};
+}
+
+std::vector<std::string> Engine::loadCheckedCatalogue() {
+    loadCatalogue();
+    return checkCatalogue();
+}
+
 std::string Engine::dataFile(const std::string& name) const {
-    const std::string prefix = kDataPrefix;
-    if (name.compare(0, prefix.size(), prefix) != 0)
+    if (name.empty() || std::filesystem::path(name).is_absolute())
         return name;
-    return dataFolder + "/" + name.substr(prefix.size());
+    // The shipped strings.txt names its files as seen from the game's own
+    // folder; a mod's may name them as seen from the mod's.
+    const std::string prefix = kDataPrefix;
+    const bool prefixed = name.compare(0, prefix.size(), prefix) == 0;
+    return dataFolder + "/" + (prefixed ? name.substr(prefix.size()) : name);
 }
 
 double Engine::now() {
@@ -156,6 +191,10 @@ double Engine::waitForFrame() {
 
 bool Engine::mouseInRect(int x, int y, int width, int height) const {
     return x <= mouseX && mouseX <= x + width && y <= mouseY && mouseY <= y + height;
+}
+
+bool Engine::mouseInRect(const layout::Rect& rect) const {
+    return mouseInRect(rect.x, rect.y, rect.width, rect.height);
 }
 
 void Engine::setSession(GameSession* newSession) {

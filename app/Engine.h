@@ -5,6 +5,7 @@
 #include "app/Platform.h"
 #include "app/Settings.h"
 #include "game/InvaderDef.h"
+#include "game/Layout.h"
 #include "game/TowerDef.h"
 
 #include <atomic>
@@ -29,12 +30,30 @@ class Engine {
     // why, when it cannot go on.
     void init();
 
+    // The graphics library without a display, as tests and tools draw: memory
+    // bitmaps in 32-bit colour, and ".mz" files readable. Only the first call
+    // does anything.
+    static void initHeadless();
+
+    // Everything a game needs from a data folder, without a window: the
+    // settings, a canvas and the catalogue, read the way init reads them.
+    // Returns what is wrong, one line each; empty when a game can be played.
+    std::vector<std::string> loadData(const std::string& folder);
+
+    // Reads strings.txt from dataFolder into the settings; one line saying
+    // so when it cannot be read.
+    std::vector<std::string> loadSettings();
+
+    // Loads the catalogue and checks it, returning what checkCatalogue says.
+    std::vector<std::string> loadCheckedCatalogue();
+
     // Loads the fonts, pictures, sheets and the tower and invader definitions
     // named by the settings into the fields below.
     void loadCatalogue();
 
     // One line for each catalogue file that is missing or unusable, naming
-    // the file and what is wrong; empty when the game can start.
+    // the file where it was looked for and what is wrong; empty when the game
+    // can start.
     std::vector<std::string> checkCatalogue() const;
 
     // Seconds on the frame clock; only differences mean anything.
@@ -46,14 +65,15 @@ class Engine {
 
     // Whether the mouse lies in the rectangle, edges included, in canvas pixels.
     bool mouseInRect(int x, int y, int width, int height) const;
+    bool mouseInRect(const layout::Rect& rect) const;
 
     // Hands the session to the close button, or takes it back (null) before
     // the session is destroyed, so that a late press never reaches it.
     void setSession(GameSession* newSession);
 
-    // A file name as the settings and the catalogue write it, "data/bg.mz",
-    // turned into the same file under dataFolder. Other names are kept as
-    // they are.
+    // A file name as the settings and the catalogue write it, "data/bg.mz"
+    // or "bg.mz", turned into the same file under dataFolder. An absolute
+    // name is kept as it is.
     std::string dataFile(const std::string& name) const;
 
     // Where the settings and pictures are read from.
@@ -105,7 +125,8 @@ class Engine {
     int previousMouseButtons = 0;
     int mouseButtons = 0;
 
-    TowerDef towerDefs[3];
+    // One for each of towerTypes(), in its order.
+    std::vector<TowerDef> towerDefs;
     InvaderDef invaderDefs[1];
 
     // The frame clock. lastFrameTime is also written by the switch-in

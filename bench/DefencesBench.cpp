@@ -20,6 +20,7 @@
 #include "effects/SparkEffect.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
+#include "game/TowerType.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 

@@ -8,11 +8,7 @@ bool haveGameData(benchmark::State& state) {
         Engine& engine = Engine::instance();
         static FakePlatform still;
         engine.platform = &still;
-        if (!engine.settings.load("data/strings.txt"))
-            return false;
-        engine.canvas = new Canvas(320, 240);
-        engine.loadCatalogue();
-        return engine.checkCatalogue().empty();
+        return engine.loadData("data").empty();
     }();
     if (!usable)
         state.SkipWithError("run from the repository root, with a complete data/");

@@ -15,13 +15,7 @@
 #include <vector>
 
 void setUpHeadless() {
-    static const bool done = [] {
-        install_allegro(SYSTEM_NONE, &errno, std::atexit);
-        set_color_depth(32);
-        registerPackedImageType();
-        return true;
-    }();
-    (void)done;
+    Engine::initHeadless();
 }
 
 namespace {
@@ -81,15 +75,8 @@ bool declaresHugeImage(const std::string& path) {
 bool loadShippedGame() {
     static const bool usable = [] {
         setUpHeadless();
-        Engine& engine = Engine::instance();
-        engine.dataFolder = GROUNDLINE_DATA_FOLDER;
-        if (!engine.settings.load(engine.dataFile("data/strings.txt"))) {
-            std::fprintf(stderr, "fuzz: cannot read %s/strings.txt\n", GROUNDLINE_DATA_FOLDER);
-            return false;
-        }
-        engine.canvas = new Canvas(320, 240);
-        engine.loadCatalogue();
-        const std::vector<std::string> problems = engine.checkCatalogue();
+        const std::vector<std::string> problems =
+            Engine::instance().loadData(GROUNDLINE_DATA_FOLDER);
         for (const std::string& problem : problems)
             std::fprintf(stderr, "fuzz: %s\n", problem.c_str());
         return problems.empty();

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr size_t kFrameBytes = 4;
-constexpr double kFastForward = 8.0;
 
 } // namespace
 
@@ -73,10 +72,7 @@ void ScriptedGame::frame(const uint8_t* bytes) {
     // receives is the script's.
     platform.time = engine.lastFrameTime + engine.timestepThreshold;
     engine.waitForFrame();
-    double dt = frameTime(flags & 7, payload);
-    if (platform.keyDown(KEY_TAB))
-        dt *= kFastForward;
-    session->update(dt);
+    session->step(frameTime(flags & 7, payload), platform.keyDown(KEY_TAB));
     session->draw();
 }
 

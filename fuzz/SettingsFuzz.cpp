@@ -7,6 +7,8 @@
 
 #include "app/Engine.h"
 #include "app/Settings.h"
+#include "game/Layout.h"
+#include "game/TowerType.h"
 
 #include <cstdlib>
 #include <vector>
@@ -27,10 +29,11 @@ std::vector<uint8_t> battleScript() {
         script.insert(script.end(), {flags, payload, static_cast<uint8_t>((2 * canvasX + 65) / 3),
                                      static_cast<uint8_t>((2 * canvasY + 17) / 2)});
     };
-    for (int type = 0; type < 3; ++type) {
-        const int button = 300 - type * 20 + 5;
-        frame(0x40, 0, button, 225);
-        frame(0x00, 0, button, 225);
+    const int spacing = Engine::instance().buttonSpacing;
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        const layout::Rect button = layout::buildButton(type, spacing);
+        frame(0x40, 0, button.x + 5, button.y + 5);
+        frame(0x00, 0, button.x + 5, button.y + 5);
         frame(0x40, 0, 40 + 90 * type, 180);
         frame(0x00, 0, 40 + 90 * type, 180);
     }

@@ -3,6 +3,7 @@
 
 #include "app/Engine.h"
 #include "effects/TextImage.h"
+#include "game/TowerType.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpriteSheet.h"
 
@@ -13,9 +14,8 @@
 
 namespace {
 
-// How many animations each kind of sheet is drawn with.
-constexpr unsigned kTowerAnimations[] = {3, 5, 2}; // laser fires in 2, missile turns in 2 to 4
-constexpr unsigned kInvaderAnimations = 4;         // healthy, hit, damaged, hit while damaged
+// How many animations the invader's and the missile's sheets are drawn with.
+constexpr unsigned kInvaderAnimations = 4; // healthy, hit, damaged, hit while damaged
 constexpr unsigned kMissileDirections = 16;
 
 // Layout numbers are pixels of a 320 x 240 canvas. Past a million they are off
@@ -87,8 +87,10 @@ void Engine::loadCatalogue() {
     icons = loadImage(*this, "data/icons.mz");
     upgradeIcons = loadImage(*this, "data/upgrade_icons.mz");
 
-    for (int n = 1; n <= 3; ++n) {
-        TowerDef& def = towerDefs[n - 1];
+    towerDefs.assign(towerTypes().size(), TowerDef());
+    for (size_t type = 0; type < towerDefs.size(); ++type) {
+        TowerDef& def = towerDefs[type];
+        const int n = towerTypes()[type].settingsNumber;
         def.name = settings.get(numbered("Tower%dName", n));
         def.value = settings.getInt(numbered("Tower%dValue", n));
         def.sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
@@ -125,39 +127,43 @@ void Engine::loadCatalogue() {
 // Refuses only what the game would really read or draw. The medium laser and
 // the first puff are loaded with the rest, but nothing ever shows them.
 std::vector<std::string> Engine::checkCatalogue() const {
+    // Files are named where they were looked for, which in a mod is not
+    // data/; a file the settings name also gets its key.
+    const auto named = [this](const std::string& key) {
+        return key + " (" + dataFile(settings.get(key)) + ")";
+    };
     std::vector<std::string> problems;
-    checkFont(problems, fontMain, "FontMain (" + settings.get("FontMain") + ")");
-    checkFont(problems, fontMainRed, "FontMainRed (" + settings.get("FontMainRed") + ")");
-    checkFont(problems, fontSmall, "FontSmall (" + settings.get("FontSmall") + ")");
-    checkFont(problems, fontSmallRed, "FontSmallRed (" + settings.get("FontSmallRed") + ")");
+    checkFont(problems, fontMain, named("FontMain"));
+    checkFont(problems, fontMainRed, named("FontMainRed"));
+    checkFont(problems, fontSmall, named("FontSmall"));
+    checkFont(problems, fontSmallRed, named("FontSmallRed"));
 
-    checkImage(problems, background, "data/bg.mz");
-    checkImage(problems, redBar, "data/redbar.mz");
-    checkImage(problems, slots, "data/slots.mz");
-    checkImage(problems, icons, "data/icons.mz");
-    checkImage(problems, upgradeIcons, "data/upgrade_icons.mz");
+    checkImage(problems, background, dataFile("bg.mz"));
+    checkImage(problems, redBar, dataFile("redbar.mz"));
+    checkImage(problems, slots, dataFile("slots.mz"));
+    checkImage(problems, icons, dataFile("icons.mz"));
+    checkImage(problems, upgradeIcons, dataFile("upgrade_icons.mz"));
 
     // A tower that cannot be built is never drawn; a modder who switches one
     // off may drop its sheet.
-    for (int n = 1; n <= 3; ++n) {
-        if (!towerDefs[n - 1].available)
+    for (size_t type = 0; type < towerDefs.size(); ++type) {
+        if (!towerDefs[type].available)
             continue;
-        const std::string key = numbered("Tower%dSprite", n);
-        checkSheet(problems, towerDefs[n - 1].sprite, key + " (" + settings.get(key) + ")",
-                   kTowerAnimations[n - 1]);
+        const TowerType& row = towerTypes()[type];
+        checkSheet(problems, towerDefs[type].sprite,
+                   named(numbered("Tower%dSprite", row.settingsNumber)), row.animations);
     }
-    checkSheet(problems, invaderDefs[0].sprite,
-               "Invader1Sprite (" + settings.get("Invader1Sprite") + ")", kInvaderAnimations);
+    checkSheet(problems, invaderDefs[0].sprite, named("Invader1Sprite"), kInvaderAnimations);
 
-    checkImage(problems, laserSmall, "data/laser_small.mz");
+    checkImage(problems, laserSmall, dataFile("laser_small.mz"));
     for (int n = 1; n <= 5; ++n)
-        checkImage(problems, cloudImages[n - 1], numbered("data/cloud%d.mz", n));
+        checkImage(problems, cloudImages[n - 1], dataFile(numbered("cloud%d.mz", n)));
 
-    checkSheet(problems, poofSheet, "data/poof.sz", 1);
-    checkSheet(problems, explosionSmallSheet, "data/explosion_small.sz", 1);
-    checkSheet(problems, puff2Sheet, "data/puff2.sz", 1);
-    checkSheet(problems, missileSheet, "data/missile.sz", kMissileDirections);
+    checkSheet(problems, poofSheet, dataFile("poof.sz"), 1);
+    checkSheet(problems, explosionSmallSheet, dataFile("explosion_small.sz"), 1);
+    checkSheet(problems, puff2Sheet, dataFile("puff2.sz"), 1);
+    checkSheet(problems, missileSheet, dataFile("missile.sz"), kMissileDirections);
 
-    checkImage(problems, selector, "data/selector.mz");
+    checkImage(problems, selector, dataFile("selector.mz"));
     return problems;
 }

@@ -4,12 +4,11 @@
 #include "app/Saturating.h"
 #include "defences/Building.h"
 #include "defences/InvaderCentre.h"
-#include "defences/LaserTurret.h"
-#include "defences/MissileTurret.h"
 #include "defences/Projectile.h"
-#include "defences/TeslaCoil.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
+#include "game/Layout.h"
+#include "game/TowerType.h"
 #include "gfx/SpritePlayer.h"
 #include "gfx/SpriteSheet.h"
 #include "invaders/Invader.h"
@@ -24,7 +23,6 @@
 
 namespace {
 
-constexpr int kCanvasWidth = 320;
 // The most game time one frame may pass: far beyond any real frame, short of
 // what would throw positions past what a pixel coordinate can hold.
 constexpr double kLongestFrame = 60.0;
@@ -71,19 +69,6 @@ template <typename T, typename Predicate> void removeIf(std::list<T*>& list, Pre
 
 } // namespace
 
-Building* makeBuilding(int type) {
-    switch (type) {
-    case 0:
-        return new LaserTurret;
-    case 1:
-        return new MissileTurret;
-    case 2:
-        return new TeslaCoil;
-    default:
-        return nullptr;
-    }
-}
-
 GameSession::GameSession() : engine(&Engine::instance()) {}
 
 GameSession::~GameSession() {
@@ -99,12 +84,16 @@ GameSession::~GameSession() {
 void GameSession::run() {
     start();
     while (running) {
-        double dt = engine->waitForFrame();
-        if (engine->platform->keyDown(KEY_TAB))
-            dt *= kFastForward;
-        update(dt);
+        const double dt = engine->waitForFrame();
+        step(dt, engine->platform->keyDown(KEY_TAB));
         draw();
     }
+}
+
+double GameSession::step(double dt, bool fastForward) {
+    const double gameTime = fastForward ? dt * kFastForward : dt;
+    update(gameTime);
+    return gameTime;
 }
 
 void GameSession::start() {
@@ -192,7 +181,7 @@ void GameSession::updateClouds(double dt) {
         const BITMAP* image = engine->cloudImages[cloud.image];
         const int width = image ? image->w : 0;
         if (cloud.x < -width)
-            cloud.x = kCanvasWidth;
+            cloud.x = layout::kCanvasWidth;
     }
 }
 

@@ -38,6 +38,10 @@ class GameSession {
     // Money, health, clouds and the first countdown, from the settings.
     void start();
 
+    // One frame's worth of play after dt seconds of real time: eight times
+    // as much while fastForward (Tab) is held. Returns the game time passed.
+    double step(double dt, bool fastForward);
+
     // Advances the game by dt seconds, in the game's fixed order.
     void update(double dt);
 
@@ -61,7 +65,7 @@ class GameSession {
     // quadratic step of a frame on its own.
     void collide();
 
-    int mode = Idle;
+    Mode mode = Idle;
     int placingType = 0;
 
     // The loop goes on while true; the close button clears it from the
@@ -123,6 +127,3 @@ class GameSession {
     bool rightClick() const;
     bool leftHeld() const;
 };
-
-// A new tower of the given type (0 laser, 1 missile, 2 tesla), or null.
-Building* makeBuilding(int type);

@@ -6,6 +6,8 @@
 #include "defences/Projectile.h"
 #include "effects/Effect.h"
 #include "game/GameSession.h"
+#include "game/Layout.h"
+#include "game/TowerType.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpritePlayer.h"
 #include "gfx/SpriteSheet.h"
@@ -15,12 +17,10 @@
 
 namespace {
 
-constexpr int kTowerTypes = 3;
+using layout::kButtonX;
+using layout::kButtonY;
+using layout::kFirstButton;
 
-// The button strip along the bottom right; button 0 is the rightmost.
-constexpr int kButtonX = 300;
-constexpr int kButtonY = 220;
-constexpr int kButtonSize = 19;
 constexpr int kSlotSize = 19;
 constexpr int kIconSize = 16;
 constexpr int kMenuTextRight = 317;
@@ -41,19 +41,10 @@ constexpr int kHealthBarFrameHeight = 10;
 constexpr int kMoneyY = 229;
 
 // The game-over caption and the quit dialog, centred on the playfield.
-constexpr int kCentreX = 160;
+constexpr int kCentreX = layout::kDialogCentreX;
 constexpr int kCaptionY = 50;
 constexpr int kWavesDefeatedY = 74;
 constexpr int kQuitQuestionY = 90;
-constexpr int kYesY = 110;
-constexpr int kNoY = 120;
-constexpr int kAnswerLeft = 140;
-constexpr int kAnswerWidth = 40;
-constexpr int kAnswerHeight = 8;
-
-int buttonX(int type, int spacing) {
-    return kButtonX - type * spacing;
-}
 
 void drawIcon(BITMAP* target, BITMAP* strip, int sourceX, int sourceY, int x, int y) {
     if (strip)
@@ -114,6 +105,8 @@ void GameSession::draw() {
         case BuildingSelected:
             drawSelection();
             break;
+        case QuitDialog:
+            break;
         }
     }
     if (mode == QuitDialog)
@@ -157,16 +150,17 @@ void GameSession::drawGameOver() {
 void GameSession::drawBuildButtons() {
     BITMAP* canvas = engine->canvas->bitmap;
     const int spacing = engine->buttonSpacing;
-    for (int type = 0; type < kTowerTypes; ++type) {
+    for (int type = 0; type < towerTypeCount(); ++type) {
         const TowerDef& def = engine->towerDefs[type];
-        const int x = buttonX(type, spacing);
-        const bool hover = engine->mouseInRect(x, kButtonY, kButtonSize, kButtonSize);
+        const layout::Rect button = layout::buildButton(type, spacing);
+        const int x = button.x;
+        const bool hover = engine->mouseInRect(button);
         const bool usable = def.available && def.value <= money;
         const int cell = !usable      ? SlotDisabled
                          : !hover     ? SlotNormal
                          : leftHeld() ? SlotPressed
                                       : SlotHighlighted;
-        const int iconX = kIconSize + kIconSize * type;
+        const int iconX = kIconSize * towerTypes()[type].iconCell;
 
         // The icon under the frame too, so it shows through the frame's
         // transparent middle whichever cell is drawn over it.
@@ -202,7 +196,7 @@ void GameSession::drawPlacing() {
     }
 
     drawSlot(canvas, engine->slots, SlotHighlighted, kButtonX, kButtonY);
-    drawIcon(canvas, engine->icons, kIconSize + kIconSize * placingType, 0, kButtonX + 1,
+    drawIcon(canvas, engine->icons, kIconSize * towerTypes()[placingType].iconCell, 0, kButtonX + 1,
              kButtonY + 1);
 
     const int textRight = kMenuTextRight - engine->buttonSpacing;
@@ -224,7 +218,7 @@ void GameSession::drawSelection() {
         masked_blit(selector, canvas, 0, 0, x, y, selector->w, selector->h);
     }
 
-    const bool hover = engine->mouseInRect(kButtonX, kButtonY, kButtonSize, kButtonSize);
+    const bool hover = engine->mouseInRect(kFirstButton);
     if (!hover) {
         drawSlot(canvas, engine->slots, SlotNormal, kButtonX, kButtonY);
         drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 1, kButtonY + 1);
@@ -246,12 +240,12 @@ void GameSession::drawSelection() {
 void GameSession::drawQuitDialog() {
     BITMAP* canvas = engine->canvas->bitmap;
     engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY, "Quit Game?");
-    const bool overYes = engine->mouseInRect(kAnswerLeft, kYesY, kAnswerWidth, kAnswerHeight);
-    const bool overNo = engine->mouseInRect(kAnswerLeft, kNoY, kAnswerWidth, kAnswerHeight);
+    const bool overYes = engine->mouseInRect(layout::kYesAnswer);
+    const bool overNo = engine->mouseInRect(layout::kNoAnswer);
     (overYes ? engine->fontMainRed : engine->fontMain)
-        ->drawTextCentred(canvas, kCentreX, kYesY, "Yes");
+        ->drawTextCentred(canvas, kCentreX, layout::kYesAnswer.y, "Yes");
     (overNo ? engine->fontMainRed : engine->fontMain)
-        ->drawTextCentred(canvas, kCentreX, kNoY, "No");
+        ->drawTextCentred(canvas, kCentreX, layout::kNoAnswer.y, "No");
 }
 
 void GameSession::drawDebugTexts() {
@@ -290,10 +284,9 @@ void GameSession::handleInput() {
         case Idle:
             if (!leftClick())
                 break;
-            for (int type = 0; type < kTowerTypes; ++type) {
+            for (int type = 0; type < towerTypeCount(); ++type) {
                 const TowerDef& def = engine->towerDefs[type];
-                const int x = buttonX(type, engine->buttonSpacing);
-                if (engine->mouseInRect(x, kButtonY, kButtonSize, kButtonSize) &&
+                if (engine->mouseInRect(layout::buildButton(type, engine->buttonSpacing)) &&
                     def.value <= money && def.available) {
                     placingType = type;
                     mode = Placing;
@@ -312,17 +305,18 @@ void GameSession::handleInput() {
         case BuildingSelected:
             if (rightClick())
                 mode = Idle;
-            else if (leftClick() &&
-                     engine->mouseInRect(kButtonX, kButtonY, kButtonSize, kButtonSize))
+            else if (leftClick() && engine->mouseInRect(kFirstButton))
                 demolishSelected();
+            break;
+        case QuitDialog:
             break;
         }
     }
 
     if (mode == QuitDialog && leftClick()) {
-        if (engine->mouseInRect(kAnswerLeft, kYesY, kAnswerWidth, kAnswerHeight))
+        if (engine->mouseInRect(layout::kYesAnswer))
             running = false;
-        if (engine->mouseInRect(kAnswerLeft, kNoY, kAnswerWidth, kAnswerHeight))
+        if (engine->mouseInRect(layout::kNoAnswer))
             mode = Idle;
     }
 }

@@ -8,9 +8,7 @@
 
 TEST(Catalogue, LoadsEverythingStartUpNeedsWithoutAProblem) {
     Engine& engine = Engine::instance();
-    ASSERT_TRUE(engine.settings.load("data/strings.txt"));
-    engine.loadCatalogue();
-    for (const std::string& problem : engine.checkCatalogue())
+    for (const std::string& problem : engine.loadData("data"))
         ADD_FAILURE() << problem;
 
     // The caption is cut to 10 pixels high: "Game Over" must fit whole.

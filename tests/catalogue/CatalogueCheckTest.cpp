@@ -26,15 +26,7 @@ template <typename Breaker> std::vector<std::string> checkBroken(Breaker breakIt
     std::filesystem::copy(testCatalogue::folder(), copy, std::filesystem::copy_options::recursive);
     breakIt(copy + "/data/");
 
-    char previous[PATH_MAX];
-    EXPECT_NE(getcwd(previous, sizeof previous), nullptr);
-    EXPECT_EQ(chdir(copy.c_str()), 0);
-    Engine& engine = Engine::instance();
-    engine.settings.load("data/strings.txt");
-    engine.loadCatalogue();
-    std::vector<std::string> problems = engine.checkCatalogue();
-    EXPECT_EQ(chdir(previous), 0);
-    return problems;
+    return Engine::instance().loadData(copy + "/data");
 }
 
 bool mentions(const std::vector<std::string>& problems, const std::string& text) {
@@ -59,8 +51,15 @@ TEST(CatalogueCheck, ACompleteCatalogueHasNoProblems) {
     EXPECT_EQ(engine.towerBaseline, testCatalogue::kTowerBaseline);
 }
 
+// Named where the game looked for them, in the mod's own folder, which need
+// not be called data/; the settings may name a file with or without "data/".
 TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
-    const std::vector<std::string> problems = checkBroken([](const std::string& data) {
+    std::string folder;
+    const std::vector<std::string> problems = checkBroken([&folder](const std::string& data) {
+        folder = data;
+        FILE* strings = std::fopen((data + "strings.txt").c_str(), "a");
+        std::fputs("FontMain=font_main.mz\nFontSmall=font_small.mz\n", strings);
+        std::fclose(strings);
         std::remove((data + "cloud3.mz").c_str());
         std::remove((data + "poof.sz").c_str());
         std::remove((data + "font_small.mz").c_str());
@@ -79,11 +78,11 @@ TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
                       sheetBytes(solidImageBytes(2, 2, {1, 2, 3}), {{0, 0, 2, 2}}, {{1.0f, {0}}}));
     });
     EXPECT_EQ(problems.size(), 5u);
-    EXPECT_TRUE(mentions(problems, "data/cloud3.mz"));
-    EXPECT_TRUE(mentions(problems, "data/poof.sz"));
-    EXPECT_TRUE(mentions(problems, "FontSmall (data/font_small.mz)"));
-    EXPECT_TRUE(mentions(problems, "data/selector.mz"));
-    EXPECT_TRUE(mentions(problems, "data/missile.sz: has 1 animations, the game plays 16"));
+    EXPECT_TRUE(mentions(problems, folder + "cloud3.mz: "));
+    EXPECT_TRUE(mentions(problems, folder + "poof.sz: "));
+    EXPECT_TRUE(mentions(problems, "FontSmall (" + folder + "font_small.mz): "));
+    EXPECT_TRUE(mentions(problems, folder + "selector.mz: "));
+    EXPECT_TRUE(mentions(problems, folder + "missile.sz: has 1 animations, the game plays 16"));
 }
 
 TEST(CatalogueCheck, UnavailableAndMissingKeysReadAsTheSettingsSay) {

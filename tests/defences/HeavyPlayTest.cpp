@@ -4,6 +4,7 @@
 #include "defences/MissileProjectile.h"
 #include "defences/MissileTurret.h"
 #include "defences/TeslaCoil.h"
+#include "game/TowerType.h"
 #include "invaders/Wave.h"
 
 #include <cstdlib>

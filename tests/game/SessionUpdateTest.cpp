@@ -2,6 +2,7 @@
 
 #include "defences/Building.h"
 #include "effects/Effect.h"
+#include "game/TowerType.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 

@@ -1,3 +1,4 @@
+#include "game/Layout.h"
 #include "window/RunningGame.h"
 #include "window/VirtualDisplay.h"
 #include "window/WindowTestPaths.h"
@@ -14,19 +15,19 @@
 
 namespace {
 
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 480;
+// The game runs at its default scale, 2.
+constexpr int kWindowWidth = 2 * layout::kCanvasWidth;
+constexpr int kWindowHeight = 2 * layout::kCanvasHeight;
 
-// "Yes" in the quit dialog, in canvas pixels: the one place a random click
-// must not land, or the game would end before its time.
-constexpr int kYesLeft = 140;
-constexpr int kYesTop = 110;
-constexpr int kYesRight = 180;
-constexpr int kYesBottom = 118;
-constexpr int kYesX = 160;
-constexpr int kYesY = 113;
-constexpr int kNoX = 160;
-constexpr int kNoY = 123;
+// "Yes" in the quit dialog: the one place a random click must not land, or
+// the game would end before its time.
+constexpr layout::Rect kYes = layout::kYesAnswer;
+constexpr layout::Rect kNo = layout::kNoAnswer;
+
+// The build buttons and the ground the towers stand on, in canvas pixels.
+constexpr int kButtonsLeft = layout::kCanvasWidth - 80;
+constexpr int kTowersTop = 150;
+constexpr int kTowersHeight = 40;
 
 // Keys that mean something to the game, and some that must mean nothing.
 const std::vector<std::string> kOtherKeys = {"a",      "q", "space", "Return", "F1",       "Left",
@@ -72,7 +73,7 @@ class Monkey {
             toggleTab();
         for (int round = 0; round < 4; ++round) {
             window.pressKey("Escape");
-            window.clickCanvasToEnd(kYesX, kYesY);
+            window.clickCanvasToEnd(kYes.centreX(), kYes.centreY());
             try {
                 window.waitForFrames(5);
             } catch (const std::runtime_error&) {
@@ -94,18 +95,22 @@ class Monkey {
         int x;
         int y;
     };
+    static Point canvasPoint(int x, int y) { return {2 * x + 1, 2 * y + 1}; }
+
     Point pressPoint() {
         while (true) {
             Point point;
             if (pick(2) == 0)
                 point = {anywhereX(), anywhereY()};
             else if (pick(2) == 0)
-                point = {2 * (240 + pick(80)) + 1, 2 * (220 + pick(20)) + 1}; // the build buttons
+                point =
+                    canvasPoint(kButtonsLeft + pick(layout::kCanvasWidth - kButtonsLeft),
+                                layout::kButtonY + pick(layout::kCanvasHeight - layout::kButtonY));
             else
-                point = {2 * pick(320) + 1, 2 * (150 + pick(40)) + 1}; // the towers
+                point = canvasPoint(pick(layout::kCanvasWidth), kTowersTop + pick(kTowersHeight));
             const int x = point.x / 2;
             const int y = point.y / 2;
-            if (x < kYesLeft || x > kYesRight || y < kYesTop || y > kYesBottom)
+            if (x < kYes.x || x > kYes.x + kYes.width || y < kYes.y || y > kYes.y + kYes.height)
                 return point;
         }
     }
@@ -139,7 +144,7 @@ class Monkey {
 
     void answerNo() {
         if (pick(2) == 0)
-            window.clickCanvas(kNoX, kNoY);
+            window.clickCanvas(kNo.centreX(), kNo.centreY());
         else
             window.pressKey("Escape");
     }

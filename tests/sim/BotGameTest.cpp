@@ -4,6 +4,7 @@
 #include "sim/BotGame.h"
 #include "app/Engine.h"
 #include "defences/Building.h"
+#include "game/TowerType.h"
 #include "sim/Strategy.h"
 
 #include "support/Headless.h"
@@ -26,7 +27,7 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
     // is written; returns the records.
     std::vector<WaveRecord> playChecked(const std::string& name) {
         const Engine& engine = Engine::instance();
-        const TowerDef* defs = engine.towerDefs;
+        const std::vector<TowerDef>& defs = engine.towerDefs;
         const int bounty = engine.invaderDefs[0].value;
 
         BotGame game(kSeed, false, kWaves);
@@ -55,7 +56,7 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
             EXPECT_EQ(wave.money, game.session.money);
             int money = startingMoney + kills * bounty;
             int standing = 0;
-            for (int type = 0; type < BotGame::kTowerTypes; ++type) {
+            for (int type = 0; type < towerTypeCount(); ++type) {
                 money +=
                     game.sold[type] * (defs[type].value / 2) - game.bought[type] * defs[type].value;
                 standing += wave.towers[type];

@@ -3,8 +3,10 @@
 #include "app/Engine.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/Layout.h"
+#include "game/TowerType.h"
 #include "invaders/Wave.h"
-#include "support/FakePlatform.h"
+#include "support/EngineScope.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -29,10 +31,7 @@ struct WaveRecord {
 // wave, not winning it.
 class SoakGame {
   public:
-    SoakGame() : saved(engine.platform) {
-        engine.platform = &platform;
-        engine.mouseButtons = engine.previousMouseButtons = 0;
-        engine.lastFrameTime = platform.time;
+    SoakGame() {
         session = new GameSession;
         engine.setSession(session);
         session->start();
@@ -41,7 +40,6 @@ class SoakGame {
     ~SoakGame() {
         engine.setSession(nullptr);
         delete session;
-        engine.platform = saved;
     }
 
     SoakGame(const SoakGame&) = delete;
@@ -51,7 +49,7 @@ class SoakGame {
     // as each wave ends. False if a wave never ends.
     bool playThroughWave(int last, const std::function<void(const WaveRecord&)>& afterWave) {
         for (int slot = 0; slot < kSlots; ++slot)
-            build(slot % kTowerTypes, slotX(slot));
+            build(slot % towerTypeCount(), slotX(slot));
 
         int rebuilt = 0;
         while (session->waveNumber <= last) {
@@ -61,7 +59,7 @@ class SoakGame {
             while (session->waveNumber == record.number) {
                 if (++frames > kFrameLimitPerWave)
                     return false;
-                frame(kFastFrame, frames % kDrawEvery == 0);
+                frame(kFrameTime, true, frames % kDrawEvery == 0);
                 session->health = session->maxHealth;
                 if (session->wave)
                     record.invadersPeak =
@@ -77,7 +75,7 @@ class SoakGame {
 
             const int slot = rebuilt % kSlots;
             sell(slotX(slot));
-            build((slot + 1 + rebuilt / kSlots) % kTowerTypes, slotX(slot));
+            build((slot + 1 + rebuilt / kSlots) % towerTypeCount(), slotX(slot));
             ++rebuilt;
         }
         return true;
@@ -86,21 +84,19 @@ class SoakGame {
     GameSession* session = nullptr;
 
   private:
-    static constexpr int kTowerTypes = 3;
     static constexpr int kSlots = 9;
-    static constexpr double kFastFrame = 8.0 / 60.0;
+    static constexpr double kFrameTime = 1.0 / 60.0;
     static constexpr int kDrawEvery = 8;
     static constexpr int kFrameLimitPerWave = 60 * 60 * 10;
     // The build buttons and the demolish button, as the playfield lays them out.
-    static constexpr int kButtonX = 309;
-    static constexpr int kButtonY = 229;
 
     static int slotX(int slot) { return 20 + 35 * slot; }
 
-    void frame(double dt, bool draw) {
+    // With Tab held, as a player waiting for the next wave would.
+    void frame(double dt, bool fastForward, bool draw) {
         platform.time += dt;
         engine.waitForFrame();
-        session->update(dt);
+        session->step(dt, fastForward);
         if (draw)
             session->draw();
     }
@@ -109,24 +105,25 @@ class SoakGame {
         platform.x = 2 * x + 1;
         platform.y = 2 * y + 1;
         platform.buttons = button;
-        frame(0.0, true);
+        frame(0.0, false, true);
         platform.buttons = 0;
-        frame(0.0, true);
+        frame(0.0, false, true);
     }
 
     void build(int type, int x) {
         session->money = std::max(session->money, engine.towerDefs[type].value);
-        click(kButtonX - type * engine.buttonSpacing, kButtonY);
+        const layout::Rect button = layout::buildButton(type, engine.buttonSpacing);
+        click(button.centreX(), button.centreY());
         click(x, engine.towerBaseline - 2);
         click(x, engine.towerBaseline - 2, 2); // done placing
     }
 
     void sell(int x) {
         click(x, engine.towerBaseline - 2);
-        click(kButtonX, kButtonY);
+        click(layout::kFirstButton.centreX(), layout::kFirstButton.centreY());
     }
 
-    Engine& engine = Engine::instance();
-    FakePlatform platform;
-    Platform* saved;
+    EngineScope scope;
+    Engine& engine = scope.engine;
+    FakePlatform& platform = scope.platform;
 };

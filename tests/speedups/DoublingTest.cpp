@@ -9,6 +9,7 @@
 #include "app/Engine.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/TowerType.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>

@@ -23,11 +23,7 @@ std::vector<std::string>& foldersToRemove() {
 
 class HeadlessAllegro : public ::testing::Environment {
   public:
-    void SetUp() override {
-        install_allegro(SYSTEM_NONE, &errno, std::atexit);
-        set_color_depth(32);
-        registerPackedImageType();
-    }
+    void SetUp() override { Engine::initHeadless(); }
 
     void TearDown() override {
         for (const std::string& folder : foldersToRemove())
@@ -67,10 +63,6 @@ void loadShippedGame() {
     if (loaded)
         return;
     loaded = true;
-    Engine& engine = Engine::instance();
-    ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
-    engine.canvas = new Canvas(320, 240);
-    engine.loadCatalogue();
-    const std::vector<std::string> problems = engine.checkCatalogue();
-    ASSERT_TRUE(problems.empty()) << problems.front();
+    const std::vector<std::string> problems = Engine::instance().loadData("data");
+    ASSERT_TRUE(problems.empty()) << problems.front() << " (run from the repository root)";
 }

@@ -107,9 +107,9 @@ void writeFolder(const std::string& root) {
         writeGzipFile(data + "tower" + std::to_string(type + 1) + ".sz",
                       sheetOf(towerWidth(type), kTowerHeight, colours));
     }
-    writeGzipFile(data + "squibble.sz",
-                  sheetOf(14, 12, {invaderColour(0), invaderColour(1), invaderColour(2),
-                                   invaderColour(3)}));
+    writeGzipFile(
+        data + "squibble.sz",
+        sheetOf(14, 12, {invaderColour(0), invaderColour(1), invaderColour(2), invaderColour(3)}));
     for (const char* name : {"poof", "explosion_small", "puff1", "puff2"})
         writeGzipFile(data + name + ".sz", sheetOf(6, 6, {{220, 220, 220}}));
     std::vector<Rgb> directions(16, {255, 128, 0});
@@ -144,14 +144,18 @@ Rgb iconColour(int type, bool disabled) {
     return disabled ? Rgb{0, 0, level} : Rgb{0, level, 0};
 }
 
-int towerWidth(int type) { return type == 2 ? 24 : 16; }
+int towerWidth(int type) {
+    return type == 2 ? 24 : 16;
+}
 
 Rgb towerColour(int type, int animation) {
     return {static_cast<unsigned char>(60 + 60 * type), static_cast<unsigned char>(30 * animation),
             200};
 }
 
-Rgb invaderColour(int animation) { return {90, 90, static_cast<unsigned char>(30 + 50 * animation)}; }
+Rgb invaderColour(int animation) {
+    return {90, 90, static_cast<unsigned char>(30 + 50 * animation)};
+}
 
 std::string folder() {
     static const std::string root = [] {
@@ -164,16 +168,7 @@ std::string folder() {
 }
 
 void load() {
-    char previous[PATH_MAX];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(folder().c_str()), 0);
-    Engine& engine = Engine::instance();
-    EXPECT_TRUE(engine.settings.load("data/strings.txt"));
-    if (!engine.canvas)
-        engine.canvas = new Canvas(320, 240);
-    engine.loadCatalogue();
-    EXPECT_EQ(engine.checkCatalogue(), std::vector<std::string>());
-    ASSERT_EQ(chdir(previous), 0);
+    EXPECT_EQ(Engine::instance().loadData(folder() + "/data"), std::vector<std::string>());
 }
 
 } // namespace testCatalogue

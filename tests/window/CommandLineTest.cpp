@@ -12,11 +12,6 @@
 
 namespace {
 
-// The second build button, in canvas pixels, edges included.
-constexpr int kButtonLeft = 280;
-constexpr int kButtonTop = 220;
-constexpr int kButtonSize = 20;
-
 // A place on the sky to leave the pointer while the tower is being placed.
 constexpr int kPointerX = 100;
 constexpr int kPointerY = 150;
@@ -46,15 +41,14 @@ Answer run(const std::vector<std::string>& arguments) {
 }
 
 // The playfield at the given scale while the second tower is being placed,
-// chosen by a click at the middle of its button in window pixels.
+// chosen by a click at the middle of its button.
 Screenshot placingSecondTower(int scale, const std::string& folder) {
     VirtualDisplay display;
     RunningGame::Options options;
     options.arguments = {"--scale", std::to_string(scale)};
     RunningGame game(&display, folder, options);
     GameWindow& window = game.window();
-    const int middle = scale * kButtonSize / 2;
-    window.click(scale * kButtonLeft + middle, scale * kButtonTop + middle);
+    window.clickCanvas(GameWindow::buildButton(1));
     window.moveMouse(window.toWindow(kPointerX), window.toWindow(kPointerY));
     window.waitForFrames(2);
     const Screenshot shot = window.screenshot();

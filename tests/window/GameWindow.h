@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Layout.h"
 #include "window/ChildProcess.h"
 #include "window/Screenshot.h"
 
@@ -70,6 +71,17 @@ class GameWindow {
     // A click on canvas pixel (x, y), at the centre of the window pixels
     // that show it, at whatever scale the game was started.
     void clickCanvas(int x, int y, int button = 1) { click(toWindow(x), toWindow(y), button); }
+    // A click at the middle of a part of the game's screen.
+    void clickCanvas(const layout::Rect& rect, int button = 1) {
+        clickCanvas(rect.centreX(), rect.centreY(), button);
+    }
+
+    // A build button as the shipped data lays them out; the rightmost, 0,
+    // also demolishes a selected tower.
+    static constexpr layout::Rect buildButton(int type) {
+        return layout::buildButton(type, kShippedButtonSpacing);
+    }
+    static constexpr int kShippedButtonSpacing = 20;
 
     // The window coordinate at the centre of a canvas column or row: the
     // scale is the same across and down.

@@ -19,14 +19,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kBaseline = 214; // the shipped "TowerBaseline"
 
-// The build buttons along the bottom right, button 0 rightmost; the
-// demolish button takes button 0's place while a tower is selected.
-constexpr int kButtonY = 220;
-int buttonX(int type) {
-    return 300 - 20 * type;
-}
-constexpr int kButtonMiddle = 9;
-
 // Where the test sets each tower down.
 constexpr int kLaserX = 60;
 constexpr int kMissileX = 160;
@@ -97,7 +89,7 @@ std::optional<Screenshot> waitForScreen(GameWindow& window, std::chrono::seconds
 // Chooses a tower type, sets one down on the ground at x, and leaves the
 // placing mode again.
 void build(GameWindow& window, int type, int x) {
-    window.clickCanvas(buttonX(type) + kButtonMiddle, kButtonY + kButtonMiddle);
+    window.clickCanvas(GameWindow::buildButton(type));
     window.clickCanvas(x, kBaseline - 10);
     window.clickCanvas(x, kBaseline - 10, 3);
 }
@@ -169,7 +161,7 @@ TEST(Defences, EachTowerFiresAndADemolishedTowerIsGoneWithItsRefundShown) {
     // for frames between looks or saving a picture each took most of that
     // second.
     window.clickCanvas(kTeslaX, kBaseline - 4);
-    window.clickCanvas(buttonX(0) + kButtonMiddle, kButtonY + kButtonMiddle);
+    window.clickCanvas(GameWindow::buildButton(0));
     const Screenshot sold = window.screenshot();
     // The refund starts at the coil's centre and drifts up and to the right.
     const int left = kTeslaX - 12, right = kTeslaX + 40, top = kBaseline - 60;

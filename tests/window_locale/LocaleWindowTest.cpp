@@ -15,8 +15,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kBaseline = 214; // the shipped "TowerBaseline"
-constexpr int kLaserButtonX = 309;
-constexpr int kButtonY = 229;
 constexpr int kLaserX = 60;
 constexpr std::uint32_t kBoltPink = 0xFF77A8;
 
@@ -47,7 +45,7 @@ TEST(Locale, UnderADecimalCommaLocaleAPlacedLaserFires) {
     VirtualDisplay display;
     RunningGame game(&display, repositoryRoot(), options);
     GameWindow& window = game.window();
-    window.clickCanvas(kLaserButtonX, kButtonY);
+    window.clickCanvas(GameWindow::buildButton(0));
     window.clickCanvas(kLaserX, kBaseline - 10);
     window.clickCanvas(kLaserX, kBaseline - 10, 3);
     window.moveMouse(2 * 160, 2 * 30);

@@ -46,8 +46,6 @@ bool playfieldIsGrey(const Screenshot& shot) {
 constexpr int kTitleLeft = 110, kTitleTop = 70, kTitleRight = 210, kTitleBottom = 100;
 // The right end of the health bar's fill: uncovered once a point is lost.
 constexpr int kHealthBarEndX = 61, kHealthBarY = 224;
-// The centre of "Yes" in the quit dialog.
-constexpr int kYesX = 160, kYesY = 113;
 
 } // namespace
 
@@ -113,7 +111,7 @@ TEST(Waves, UndefendedWavesReachTheBottomAndTheGameIsLost) {
     // The game ends while the click still waits to see it drawn, which the
     // harness reports as an error; the exit status tells whether it was right.
     try {
-        window.clickCanvas(kYesX, kYesY);
+        window.clickCanvas(layout::kYesAnswer);
     } catch (const std::runtime_error&) {
     }
     EXPECT_EQ(game.waitForExit(), 0);

@@ -39,7 +39,7 @@ struct Preview {
             platform.buttons = buttons;
             platform.time += kFrameTime;
             engine.waitForFrame();
-            session.update(kFrameTime);
+            session.step(kFrameTime, false);
         }
     }
 
@@ -100,21 +100,15 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    install_allegro(SYSTEM_NONE, &errno, std::atexit);
-    set_color_depth(32);
-    registerPackedImageType();
-
+    Engine::initHeadless();
     Engine& engine = Engine::instance();
     ScriptedPlatform platform;
     engine.platform = &platform;
-    if (!engine.settings.load("data/strings.txt")) {
-        std::fputs("preview-frames: data/strings.txt cannot be read\n", stderr);
-        return 1;
-    }
-    engine.canvas = new Canvas(320, 240);
-    engine.loadCatalogue();
-    for (const std::string& problem : engine.checkCatalogue())
+    const std::vector<std::string> problems = engine.loadData("data");
+    for (const std::string& problem : problems)
         std::fprintf(stderr, "preview-frames: %s\n", problem.c_str());
+    if (!problems.empty())
+        return 1;
     std::srand(7);
 
     GameSession session;

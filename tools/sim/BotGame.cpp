@@ -2,6 +2,7 @@
 
 #include "app/Engine.h"
 #include "defences/Building.h"
+#include "game/TowerType.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,7 +11,6 @@ namespace {
 
 constexpr double kFrameTime = 1.0 / 60.0;
 // As the game's own loop does while Tab is held.
-constexpr double kFastForward = 8.0;
 
 // The squibbles' centres sweep between these columns, so towers beyond them
 // would only waste the ground.
@@ -20,8 +20,9 @@ constexpr int kGroundRight = 308;
 } // namespace
 
 BotGame::BotGame(unsigned seed, bool fast, int maxWaves)
-    : engine(Engine::instance()), previousPlatform(engine.platform), fast(fast),
-      maxWaves(maxWaves) {
+    : engine(Engine::instance()), bought(towerTypeCount()), sold(towerTypeCount()),
+      previousPlatform(engine.platform), fast(fast), maxWaves(maxWaves),
+      groundFull(towerTypeCount()) {
     engine.platform = &platform;
     // The frame clock starts afresh, as at start-up: a game before this one
     // left it at a later time than this game's clock shows.
@@ -39,14 +40,12 @@ BotGame::~BotGame() {
 void BotGame::frame() {
     const bool countdown = session.wave == nullptr;
     platform.time += kFrameTime;
-    double dt = engine.waitForFrame();
-    if (fast)
-        dt *= kFastForward;
+    const double realTime = engine.waitForFrame();
 
     const int moneyBefore = session.money;
     const int healthBefore = session.health;
     const int waveBefore = session.waveNumber;
-    session.update(dt);
+    const double dt = session.step(realTime, fast);
 
     time += dt;
     if (countdown)
@@ -58,6 +57,8 @@ void BotGame::frame() {
         waveKills += (session.money - moneyBefore) / bounty;
     waveEscapes += healthBefore - session.health;
 
+    if (countdown != (session.wave == nullptr) || session.waveNumber != waveBefore)
+        lastWaveChange = time;
     if (session.waveNumber != waveBefore)
         recordWave(waveBefore);
     else if (session.gameOver)
@@ -73,7 +74,11 @@ int BotGame::playFor(double seconds) {
 }
 
 bool BotGame::over() const {
-    return session.gameOver || (maxWaves > 0 && session.waveNumber > maxWaves);
+    return session.gameOver || (maxWaves > 0 && session.waveNumber > maxWaves) || stalled();
+}
+
+bool BotGame::stalled() const {
+    return !session.gameOver && time - lastWaveChange > stallLimit;
 }
 
 void BotGame::recordWave(int wave) {
@@ -83,8 +88,8 @@ void BotGame::recordWave(int wave) {
     record.escapes = waveEscapes;
     record.health = session.health;
     record.money = session.money;
-    for (int type = 0; type < kTowerTypes; ++type)
-        record.towers[type] = towersOf(type);
+    for (int type = 0; type < towerTypeCount(); ++type)
+        record.towers.push_back(towersOf(type));
     record.time = time;
     waves.push_back(record);
 
@@ -152,7 +157,7 @@ void BotGame::sell(Building* building) {
     session.mode = GameSession::BuildingSelected;
     session.demolishSelected();
     ++sold[type];
-    std::fill(std::begin(groundFull), std::end(groundFull), false);
+    std::fill(groundFull.begin(), groundFull.end(), false);
 }
 
 double BotGame::ageOf(const Building* building) const {

@@ -17,8 +17,8 @@ struct WaveRecord {
     int escapes = 0;
     int health = 0;
     int money = 0;
-    int towers[3] = {}; // standing at that moment: lasers, missiles, teslas
-    double time = 0.0;  // game seconds since the start
+    std::vector<int> towers; // standing at that moment, by type
+    double time = 0.0;       // game seconds since the start
 };
 
 // One game played headless on the engine's data by a bot instead of a mouse:
@@ -27,8 +27,6 @@ struct WaveRecord {
 // through the input seam, so it can do nothing a player could not.
 class BotGame {
   public:
-    static constexpr int kTowerTypes = 3;
-
     // A new game with the C library's generator seeded, so that the same seed
     // and the same purchases give the same game. fast runs every step eight
     // times as long, as holding Tab does. Play stops once wave maxWaves is
@@ -42,8 +40,11 @@ class BotGame {
     void frame();
     // Frames for the given game seconds or until play stops; the kills on the way.
     int playFor(double seconds);
-    // Lost, or as many waves cleared as asked for.
+    // Lost, stalled, or as many waves cleared as asked for.
     bool over() const;
+    // Whether no wave has come or gone for stallLimit seconds: a game whose
+    // settings never let it move on, which would otherwise be played for ever.
+    bool stalled() const;
 
     // Whether a tower of the type is for sale and the money is there.
     bool canAfford(int type) const;
@@ -68,10 +69,13 @@ class BotGame {
     // Totals since the start.
     double time = 0.0;          // game seconds
     double countdownTime = 0.0; // of it, seconds with no wave on the playfield
+    // Far longer than any wave or pause of a playable game lasts.
+    static constexpr double kDefaultStallLimit = 600.0;
+    double stallLimit = kDefaultStallLimit;
     int kills = 0;
     int escapes = 0;
-    int bought[kTowerTypes] = {};
-    int sold[kTowerTypes] = {};
+    std::vector<int> bought; // by type
+    std::vector<int> sold;
 
     std::vector<WaveRecord> waves;
 
@@ -85,11 +89,12 @@ class BotGame {
     const int maxWaves;
 
     // Since the last record.
+    double lastWaveChange = 0.0; // game seconds when a wave last came or went
     int waveKills = 0;
     int waveEscapes = 0;
 
     // Types found to fit nowhere; a sale frees the ground again.
-    bool groundFull[kTowerTypes] = {};
+    std::vector<bool> groundFull; // by type
 
     std::map<const Building*, double> boughtAt;
 };

@@ -4,6 +4,7 @@
 
 #include "app/Engine.h"
 #include "defences/Building.h"
+#include "game/TowerType.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,8 +41,8 @@ void GreedyStrategy::act(BotGame& game) {
 
 std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const {
     std::vector<Choice> found;
-    const TowerDef* defs = game.engine.towerDefs;
-    for (int type = 0; type < BotGame::kTowerTypes; ++type) {
+    const std::vector<TowerDef>& defs = game.engine.towerDefs;
+    for (int type = 0; type < towerTypeCount(); ++type) {
         if (!defs[type].available)
             continue;
         if (game.canAfford(type) && game.spreadSpot(type) >= 0) {
@@ -50,7 +51,7 @@ std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const
         }
         if (!sells || !game.knownFull(type))
             continue;
-        for (int old = 0; old < BotGame::kTowerTypes; ++old) {
+        for (int old = 0; old < towerTypeCount(); ++old) {
             const auto oldest =
                 std::find_if(game.session.buildings.begin(), game.session.buildings.end(),
                              [old](const Building* b) { return b->type == old; });

@@ -4,21 +4,26 @@
 #include "sim/MixStrategy.h"
 #include "sim/SingleTypeStrategy.h"
 
+#include "game/TowerType.h"
+
 const std::vector<std::string>& strategyNames() {
-    static const std::vector<std::string> names = {"none", "lasers", "missiles",   "teslas",
-                                                   "mix",  "greedy", "greedy-sell"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all = {"none"};
+        for (const TowerType& type : towerTypes())
+            all.push_back(type.reportName);
+        all.insert(all.end(), {"mix", "greedy", "greedy-sell"});
+        return all;
+    }();
     return names;
 }
 
 std::unique_ptr<Strategy> makeStrategy(const std::string& name) {
     if (name == "none")
         return std::make_unique<Strategy>();
-    if (name == "lasers")
-        return std::make_unique<SingleTypeStrategy>(0);
-    if (name == "missiles")
-        return std::make_unique<SingleTypeStrategy>(1);
-    if (name == "teslas")
-        return std::make_unique<SingleTypeStrategy>(2);
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        if (name == towerTypes()[type].reportName)
+            return std::make_unique<SingleTypeStrategy>(type);
+    }
     if (name == "mix")
         return std::make_unique<MixStrategy>();
     if (name == "greedy")

@@ -2,6 +2,8 @@
 
 #include "sim/BotGame.h"
 
+#include "game/TowerType.h"
+
 #include <algorithm>
 
 namespace {
@@ -33,33 +35,38 @@ void Summary::add(const std::string& strategy, const BotGame& game) {
     }
     Game result;
     result.lost = game.session.gameOver;
+    result.stalled = game.stalled();
     result.waveReached = game.session.waveNumber;
     result.minutes = game.time / 60.0;
     result.countdown = game.time > 0.0 ? game.countdownTime / game.time : 0.0;
     result.unspent = game.session.money;
-    for (int type = 0; type < BotGame::kTowerTypes; ++type) {
-        result.bought[type] = game.bought[type];
-        result.standing[type] = game.towersOf(type);
-    }
+    result.bought = game.bought;
+    for (int type = 0; type < towerTypeCount(); ++type)
+        result.standing.push_back(game.towersOf(type));
     row->games.push_back(result);
 }
 
 void Summary::print(std::FILE* out) const {
-    std::fprintf(out, "%-12s %5s %5s  %-14s %-18s %9s %8s  %-14s %s\n", "strategy", "games", "lost",
-                 "wave (range)", "minutes (range)", "countdown", "unspent", "bought L/M/T",
-                 "all three standing");
+    std::string boughtHeading = "bought ";
+    for (const TowerType& type : towerTypes())
+        boughtHeading += std::string(boughtHeading.back() == ' ' ? "" : "/") + type.reportLetter;
+    std::fprintf(out, "%-12s %5s %5s %7s  %-14s %-18s %9s %8s  %-14s %s\n", "strategy", "games",
+                 "lost", "stalled", "wave (range)", "minutes (range)", "countdown", "unspent",
+                 boughtHeading.c_str(), "every type standing");
     for (const Row& row : rows) {
         const Spread wave = spreadOf(row.games, [](const Game& g) { return g.waveReached; });
         const Spread minutes = spreadOf(row.games, [](const Game& g) { return g.minutes; });
         const Spread countdown = spreadOf(row.games, [](const Game& g) { return g.countdown; });
         const Spread unspent = spreadOf(row.games, [](const Game& g) { return g.unspent; });
         int lost = 0;
-        int allThree = 0;
-        int bought[BotGame::kTowerTypes] = {};
+        int stalled = 0;
+        int everyType = 0;
+        std::vector<int> bought(towerTypeCount());
         for (const Game& game : row.games) {
             lost += game.lost;
-            allThree += game.standing[0] > 0 && game.standing[1] > 0 && game.standing[2] > 0;
-            for (int type = 0; type < BotGame::kTowerTypes; ++type)
+            stalled += game.stalled;
+            everyType += std::count(game.standing.begin(), game.standing.end(), 0) == 0;
+            for (int type = 0; type < towerTypeCount(); ++type)
                 bought[type] += game.bought[type];
         }
         char waves[32];
@@ -67,10 +74,11 @@ void Summary::print(std::FILE* out) const {
         char length[32];
         std::snprintf(length, sizeof length, "%.1f (%.1f-%.1f)", minutes.median, minutes.low,
                       minutes.high);
-        char types[32];
-        std::snprintf(types, sizeof types, "%d/%d/%d", bought[0], bought[1], bought[2]);
-        std::fprintf(out, "%-12s %5zu %5d  %-14s %-18s %8.1f%% %8.0f  %-14s %d\n",
-                     row.strategy.c_str(), row.games.size(), lost, waves, length,
-                     100.0 * countdown.median, unspent.median, types, allThree);
+        std::string types;
+        for (const int count : bought)
+            types += (types.empty() ? "" : "/") + std::to_string(count);
+        std::fprintf(out, "%-12s %5zu %5d %7d  %-14s %-18s %8.1f%% %8.0f  %-14s %d\n",
+                     row.strategy.c_str(), row.games.size(), lost, stalled, waves, length,
+                     100.0 * countdown.median, unspent.median, types.c_str(), everyType);
     }
 }

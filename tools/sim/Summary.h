@@ -17,11 +17,12 @@ class Summary {
     struct Game {
         int waveReached; // the wave the game was lost in, or the first not played
         bool lost;
-        double minutes;   // game time
-        double countdown; // share of the game time between waves
-        int unspent;      // money at the end
-        int bought[3];
-        int standing[3];
+        bool stalled;
+        double minutes;          // game time
+        double countdown;        // share of the game time between waves
+        int unspent;             // money at the end
+        std::vector<int> bought; // by type
+        std::vector<int> standing;
     };
 
     struct Row {

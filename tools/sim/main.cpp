@@ -8,6 +8,7 @@
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
+#include "game/TowerType.h"
 #include "gfx/PackedImage.h"
 
 #include <allegro.h>
@@ -24,8 +25,9 @@ namespace {
 
 const char* const kUsage =
     "usage: groundline-sim [--data DIR] [--strategy NAME[,NAME...]|all] [--seed N]\n"
-    "                      [--games N] [--max-waves N] [--fast] [--csv FILE]\n"
-    "strategies: none lasers missiles teslas mix greedy greedy-sell\n";
+    "                      [--games N] [--max-waves N] [--stall-limit SECONDS]\n"
+    "                      [--fast] [--csv FILE]\n"
+    "strategies:";
 
 struct Options {
     std::string data = "data";
@@ -33,12 +35,16 @@ struct Options {
     unsigned seed = 1;
     int games = 5;
     int maxWaves = 60;
+    int stallLimit = static_cast<int>(BotGame::kDefaultStallLimit);
     bool fast = false;
     std::string csv;
 };
 
 [[noreturn]] void usage() {
     std::fputs(kUsage, stderr);
+    for (const std::string& name : strategyNames())
+        std::fprintf(stderr, " %s", name.c_str());
+    std::fputc('\n', stderr);
     std::exit(2);
 }
 
@@ -84,6 +90,8 @@ Options parse(int argc, char** argv) {
             options.games = wholeNumber(value);
         else if (arg == "--max-waves")
             options.maxWaves = wholeNumber(value);
+        else if (arg == "--stall-limit")
+            options.stallLimit = wholeNumber(value);
         else if (arg == "--csv")
             options.csv = value;
         else
@@ -105,20 +113,8 @@ Options parse(int argc, char** argv) {
 // Reads the settings and the catalogue as the game's start-up does, from the
 // given folder, without a window.
 bool loadData(const std::string& folder) {
-    install_allegro(SYSTEM_NONE, &errno, std::atexit);
-    set_color_depth(32);
-    registerPackedImageType();
-
-    Engine& engine = Engine::instance();
-    engine.dataFolder = folder;
-    const std::string settings = engine.dataFile("data/strings.txt");
-    if (!engine.settings.load(settings)) {
-        std::fprintf(stderr, "groundline-sim: %s cannot be read\n", settings.c_str());
-        return false;
-    }
-    engine.canvas = new Canvas(320, 240);
-    engine.loadCatalogue();
-    const std::vector<std::string> problems = engine.checkCatalogue();
+    Engine::initHeadless();
+    const std::vector<std::string> problems = Engine::instance().loadData(folder);
     for (const std::string& problem : problems)
         std::fprintf(stderr, "groundline-sim: %s\n", problem.c_str());
     return problems.empty();
@@ -126,11 +122,23 @@ bool loadData(const std::string& folder) {
 
 void writeWaves(std::FILE* out, bool csv, const std::string& strategy, unsigned seed,
                 const BotGame& game) {
-    const char* format = csv ? "%s,%u,%d,%d,%d,%d,%d,%d,%d,%d,%.2f\n"
-                             : "%-12s %5u %5d %6d %7d %6d %6d %6d %8d %6d %9.1f\n";
-    for (const WaveRecord& w : game.waves)
-        std::fprintf(out, format, strategy.c_str(), seed, w.wave, w.kills, w.escapes, w.health,
-                     w.money, w.towers[0], w.towers[1], w.towers[2], w.time);
+    for (const WaveRecord& w : game.waves) {
+        std::fprintf(out, csv ? "%s,%u,%d,%d,%d,%d,%d," : "%-12s %5u %5d %6d %7d %6d %6d ",
+                     strategy.c_str(), seed, w.wave, w.kills, w.escapes, w.health, w.money);
+        for (int type = 0; type < towerTypeCount(); ++type) {
+            const int width = static_cast<int>(towerTypes()[type].reportName.size());
+            std::fprintf(out, csv ? "%d," : "%*d ", csv ? w.towers[type] : width, w.towers[type]);
+        }
+        std::fprintf(out, csv ? "%.2f\n" : "%9.1f\n", w.time);
+    }
+}
+
+void writeWavesHeader(std::FILE* out, bool csv) {
+    std::fprintf(out, csv ? "%s,%s,%s,%s,%s,%s,%s," : "%-12s %5s %5s %6s %7s %6s %6s ", "strategy",
+                 "seed", "wave", "kills", "escapes", "health", "money");
+    for (const TowerType& type : towerTypes())
+        std::fprintf(out, csv ? "%s," : "%s ", type.reportName.c_str());
+    std::fprintf(out, csv ? "%s\n" : "%9s\n", "time");
 }
 
 } // namespace
@@ -149,21 +157,24 @@ int main(int argc, char** argv) {
         }
     }
     const bool csv = waves != stdout;
-    const char* header = csv ? "%s,%s,%s,%s,%s,%s,%s,%s,%s,%s,%s\n"
-                             : "%-12s %5s %5s %6s %7s %6s %6s %6s %8s %6s %9s\n";
-    std::fprintf(waves, header, "strategy", "seed", "wave", "kills", "escapes", "health", "money",
-                 "lasers", "missiles", "teslas", "time");
+    writeWavesHeader(waves, csv);
 
     Summary summary;
     for (const std::string& name : options.strategies) {
         for (int g = 0; g < options.games; ++g) {
             const unsigned seed = options.seed + static_cast<unsigned>(g);
             BotGame game(seed, options.fast, options.maxWaves);
+            game.stallLimit = options.stallLimit;
             const std::unique_ptr<Strategy> strategy = makeStrategy(name);
             while (!game.over()) {
                 strategy->act(game);
                 game.frame();
             }
+            if (game.stalled())
+                std::fprintf(stderr,
+                             "groundline-sim: %s, seed %u: stalled in wave %d, nothing came or "
+                             "went for %d s of game time\n",
+                             name.c_str(), seed, game.session.waveNumber, options.stallLimit);
             writeWaves(waves, csv, name, seed, game);
             summary.add(name, game);
         }

@@ -1,0 +1,43 @@
+#pragma once
+
+// Where the screen's parts stand, in canvas pixels. The game draws and hit-tests
+// by these, and the tests and tools that click the real game aim by them too,
+// so a button that moves here moves for all of them.
+namespace layout {
+
+// The canvas everything is drawn into; the window shows it scaled up.
+constexpr int kCanvasWidth = 320;
+constexpr int kCanvasHeight = 240;
+
+// A rectangle as the mouse tests it: the pointer is inside from x to
+// x + width and from y to y + height, edges included.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr int centreX() const { return x + width / 2; }
+    constexpr int centreY() const { return y + height / 2; }
+};
+
+// The build buttons along the bottom right, spacing pixels apart ("ButtonSpacing");
+// button 0 is the rightmost.
+constexpr int kButtonX = 300;
+constexpr int kButtonY = 220;
+constexpr int kButtonSize = 19;
+
+constexpr Rect buildButton(int type, int spacing) {
+    return {kButtonX - type * spacing, kButtonY, kButtonSize, kButtonSize};
+}
+
+// While a tower is placed or selected, the rightmost button shows it, or
+// demolishes it.
+constexpr Rect kFirstButton = buildButton(0, 0);
+
+// The answers of the quit dialog, centred on the playfield.
+constexpr int kDialogCentreX = kCanvasWidth / 2;
+constexpr Rect kYesAnswer{140, 110, 40, 8};
+constexpr Rect kNoAnswer{140, 120, 40, 8};
+
+} // namespace layout

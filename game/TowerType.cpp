@@ -1,0 +1,33 @@
+#include "game/TowerType.h"
+
+#include "defences/LaserTurret.h"
+#include "defences/MissileTurret.h"
+#include "defences/TeslaCoil.h"
+
+namespace {
+
+template <typename Tower> Building* makeTower() {
+    return new Tower;
+}
+
+} // namespace
+
+const std::vector<TowerType>& towerTypes() {
+    // The laser fires in animation 2; the missile turret turns in 2 to 4.
+    static const std::vector<TowerType> types = {
+        {1, makeTower<LaserTurret>, 3, 1, "lasers", 'L'},
+        {2, makeTower<MissileTurret>, 5, 2, "missiles", 'M'},
+        {3, makeTower<TeslaCoil>, 2, 3, "teslas", 'T'},
+    };
+    return types;
+}
+
+int towerTypeCount() {
+    return static_cast<int>(towerTypes().size());
+}
+
+Building* makeBuilding(int type) {
+    if (type < 0 || type >= towerTypeCount())
+        return nullptr;
+    return towerTypes()[type].make();
+}
