@@ -175,7 +175,7 @@ void GameSession::drawBuildButtons() {
 
         if (!hover)
             continue;
-        const int textRight = kMenuTextRight - 3 * spacing;
+        const int textRight = kMenuTextRight - towerTypeCount() * spacing;
         engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, def.name.c_str());
         if (!def.available) {
             engine->fontMainRed->drawTextRight(canvas, textRight, kSecondLineY, "Not Available");

@@ -7,6 +7,7 @@
 #include "game/TowerType.h"
 #include "sim/Strategy.h"
 
+#include "support/EngineScope.h"
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,7 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
             EXPECT_NEAR(wave.time, frames / 60.0, 1e-6);
         }
         EXPECT_FALSE(game.session.gameOver);
+        EXPECT_FALSE(game.stalled());
         EXPECT_EQ(game.waves.size(), static_cast<size_t>(kWaves));
         return game.waves;
     }
@@ -86,5 +88,20 @@ TEST_P(BotGameTest, EachWaveRecordIsTheSessionsOwnState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Strategies, BotGameTest, ::testing::Values("mix", "greedy-sell"));
+
+// Squibbles that never march never arrive: the game is given up as stalled
+// once nothing has come or gone for the limit, instead of being played for ever.
+TEST(BotGameStall, AWaveThatNeverEndsIsStoppedAtTheLimit) {
+    loadShippedGame();
+    EngineScope scope;
+    scope.engine.settings.set("Wave1SpeedBase", "0");
+    BotGame game(kSeed, true, 0);
+    game.stallLimit = 30.0;
+    while (!game.over())
+        game.frame();
+    EXPECT_TRUE(game.stalled());
+    EXPECT_EQ(game.session.waveNumber, 1);
+    EXPECT_NEAR(game.time, game.countdownTime + 30.0, 0.2);
+}
 
 } // namespace

@@ -22,8 +22,8 @@ namespace {
 constexpr double kLookAhead = 60.0;
 // A tower is bought for the rest of the game but judged a minute at a time.
 // Selling one that has not yet stood for several minutes would trade it away
-// on one minute's luck: the bots sold the last missile or tesla coil for a
-// laser mid-game, only to want it back when the waves came low and tough.
+// on one minute's luck, such as the last missile turret for a laser mid-game,
+// wanted back as soon as the waves come low and tough.
 constexpr double kLeastService = 4 * kLookAhead;
 
 } // namespace
