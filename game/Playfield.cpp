@@ -51,7 +51,7 @@ void drawIcon(BITMAP* target, BITMAP* strip, int sourceX, int sourceY, int x, in
         masked_blit(strip, target, sourceX, sourceY, x, y, kIconSize, kIconSize);
 }
 
-void drawSlot(BITMAP* target, BITMAP* slots, int cell, int x, int y) {
+void drawSlot(BITMAP* target, BITMAP* slots, SlotCell cell, int x, int y) {
     if (slots)
         masked_blit(slots, target, cell * kSlotSize, 0, x, y, kSlotSize, kSlotSize);
 }
@@ -156,10 +156,10 @@ void GameSession::drawBuildButtons() {
         const int x = button.x;
         const bool hover = engine->mouseInRect(button);
         const bool usable = def.available && def.value <= money;
-        const int cell = !usable      ? SlotDisabled
-                         : !hover     ? SlotNormal
-                         : leftHeld() ? SlotPressed
-                                      : SlotHighlighted;
+        const SlotCell cell = !usable      ? SlotDisabled
+                              : !hover     ? SlotNormal
+                              : leftHeld() ? SlotPressed
+                                           : SlotHighlighted;
         const int iconX = kIconSize * towerTypes()[type].iconCell;
 
         // The icon under the frame too, so it shows through the frame's

@@ -18,7 +18,6 @@ constexpr int kPointerY = 150;
 // Rows of the canvas below the clouds and the pointer: the ground line, the
 // tower being placed, the status and the buttons.
 constexpr int kStillTop = 165;
-constexpr int kCanvasHeight = 240;
 
 int lines(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -101,8 +100,8 @@ TEST(CommandLine, ScaleThreeShowsEachCanvasPixelAs3By3AndMapsClicksBack) {
     // The same tower chosen, named and drawn in the same places as at the
     // default scale.
     int differences = 0;
-    for (int y = kStillTop; y < kCanvasHeight; ++y)
-        for (int x = 0; x < Screenshot::kCanvasWidth; ++x)
+    for (int y = kStillTop; y < layout::kCanvasHeight; ++y)
+        for (int x = 0; x < layout::kCanvasWidth; ++x)
             differences += tripled.canvasPixel(x, y) != doubled.canvasPixel(x, y);
     EXPECT_EQ(differences, 0);
 }

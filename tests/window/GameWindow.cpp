@@ -249,7 +249,7 @@ void GameWindow::clickToEnd(int x, int y) {
 }
 
 int GameWindow::toWindow(int canvasCoordinate) {
-    const int scale = geometry().width / Screenshot::kCanvasWidth;
+    const int scale = geometry().width / layout::kCanvasWidth;
     return scale * canvasCoordinate + scale / 2;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Layout.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,8 +19,8 @@ class Screenshot {
     // The window's pixel at (x, y).
     std::uint32_t pixel(int x, int y) const;
 
-    // Window pixels per canvas pixel: the game's canvas is 320 pixels wide.
-    int scale() const { return pictureWidth / kCanvasWidth; }
+    // Window pixels per canvas pixel.
+    int scale() const { return pictureWidth / layout::kCanvasWidth; }
 
     // The canvas pixel at (x, y), the top-left one of the scale x scale
     // window pixels that show it.
@@ -26,8 +28,6 @@ class Screenshot {
 
     // How many canvas pixels of a rectangle differ from another picture's.
     int changedCanvasPixels(const Screenshot& other, int x, int y, int width, int height) const;
-
-    static constexpr int kCanvasWidth = 320;
 
     // Writes an 8-bit RGB PNG for people to look at; throws when it cannot.
     void save(const std::string& path) const;
