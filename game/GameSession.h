@@ -119,6 +119,12 @@ class GameSession {
     void drawQuitDialog();
     void drawDebugTexts();
 
+    // The parts of handleInput: a key, a click on a tower, and the clicks
+    // that the screen's mode answers.
+    void handleKey();
+    void selectClickedBuilding();
+    void handleModeClicks();
+
     // The collision pass's circles, kept between frames so that no frame
     // allocates.
     std::vector<HitCircle> hitCircles;

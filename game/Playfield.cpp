@@ -257,66 +257,73 @@ void GameSession::drawDebugTexts() {
 }
 
 void GameSession::handleInput() {
-    // One key a frame; any others wait for the frames after.
-    if (engine->platform->keyPressed()) {
-        const int scanCode = engine->platform->readKey() >> 8;
-        if (scanCode == KEY_ESC)
-            mode = mode == QuitDialog ? Idle : QuitDialog;
-        else if (scanCode == KEY_D)
-            debugOverlay = !debugOverlay;
-    }
-
+    handleKey();
     if (!gameOver) {
-        if ((mode == Idle || mode == BuildingSelected) && leftClick()) {
-            for (Building* building : buildings) {
-                const int height = building->player ? building->player->frameHeight() : 0;
-                const int width = engine->towerDefs[building->type].width;
-                if (engine->mouseInRect(building->x, engine->towerBaseline - height, width,
-                                        height)) {
-                    selectedBuilding = building;
-                    mode = BuildingSelected;
-                    break;
-                }
-            }
-        }
-
-        switch (mode) {
-        case Idle:
-            if (!leftClick())
-                break;
-            for (int type = 0; type < towerTypeCount(); ++type) {
-                const TowerDef& def = engine->towerDefs[type];
-                if (engine->mouseInRect(layout::buildButton(type, engine->buttonSpacing)) &&
-                    def.value <= money && def.available) {
-                    placingType = type;
-                    mode = Placing;
-                    break;
-                }
-            }
-            break;
-        case Placing:
-            if (rightClick())
-                mode = Idle;
-            else if (money < engine->towerDefs[placingType].value)
-                mode = Idle;
-            else if (leftClick() && placementFits())
-                placeBuilding();
-            break;
-        case BuildingSelected:
-            if (rightClick())
-                mode = Idle;
-            else if (leftClick() && engine->mouseInRect(kFirstButton))
-                demolishSelected();
-            break;
-        case QuitDialog:
-            break;
-        }
+        if ((mode == Idle || mode == BuildingSelected) && leftClick())
+            selectClickedBuilding();
+        handleModeClicks();
     }
-
     if (mode == QuitDialog && leftClick()) {
         if (engine->mouseInRect(layout::kYesAnswer))
             running = false;
         if (engine->mouseInRect(layout::kNoAnswer))
             mode = Idle;
+    }
+}
+
+void GameSession::handleKey() {
+    // One key a frame; any others wait for the frames after.
+    if (!engine->platform->keyPressed())
+        return;
+    const int scanCode = engine->platform->readKey() >> 8;
+    if (scanCode == KEY_ESC)
+        mode = mode == QuitDialog ? Idle : QuitDialog;
+    else if (scanCode == KEY_D)
+        debugOverlay = !debugOverlay;
+}
+
+void GameSession::selectClickedBuilding() {
+    for (Building* building : buildings) {
+        const int height = building->player ? building->player->frameHeight() : 0;
+        const int width = engine->towerDefs[building->type].width;
+        if (engine->mouseInRect(building->x, engine->towerBaseline - height, width, height)) {
+            selectedBuilding = building;
+            mode = BuildingSelected;
+            return;
+        }
+    }
+}
+
+void GameSession::handleModeClicks() {
+    switch (mode) {
+    case Idle:
+        if (!leftClick())
+            break;
+        for (int type = 0; type < towerTypeCount(); ++type) {
+            const TowerDef& def = engine->towerDefs[type];
+            if (engine->mouseInRect(layout::buildButton(type, engine->buttonSpacing)) &&
+                def.value <= money && def.available) {
+                placingType = type;
+                mode = Placing;
+                break;
+            }
+        }
+        break;
+    case Placing:
+        if (rightClick())
+            mode = Idle;
+        else if (money < engine->towerDefs[placingType].value)
+            mode = Idle;
+        else if (leftClick() && placementFits())
+            placeBuilding();
+        break;
+    case BuildingSelected:
+        if (rightClick())
+            mode = Idle;
+        else if (leftClick() && engine->mouseInRect(kFirstButton))
+            demolishSelected();
+        break;
+    case QuitDialog:
+        break;
     }
 }
