@@ -1,11 +1,15 @@
 #include "gfx/BitmapFont.h"
 
 #include "app/Saturating.h"
+#include "gfx/PackedImage.h"
 
 #include <allegro.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdarg>
 #include <cstdio>
+#include <fstream>
 #include <locale.h>
 
 namespace {
@@ -30,12 +34,49 @@ bool overlaps(const BITMAP* bitmap, const BITMAP* glyph, int x, int y) {
     return x < bitmap->w && y < bitmap->h && right > 0 && bottom > 0;
 }
 
+// Glyph problems reported one by one before the rest are only counted: a
+// picture that is no font at all would give a line for every pixel column.
+constexpr int kMaxGlyphReports = 8;
+
+std::string glyphName(int code) {
+    std::string name = "glyph " + std::to_string(code);
+    if (code > 32 && code < 127)
+        name += std::string(" '") + static_cast<char>(code) + "'";
+    return name;
+}
+
+// The picture as load_bitmap gives it to the game, saying why when it gives
+// nothing.
+BITMAP* loadPicture(const std::string& fileName, std::vector<Problem>& problems) {
+    std::string extension = get_extension(fileName.c_str());
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "mz")
+        return readPackedImageFile(fileName, &problems);
+
+    BITMAP* picture = load_bitmap(fileName.c_str(), nullptr);
+    if (picture)
+        return picture;
+    static const char* const gameFormats[] = {"bmp", "pcx", "tga", "lbm"};
+    if (!std::ifstream(fileName))
+        problems.push_back({"", "cannot be opened", true});
+    else if (std::find(std::begin(gameFormats), std::end(gameFormats), extension) ==
+             std::end(gameFormats))
+        problems.push_back(
+            {"",
+             "the game reads fonts from .mz pictures (or BMP, PCX, TGA, LBM), not ." + extension,
+             true});
+    else
+        problems.push_back({"", "the game cannot load the picture", true});
+    return nullptr;
+}
+
 } // namespace
 
-BitmapFont::BitmapFont(const std::string& fileName)
-    : image(load_bitmap(fileName.c_str(), nullptr)) {
+BitmapFont::BitmapFont(const std::string& fileName, std::vector<Problem>* problems)
+    : image(problems ? loadPicture(fileName, *problems) : load_bitmap(fileName.c_str(), nullptr)) {
     if (image)
-        cutGlyphs();
+        cutGlyphs(problems);
 }
 
 BitmapFont::~BitmapFont() {
@@ -49,14 +90,25 @@ BitmapFont::~BitmapFont() {
 
 // Every scan stops at the image's edge, so an image whose last glyph is not
 // closed by a border pixel still loads: that glyph runs to the edge.
-void BitmapFont::cutGlyphs() {
+void BitmapFont::cutGlyphs(std::vector<Problem>* problems) {
     const int width = image->w;
     const int height = image->h;
-    if (width < 2 || height < 2)
+    if (width < 2 || height < 2) {
+        reportProblem(problems, "", "the picture is too small to hold a glyph", false);
         return;
+    }
+
+    int glyphProblems = 0;
+    const auto reportGlyph = [&](int code, int x0, int y0, const std::string& what) {
+        if (++glyphProblems <= kMaxGlyphReports)
+            reportProblem(problems,
+                          glyphName(code) + " at " + std::to_string(x0) + "," + std::to_string(y0),
+                          what, false);
+    };
 
     const int border = getpixel(image, 0, 0);
-    unsigned char code = 32;
+    unsigned char code = kFirstCode;
+    int glyphCount = 0;
     int x0 = 1;
     int y0 = 1;
     while (true) {
@@ -67,10 +119,23 @@ void BitmapFont::cutGlyphs() {
         while (bottom < height && getpixel(image, x0, bottom) != border)
             ++bottom;
 
+        // The game cuts such a glyph at the edge and says nothing.
+        if (right == width)
+            reportGlyph(code, x0, y0,
+                        "no border pixel closes its top row before the picture's edge");
+        if (bottom == height)
+            reportGlyph(code, x0, y0,
+                        "no border pixel closes its left column before the picture's edge");
+        if (bottom - y0 > kMaxGlyphHeight)
+            reportGlyph(code, x0, y0,
+                        std::to_string(bottom - y0) + " pixels high; texts are drawn into " +
+                            std::to_string(kMaxGlyphHeight) + "-pixel-high images");
+
         if (glyphs[code])
             destroy_bitmap(glyphs[code]);
         glyphs[code] = create_sub_bitmap(image, x0, y0, right - x0, bottom - y0);
         ++code;
+        ++glyphCount;
 
         int x = right;
         while (x < width && getpixel(image, x, y0) == border)
@@ -84,10 +149,31 @@ void BitmapFont::cutGlyphs() {
         while (y < height && getpixel(image, 1, y) == border)
             ++y;
         if (y >= height)
-            return;
+            break;
         x0 = 1;
         y0 = y;
     }
+
+    if (!problems)
+        return;
+    if (glyphProblems > kMaxGlyphReports)
+        problems->push_back({"",
+                             "and " + std::to_string(glyphProblems - kMaxGlyphReports) +
+                                 " more problems with glyphs like those",
+                             false});
+    const int lastCode = kFirstCode + glyphCount - 1;
+    if (lastCode < kLastCode)
+        problems->push_back({"",
+                             "glyphs are needed for codes " + std::to_string(kFirstCode) + " to " +
+                                 std::to_string(kLastCode) + "; the picture stops after " +
+                                 glyphName(lastCode),
+                             false});
+    if (lastCode > 255)
+        problems->push_back(
+            {"",
+             std::to_string(glyphCount) +
+                 " glyphs: those past code 255 wrap round and replace codes from 0 up",
+             false});
 }
 
 void BitmapFont::drawText(BITMAP* bitmap, int x, int y, const char* text) const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "gfx/Problem.h"
+
 #include <string>
+#include <vector>
 
 struct BITMAP;
 
@@ -10,8 +13,11 @@ struct BITMAP;
 class BitmapFont {
   public:
     // Loads the image through load_bitmap and cuts the glyphs. A missing or
-    // unreadable image gives a font that draws nothing and measures 0.
-    explicit BitmapFont(const std::string& fileName);
+    // unreadable image gives a font that draws nothing and measures 0. When
+    // `problems` is given, what is wrong with the picture and its glyphs is
+    // added there; a ".mz" picture is then read by the packed image reader
+    // itself, which load_bitmap would call, so that it can tell its problems.
+    explicit BitmapFont(const std::string& fileName, std::vector<Problem>* problems = nullptr);
     ~BitmapFont();
     BitmapFont(const BitmapFont&) = delete;
     BitmapFont& operator=(const BitmapFont&) = delete;
@@ -36,6 +42,13 @@ class BitmapFont {
 
     // The longest formatted text, in characters.
     static constexpr int kMaxFormattedLength = 511;
+    // The codes every font must have a glyph for: the printable ASCII range.
+    // The first glyph of the picture is the first of them.
+    static constexpr int kFirstCode = 32;
+    static constexpr int kLastCode = 126;
+    // The tallest glyph the game can show: texts are rendered into images
+    // this high (kTextImageHeight).
+    static constexpr int kMaxGlyphHeight = 10;
 
     BITMAP* image = nullptr;
     BITMAP* glyphs[256] = {};
@@ -44,5 +57,5 @@ class BitmapFont {
     int kerning = 0;
 
   private:
-    void cutGlyphs();
+    void cutGlyphs(std::vector<Problem>* problems);
 };

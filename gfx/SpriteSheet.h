@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gfx/Problem.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,7 +22,9 @@ struct SpriteAnimation {
 // cannot be read whole and consistent gives an empty sheet that draws nothing.
 class SpriteSheet {
   public:
-    explicit SpriteSheet(const std::string& fileName);
+    // Reads the file; when `problems` is given, each thing wrong with it is
+    // added there, with the byte offset and the frame or animation it is in.
+    explicit SpriteSheet(const std::string& fileName, std::vector<Problem>* problems = nullptr);
     ~SpriteSheet();
     SpriteSheet(const SpriteSheet&) = delete;
     SpriteSheet& operator=(const SpriteSheet&) = delete;
@@ -38,7 +42,7 @@ class SpriteSheet {
     uint32_t animationCount = 0;
 
   private:
-    bool read(gzFile stream);
+    bool read(gzFile stream, std::vector<Problem>* problems);
     void clear();
 };
 

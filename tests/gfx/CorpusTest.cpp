@@ -1,8 +1,11 @@
 // Broken files of every format, made here from good ones by cutting them short
 // and by overwriting bytes. None may crash the game or make it touch memory
-// outside a bitmap; the sanitizer build runs the same corpus.
+// outside a bitmap; the sanitizer build runs the same corpus. Read again with
+// a list of problems, each loads exactly as without one, and the list holds a
+// refusal exactly when the loader gives nothing.
 
 #include "gfx/BitmapFont.h"
+#include "gfx/PackedImage.h"
 #include "gfx/SpriteSheet.h"
 #include "support/Headless.h"
 #include "support/PackedBytes.h"
@@ -10,6 +13,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <string>
@@ -76,6 +80,25 @@ std::string writeVersion(const std::string& folder, const std::string& name, con
     return path;
 }
 
+bool anyRefused(const std::vector<Problem>& problems) {
+    return std::any_of(problems.begin(), problems.end(),
+                       [](const Problem& p) { return p.refused; });
+}
+
+// Both null, or the same place in the same size and pixels.
+void expectSameBitmap(BITMAP* expected, BITMAP* actual) {
+    ASSERT_EQ(expected == nullptr, actual == nullptr);
+    if (!expected)
+        return;
+    ASSERT_EQ(expected->w, actual->w);
+    ASSERT_EQ(expected->h, actual->h);
+    EXPECT_EQ(expected->x_ofs, actual->x_ofs);
+    EXPECT_EQ(expected->y_ofs, actual->y_ofs);
+    for (int y = 0; y < expected->h; ++y)
+        for (int x = 0; x < expected->w; ++x)
+            ASSERT_EQ(getpixel(expected, x, y), getpixel(actual, x, y)) << x << "," << y;
+}
+
 class Corpus : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -92,7 +115,14 @@ class Corpus : public ::testing::Test {
 
 TEST_F(Corpus, BrokenImagesLoadOrGiveNull) {
     forEachBrokenVersion(goodImage(), [&](const Bytes& bytes, bool compressed) {
-        BITMAP* image = load_bitmap(writeVersion(folder, "x.mz", bytes, compressed).c_str(), nullptr);
+        const std::string path = writeVersion(folder, "x.mz", bytes, compressed);
+        BITMAP* image = load_bitmap(path.c_str(), nullptr);
+        std::vector<Problem> problems;
+        BITMAP* reported = readPackedImageFile(path, &problems);
+        expectSameBitmap(image, reported);
+        EXPECT_EQ(anyRefused(problems), image == nullptr);
+        if (reported)
+            destroy_bitmap(reported);
         if (image) {
             blit(image, target, 0, 0, 0, 0, image->w, image->h);
             destroy_bitmap(image);
@@ -102,7 +132,18 @@ TEST_F(Corpus, BrokenImagesLoadOrGiveNull) {
 
 TEST_F(Corpus, BrokenSheetsLoadWholeOrEmpty) {
     forEachBrokenVersion(goodSheet(), [&](const Bytes& bytes, bool compressed) {
-        const SpriteSheet sheet(writeVersion(folder, "x.sz", bytes, compressed));
+        const std::string path = writeVersion(folder, "x.sz", bytes, compressed);
+        const SpriteSheet sheet(path);
+        std::vector<Problem> problems;
+        const SpriteSheet reported(path, &problems);
+        expectSameBitmap(sheet.image, reported.image);
+        ASSERT_EQ(sheet.frames.size(), reported.frames.size());
+        for (size_t f = 0; f < sheet.frames.size(); ++f)
+            expectSameBitmap(sheet.frames[f], reported.frames[f]);
+        ASSERT_EQ(sheet.animationCount, reported.animationCount);
+        for (unsigned a = 0; a < sheet.animationCount; ++a)
+            EXPECT_EQ(sheet.animations[a].frameNumbers, reported.animations[a].frameNumbers);
+        EXPECT_EQ(anyRefused(problems), sheet.image == nullptr);
         if (sheet.animationCount == 0 && sheet.frames.empty())
             return;
         ASSERT_NE(sheet.image, nullptr);
@@ -119,7 +160,14 @@ TEST_F(Corpus, BrokenSheetsLoadWholeOrEmpty) {
 
 TEST_F(Corpus, BrokenFontsLoadAndDraw) {
     forEachBrokenVersion(goodFont(), [&](const Bytes& bytes, bool compressed) {
-        const BitmapFont font(writeVersion(folder, "x.mz", bytes, compressed));
+        const std::string path = writeVersion(folder, "x.mz", bytes, compressed);
+        const BitmapFont font(path);
+        std::vector<Problem> problems;
+        const BitmapFont reported(path, &problems);
+        expectSameBitmap(font.image, reported.image);
+        for (int code = 0; code < 256; ++code)
+            expectSameBitmap(font.glyphs[code], reported.glyphs[code]);
+        EXPECT_EQ(anyRefused(problems), font.image == nullptr);
         font.drawText(target, 0, 0, " !\"#$%");
         font.textWidth(" !\"#$%");
     });

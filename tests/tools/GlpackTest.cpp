@@ -1,14 +1,11 @@
 // glpack run as a modder runs it, on the project's own art and on files
 // broken in every way the format allows.
 
-#include "glpack/AssetChecker.h"
 #include "glpack/DataBuilder.h"
 #include "support/Headless.h"
 #include "support/PackedBytes.h"
 
-#include "gfx/BitmapFont.h"
-#include "gfx/PackedImage.h"
-#include "gfx/SpriteSheet.h"
+#include "gfx/AssetChecker.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -239,52 +236,6 @@ TEST(Glpack, CheckNamesEveryProblemOfABrokenCorpusOnALineOfItsOwn) {
         EXPECT_NE(check.output.find(broken.expected), std::string::npos)
             << broken.name << " reported:\n"
             << check.output;
-    }
-}
-
-TEST(Glpack, CheckRefusesExactlyWhatTheGamesLoadersRefuse) {
-    const std::string folder = makeTempFolder();
-    const Bytes sheet = goodSheet();
-    std::vector<std::pair<std::string, AssetChecker::Kind>> files = {
-        {"data/squibble.sz", AssetChecker::Kind::Sheet},
-        {"data/font_small.mz", AssetChecker::Kind::Font},
-        {"data/bg.mz", AssetChecker::Kind::Image},
-    };
-    // Every cut of a sheet, every cut of a font, and the empty file.
-    for (size_t keep = 0; keep <= sheet.size(); keep += 3) {
-        const std::string path = folder + "/cut" + std::to_string(keep) + ".sz";
-        writeGzipFile(path, Bytes(sheet.begin(), sheet.begin() + keep));
-        files.push_back({path, AssetChecker::Kind::Sheet});
-        const std::string image = folder + "/cut" + std::to_string(keep) + ".mz";
-        writeGzipFile(image, Bytes(sheet.begin(), sheet.begin() + keep));
-        files.push_back({image, AssetChecker::Kind::Image});
-        files.push_back({image, AssetChecker::Kind::Font});
-    }
-    for (unsigned byte = 0; byte < sheet.size(); byte += 2) {
-        Bytes changed = sheet;
-        changed[byte] ^= 0x41;
-        const std::string path = folder + "/flip" + std::to_string(byte) + ".sz";
-        writeGzipFile(path, changed);
-        files.push_back({path, AssetChecker::Kind::Sheet});
-    }
-
-    const AssetChecker checker;
-    for (const auto& [path, kind] : files) {
-        bool refused = false;
-        for (const Problem& problem : checker.check(path, kind))
-            refused = refused || problem.refused;
-        bool gameLoads = false;
-        if (kind == AssetChecker::Kind::Sheet) {
-            gameLoads = SpriteSheet(path).image != nullptr;
-        } else if (kind == AssetChecker::Kind::Font) {
-            gameLoads = BitmapFont(path).image != nullptr;
-        } else {
-            BITMAP* image = loadPackedImage(path.c_str(), nullptr);
-            gameLoads = image != nullptr;
-            if (image)
-                destroy_bitmap(image);
-        }
-        EXPECT_EQ(refused, !gameLoads) << path;
     }
 }
 

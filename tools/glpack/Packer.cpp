@@ -1,11 +1,11 @@
 #include "glpack/Packer.h"
 
-#include "glpack/AssetChecker.h"
 #include "glpack/PackedWriter.h"
 #include "glpack/Palette.h"
 #include "glpack/PngFile.h"
 #include "glpack/SheetDescription.h"
 
+#include "gfx/AssetChecker.h"
 #include "gfx/PackedImage.h"
 #include "gfx/SpriteSheet.h"
 

@@ -1,10 +1,10 @@
 // glpack: the modder's toolkit for the game's packed pictures.
 
-#include "glpack/AssetChecker.h"
 #include "glpack/DataBuilder.h"
 #include "glpack/Packer.h"
 #include "glpack/Palette.h"
 
+#include "gfx/AssetChecker.h"
 #include "gfx/PackedImage.h"
 
 #include <allegro.h>
