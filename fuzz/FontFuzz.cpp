@@ -2,7 +2,7 @@
 // measure and draw the texts the game shows; and as glpack checks it.
 
 #include "FuzzHarness.h"
-#include "glpack/AssetChecker.h"
+#include "gfx/AssetChecker.h"
 
 #include "gfx/BitmapFont.h"
 

@@ -2,7 +2,7 @@
 // checks it. The checker must never pass a file that the loader refuses.
 
 #include "FuzzHarness.h"
-#include "glpack/AssetChecker.h"
+#include "gfx/AssetChecker.h"
 
 #include "gfx/PackedImage.h"
 

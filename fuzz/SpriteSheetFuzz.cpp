@@ -3,7 +3,7 @@
 // glpack checks it, which must never pass a sheet the loader refuses.
 
 #include "FuzzHarness.h"
-#include "glpack/AssetChecker.h"
+#include "gfx/AssetChecker.h"
 
 #include "gfx/SpritePlayer.h"
 #include "gfx/SpriteSheet.h"

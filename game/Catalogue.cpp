@@ -4,6 +4,7 @@
 #include "app/Engine.h"
 #include "effects/TextImage.h"
 #include "game/TowerType.h"
+#include "gfx/AssetChecker.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpriteSheet.h"
 
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -48,15 +51,25 @@ SpriteSheet* loadSheet(const Engine& engine, const std::string& fileName) {
     return new SpriteSheet(engine.dataFile(fileName));
 }
 
-void checkImage(std::vector<std::string>& problems, const BITMAP* image, const std::string& name) {
+// Why the reader gave nothing for the file, in its own words: where in the
+// file and what it found there.
+std::string refusal(const std::string& path, AssetChecker::Kind kind) {
+    for (const Problem& problem : AssetChecker().check(path, kind)) {
+        if (problem.refused)
+            return (problem.where.empty() ? "" : problem.where + ": ") + problem.what;
+    }
+    return "not readable";
+}
+
+void checkImage(std::vector<std::string>& problems, const BITMAP* image, const std::string& path) {
     if (!image)
-        problems.push_back(name + ": missing or not a readable image");
+        problems.push_back(path + ": " + refusal(path, AssetChecker::Kind::Image));
 }
 
 void checkSheet(std::vector<std::string>& problems, const SpriteSheet* sheet,
-                const std::string& name, unsigned animationsNeeded) {
+                const std::string& name, const std::string& path, unsigned animationsNeeded) {
     if (!sheet || sheet->animationCount == 0) {
-        problems.push_back(name + ": missing or not a readable sprite sheet");
+        problems.push_back(name + ": " + refusal(path, AssetChecker::Kind::Sheet));
         return;
     }
     if (sheet->animationCount < animationsNeeded) {
@@ -67,10 +80,10 @@ void checkSheet(std::vector<std::string>& problems, const SpriteSheet* sheet,
 
 // A font may have as few glyphs as its maker likes: characters without one are
 // skipped when drawn.
-void checkFont(std::vector<std::string>& problems, const BitmapFont* font,
-               const std::string& name) {
+void checkFont(std::vector<std::string>& problems, const BitmapFont* font, const std::string& name,
+               const std::string& path) {
     if (!font || !font->image)
-        problems.push_back(name + ": missing or not a readable font image");
+        problems.push_back(name + ": " + refusal(path, AssetChecker::Kind::Font));
 }
 
 } // namespace
@@ -129,14 +142,14 @@ void Engine::loadCatalogue() {
 std::vector<std::string> Engine::checkCatalogue() const {
     // Files are named where they were looked for, which in a mod is not
     // data/; a file the settings name also gets its key.
-    const auto named = [this](const std::string& key) {
-        return key + " (" + dataFile(settings.get(key)) + ")";
-    };
+    const auto fileOf = [this](const std::string& key) { return dataFile(settings.get(key)); };
+    const auto named = [&fileOf](const std::string& key) { return key + " (" + fileOf(key) + ")"; };
     std::vector<std::string> problems;
-    checkFont(problems, fontMain, named("FontMain"));
-    checkFont(problems, fontMainRed, named("FontMainRed"));
-    checkFont(problems, fontSmall, named("FontSmall"));
-    checkFont(problems, fontSmallRed, named("FontSmallRed"));
+    for (const auto& [font, key] : {std::pair{fontMain, "FontMain"},
+                                    {fontMainRed, "FontMainRed"},
+                                    {fontSmall, "FontSmall"},
+                                    {fontSmallRed, "FontSmallRed"}})
+        checkFont(problems, font, named(key), fileOf(key));
 
     checkImage(problems, background, dataFile("bg.mz"));
     checkImage(problems, redBar, dataFile("redbar.mz"));
@@ -150,19 +163,21 @@ std::vector<std::string> Engine::checkCatalogue() const {
         if (!towerDefs[type].available)
             continue;
         const TowerType& row = towerTypes()[type];
-        checkSheet(problems, towerDefs[type].sprite,
-                   named(numbered("Tower%dSprite", row.settingsNumber)), row.animations);
+        const std::string key = numbered("Tower%dSprite", row.settingsNumber);
+        checkSheet(problems, towerDefs[type].sprite, named(key), fileOf(key), row.animations);
     }
-    checkSheet(problems, invaderDefs[0].sprite, named("Invader1Sprite"), kInvaderAnimations);
+    checkSheet(problems, invaderDefs[0].sprite, named("Invader1Sprite"), fileOf("Invader1Sprite"),
+               kInvaderAnimations);
 
     checkImage(problems, laserSmall, dataFile("laser_small.mz"));
     for (int n = 1; n <= 5; ++n)
         checkImage(problems, cloudImages[n - 1], dataFile(numbered("cloud%d.mz", n)));
 
-    checkSheet(problems, poofSheet, dataFile("poof.sz"), 1);
-    checkSheet(problems, explosionSmallSheet, dataFile("explosion_small.sz"), 1);
-    checkSheet(problems, puff2Sheet, dataFile("puff2.sz"), 1);
-    checkSheet(problems, missileSheet, dataFile("missile.sz"), kMissileDirections);
+    for (const auto& [sheet, file, animations] : {std::tuple{poofSheet, "poof.sz", 1u},
+                                                  {explosionSmallSheet, "explosion_small.sz", 1u},
+                                                  {puff2Sheet, "puff2.sz", 1u},
+                                                  {missileSheet, "missile.sz", kMissileDirections}})
+        checkSheet(problems, sheet, dataFile(file), dataFile(file), animations);
 
     checkImage(problems, selector, dataFile("selector.mz"));
     return problems;

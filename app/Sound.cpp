@@ -1,0 +1,5 @@
+#include "app/Sound.h"
+
+void Sound::play(SoundEffect, int) {}
+
+void Sound::toggleMute() {}
