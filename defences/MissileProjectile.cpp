@@ -49,11 +49,11 @@ double normalisedHeading(double heading) {
 MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage,
                                      double splashRadius)
     : Projectile(x, y), player(new SpritePlayer(Engine::instance().missileSheet)),
-      speed(heldSpeed(Engine::instance().settings.getReal("MissileSpeedBase"))), heading(0.0),
-      damage(damage), splashDamage(splashDamage), splashRadius(splashRadius),
+      speed(Engine::instance().settings.getSpeed("MissileSpeedBase")), heading(0.0), damage(damage),
+      splashDamage(splashDamage), splashRadius(splashRadius),
       steeringMax(Engine::instance().settings.getReal("MissileSteeringMax")),
       steeringResponse(Engine::instance().settings.getReal("MissileSteeringResponse")), age(0.0),
-      life(Engine::instance().settings.getReal("MissileLife")), puffTimer(0.0) {}
+      life(Engine::instance().settings.getTime("MissileLife")), puffTimer(0.0) {}
 
 MissileProjectile::~MissileProjectile() {
     delete player;
