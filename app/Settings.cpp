@@ -1,13 +1,29 @@
 #include "app/Settings.h"
 
+#include "app/Saturating.h"
+
 #include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/split.hpp>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <locale.h>
 #include <vector>
+
+namespace {
+// Below 0 a reach or a wait means nothing at all; not a number neither.
+double heldFromZero(double value, double most) {
+    if (std::isnan(value))
+        return 0.0;
+    return std::clamp(value, 0.0, most);
+}
+} // namespace
+
+static_assert(kFastestSpeed * Settings::kLongestTime + Settings::kFarOffCanvas < INT_MAX,
+              "a missile's longest flight and its splash must fit in an int");
 
 bool Settings::load(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -58,4 +74,24 @@ double Settings::getReal(const std::string& key) const {
     // file is written with "." whatever the player speaks.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     return strtod_l(get(key).c_str(), nullptr, cLocale);
+}
+
+int Settings::getDamage(const std::string& key) const {
+    return std::clamp(truncatedToInt(getReal(key)), -kMostDamage, kMostDamage);
+}
+
+double Settings::getSpeed(const std::string& key) const {
+    return heldSpeed(getReal(key));
+}
+
+double Settings::getRadius(const std::string& key) const {
+    return heldFromZero(getReal(key), kFarOffCanvas);
+}
+
+int Settings::getPixels(const std::string& key) const {
+    return std::clamp(getInt(key), -kFarOffCanvas, kFarOffCanvas);
+}
+
+double Settings::getTime(const std::string& key) const {
+    return heldFromZero(getReal(key), kLongestTime);
 }

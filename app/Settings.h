@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <map>
 #include <string>
 
@@ -20,6 +21,36 @@ class Settings {
 
     // The value read the way C's atof reads it in the "C" locale; 0.0 when absent.
     double getReal(const std::string& key) const;
+
+    // Reads for the numbers the game computes with. Each holds a modder's value,
+    // however absurd, to a range in which every sum and product the game makes
+    // from it stays defined; ordinary values come back unchanged. Not a number
+    // reads as 0.
+
+    // Damage per hit, read as a real cut toward zero (7.9 deals 7), within
+    // kMostDamage either way.
+    int getDamage(const std::string& key) const;
+    // Pixels per second, within kFastestSpeed either way.
+    double getSpeed(const std::string& key) const;
+    // A reach in pixels, 0 to kFarOffCanvas.
+    double getRadius(const std::string& key) const;
+    // A place or a length on the canvas in whole pixels, read as getInt reads
+    // it, within kFarOffCanvas either way.
+    int getPixels(const std::string& key) const;
+    // Seconds, 0 to kLongestTime.
+    double getTime(const std::string& key) const;
+
+    // Two amounts of damage, a direct hit and its splash, still add up within an int.
+    static constexpr int kMostDamage = INT_MAX / 2;
+    // Places, lengths and reaches are pixels of a 320 x 240 canvas. Past a
+    // million they are off every screen anyway, and held there every sum the
+    // game makes from them, with sprite sizes and button counts, stays within
+    // an int.
+    static constexpr int kFarOffCanvas = 1 << 20;
+    // Some 28 hours: longer than anyone waits for a wave or a shot, and short
+    // enough that a missile flying at the fastest speed for its longest life
+    // stays within an int of where it set out.
+    static constexpr double kLongestTime = 1e5;
 
     // Stores one value, as a line "key=value" would.
     void set(const std::string& key, const std::string& value) { values[key] = value; }

@@ -1,7 +1,6 @@
 #include "defences/LaserProjectile.h"
 
 #include "app/Engine.h"
-#include "app/Saturating.h"
 #include "invaders/Invader.h"
 
 #include <allegro.h>
@@ -12,7 +11,7 @@ constexpr double kCanvasBottom = 240.0;
 
 LaserProjectile::LaserProjectile(int x, int y, int damage)
     : Projectile(x, y), image(Engine::instance().laserSmall),
-      speed(heldSpeed(Engine::instance().settings.getReal("LaserSpeedBase"))), damage(damage) {}
+      speed(Engine::instance().settings.getSpeed("LaserSpeedBase")), damage(damage) {}
 
 void LaserProjectile::update(double dt) {
     y -= speed * dt;

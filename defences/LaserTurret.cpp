@@ -17,8 +17,8 @@ LaserTurret::LaserTurret() {
     const Engine& engine = Engine::instance();
     type = laserType;
     sheet = engine.towerDefs[laserType].sprite;
-    period = static_cast<float>(engine.settings.getReal("Tower1FreqBase"));
-    damage = engine.settings.getInt("Tower1DamageBase");
+    period = static_cast<float>(engine.settings.getTime("Tower1FreqBase"));
+    damage = engine.settings.getDamage("Tower1DamageBase");
 }
 
 void LaserTurret::update(double dt) {

@@ -36,10 +36,10 @@ MissileTurret::MissileTurret() : splashDamage(0), splashRadius(0.0), facingRight
     const Engine& engine = Engine::instance();
     type = missileType;
     sheet = engine.towerDefs[missileType].sprite;
-    period = static_cast<float>(engine.settings.getReal("Tower2FreqBase"));
-    damage = engine.settings.getInt("Tower2DamageBase");
-    splashDamage = engine.settings.getInt("Tower2DamageSplashBase");
-    splashRadius = engine.settings.getReal("Tower2SplashRadius");
+    period = static_cast<float>(engine.settings.getTime("Tower2FreqBase"));
+    damage = engine.settings.getDamage("Tower2DamageBase");
+    splashDamage = engine.settings.getDamage("Tower2DamageSplashBase");
+    splashRadius = engine.settings.getRadius("Tower2SplashRadius");
 }
 
 void MissileTurret::update(double dt) {

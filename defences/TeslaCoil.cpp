@@ -1,7 +1,6 @@
 #include "defences/TeslaCoil.h"
 
 #include "app/Engine.h"
-#include "app/Saturating.h"
 #include "defences/InvaderCentre.h"
 #include "effects/SparkEffect.h"
 #include "game/GameSession.h"
@@ -22,10 +21,9 @@ TeslaCoil::TeslaCoil() : range(0.0) {
     const Engine& engine = Engine::instance();
     type = teslaType;
     sheet = engine.towerDefs[teslaType].sprite;
-    period = static_cast<float>(engine.settings.getReal("Tower3FreqBase"));
-    // Read as a real, unlike the other towers' damage: 7.9 deals 7.
-    damage = truncatedToInt(engine.settings.getReal("Tower3DamageBase"));
-    range = engine.settings.getReal("Tower3RangeBase");
+    period = static_cast<float>(engine.settings.getTime("Tower3FreqBase"));
+    damage = engine.settings.getDamage("Tower3DamageBase");
+    range = engine.settings.getRadius("Tower3RangeBase");
 }
 
 void TeslaCoil::update(double dt) {

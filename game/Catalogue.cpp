@@ -21,15 +21,6 @@ namespace {
 constexpr unsigned kInvaderAnimations = 4; // healthy, hit, damaged, hit while damaged
 constexpr unsigned kMissileDirections = 16;
 
-// Layout numbers are pixels of a 320 x 240 canvas. Past a million they are off
-// every screen anyway, and held there every sum the game makes from them, with
-// sprite sizes and button counts, stays within an int.
-constexpr int kFarOffCanvas = 1 << 20;
-
-int layoutPixels(const Settings& settings, const std::string& key) {
-    return std::clamp(settings.getInt(key), -kFarOffCanvas, kFarOffCanvas);
-}
-
 std::string numbered(const char* pattern, int number) {
     char key[64];
     std::snprintf(key, sizeof key, pattern, number);
@@ -107,7 +98,7 @@ void Engine::loadCatalogue() {
         def.name = settings.get(numbered("Tower%dName", n));
         def.value = settings.getInt(numbered("Tower%dValue", n));
         def.sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
-        def.width = layoutPixels(settings, numbered("Tower%dWidth", n));
+        def.width = settings.getPixels(numbered("Tower%dWidth", n));
         def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
     }
 
@@ -116,7 +107,7 @@ void Engine::loadCatalogue() {
     invader.sprite = loadSheet(*this, settings.get("Invader1Sprite"));
     invader.health = settings.getInt("Invader1Health");
     invader.healthIncrease = settings.getReal("Invader1HealthIncrease");
-    invader.size = settings.getReal("Invader1Size");
+    invader.size = settings.getRadius("Invader1Size");
 
     laserSmall = loadImage(*this, "data/laser_small.mz");
     laserMedium = loadImage(*this, "data/laser_medium.mz");
@@ -131,8 +122,8 @@ void Engine::loadCatalogue() {
 
     selector = loadImage(*this, "data/selector.mz");
 
-    towerBaseline = layoutPixels(settings, "TowerBaseline");
-    buttonSpacing = layoutPixels(settings, "ButtonSpacing");
+    towerBaseline = settings.getPixels("TowerBaseline");
+    buttonSpacing = settings.getPixels("ButtonSpacing");
 
     gameOverCaption = renderTextImage(fontMainRed, "Game Over");
 }

@@ -104,7 +104,7 @@ void GameSession::start() {
     createClouds();
     waveNumber = 1;
     wave = nullptr;
-    waveTimer = engine->settings.getReal("TimeBetweenWaves");
+    waveTimer = engine->settings.getTime("TimeBetweenWaves");
 }
 
 void GameSession::createClouds() {
@@ -168,7 +168,7 @@ void GameSession::updateWaveSchedule(double dt) {
     }
 
     if (wave && wave->invaders.empty()) {
-        waveTimer = engine->settings.getReal("TimeBetweenWaves");
+        waveTimer = engine->settings.getTime("TimeBetweenWaves");
         delete wave;
         ++waveNumber;
         wave = nullptr;

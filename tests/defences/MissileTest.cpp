@@ -277,6 +277,10 @@ TEST_F(MissileTest, BlowsUpWithOneMoreBlastPerPointOfDamageStaggered) {
         EXPECT_GE(blasts[i]->y + 6, 80);
         EXPECT_LE(blasts[i]->y + 6, 118);
     }
+
+    // However much damage a missile carries, a thousand more at most.
+    MissileProjectile(100, 100, 8, 200000, 20.0).explode();
+    EXPECT_EQ(effectsOn(art.explosion).size(), 16u + 1u + 1000u);
 }
 
 TEST_F(MissileTest, ASplashBelowOnePixelKeepsEveryBlastAtTheCentre) {

@@ -1,7 +1,8 @@
 // Absurd numbers in strings.txt, one at a time: each game must play a few
 // waves through without an int wrapping round. The sanitizer build turns any
 // overflow into a failure; the checks below catch the wrapped results that a
-// plain build would otherwise play on with.
+// plain build would otherwise play on with. Every number of the shipped file
+// is swept as well, so that a new key is covered the day it is added.
 
 #include "app/Engine.h"
 #include "defences/Projectile.h"
@@ -14,21 +15,26 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
 // Eight times the speed of 60 frames a second, as with Tab held.
 constexpr double kFrameTime = 8.0 / 60.0;
-constexpr int kFrameLimit = 20000;
+// Three ordinary waves take some 70 frames; a swept value that stops the
+// waves plays this long instead.
+constexpr int kFrameLimit = 300;
 constexpr int kWavesToPlay = 3;
 
 // Not looked at.
 constexpr int kAny = 0;
 
 struct Extreme {
-    const char* key;
-    const char* value;
+    std::string key;
+    std::string value;
     // The health squibbles of waves 2 and 3 are born with.
     int wave2Health = kAny;
     int wave3Health = kAny;
@@ -105,12 +111,15 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
         return Squibble().maxHealth;
     }
 
-    // Only what the player can afford, as the build buttons allow.
+    // Only what the player can afford and where it fits, as the build buttons
+    // and the ground allow.
     void build(int type, int x) {
         if (session->money < engine.towerDefs[type].value)
             return;
         session->placingType = type;
         engine.mouseX = x;
+        if (!session->placementFits())
+            return;
         session->placeBuilding();
         noteMoney();
     }
@@ -167,6 +176,29 @@ const Extreme kExtremes[] = {
     {"MissileSteeringResponse", "1e308"},
 };
 
+// Every key of the shipped file whose whole value reads as a number, at each
+// value a slip of the finger or a wrapped tool most likely writes.
+std::vector<Extreme> sweptExtremes() {
+    const char* const values[] = {"2147483647", "-2147483648", "1e300", "-1e300", "nan", "-1"};
+    std::vector<Extreme> extremes;
+    std::ifstream file("data/strings.txt");
+    for (std::string line; std::getline(file, line);) {
+        const size_t equals = line.find('=');
+        const std::string number = equals == std::string::npos ? "" : line.substr(equals + 1);
+        char* end = nullptr;
+        std::strtod(number.c_str(), &end);
+        if (line[0] == '#' || number.empty() || *end != '\0')
+            continue;
+        for (const char* value : values)
+            extremes.push_back({line.substr(0, equals), value});
+    }
+    return extremes;
+}
+
+// The games the sweep asks for cannot all be won or even played to a third
+// wave: a health of -1 loses at once, a wave that marches at -1 never ends.
+using SweptSettingsTest = ExtremeSettingsTest;
+
 } // namespace
 
 TEST_P(ExtremeSettingsTest, PlaysAFewWavesWithoutWrapping) {
@@ -182,7 +214,7 @@ TEST_P(ExtremeSettingsTest, PlaysAFewWavesWithoutWrapping) {
     EXPECT_GE(lowestMoney, 0);
     EXPECT_EQ(highestMoney == INT_MAX, extreme.moneyTopsOut);
     // Whatever the growth, 0 times it adds nothing to the first wave.
-    if (std::string(extreme.key) != "Invader1Health") {
+    if (extreme.key != "Invader1Health") {
         EXPECT_EQ(bornHealth(1), kBaseHealth);
     }
     if (extreme.wave2Health != kAny) {
@@ -194,3 +226,11 @@ TEST_P(ExtremeSettingsTest, PlaysAFewWavesWithoutWrapping) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OneValueAtATime, ExtremeSettingsTest, ::testing::ValuesIn(kExtremes));
+
+// The sanitizer build stops the game at its first report.
+TEST_P(SweptSettingsTest, PlaysWithoutAnyReport) {
+    play();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryNumberOfTheShippedFile, SweptSettingsTest,
+                         ::testing::ValuesIn(sweptExtremes()));

@@ -92,6 +92,14 @@ TEST_F(SessionTest, AnEmptyWaveEndsAndTheCountdownIsReadAnew) {
     session->update(0.0);
     ASSERT_NE(session->wave, nullptr);
     EXPECT_EQ(session->wave->invaders.size(), 18u);
+
+    // A wait below nothing must not pass for the mark of a wave that is on.
+    engine.settings.set("TimeBetweenWaves", "-1");
+    emptyWave(session->wave);
+    session->update(0.01);
+    session->update(0.01);
+    EXPECT_NE(session->wave, nullptr);
+    engine.settings.set("TimeBetweenWaves", "5");
 }
 
 TEST_F(SessionTest, RunningOutOfHealthEndsTheGameAndFreezesWhatItShould) {
