@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Layout.h"
+
 #include <climits>
 #include <cmath>
 
@@ -39,7 +41,7 @@ inline int truncatedToInt(double value) {
 // 320-pixel canvas between two frames at 60 a second, so no faster motion can
 // be seen; held to it, positions stay well within an int whatever speed the
 // settings ask for.
-constexpr double kFastestSpeed = 320 * 60.0;
+constexpr double kFastestSpeed = layout::kCanvasWidth * 60.0;
 
 // A speed from the settings held within kFastestSpeed either way; not-a-number
 // gives 0.

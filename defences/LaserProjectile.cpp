@@ -1,13 +1,10 @@
 #include "defences/LaserProjectile.h"
 
 #include "app/Engine.h"
+#include "game/Layout.h"
 #include "invaders/Invader.h"
 
 #include <allegro.h>
-
-namespace {
-constexpr double kCanvasBottom = 240.0;
-} // namespace
 
 LaserProjectile::LaserProjectile(int x, int y, int damage)
     : Projectile(x, y), image(Engine::instance().laserSmall),
@@ -19,7 +16,7 @@ void LaserProjectile::update(double dt) {
     // and counts as having no height.
     const int height = image ? image->h : 0;
     // A modder's negative speed fires the bolts down, out at the bottom.
-    if (y < -height || y > kCanvasBottom)
+    if (y < -height || y > layout::kCanvasHeight)
         alive = false;
 }
 

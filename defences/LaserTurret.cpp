@@ -6,17 +6,17 @@
 #include "gfx/SpritePlayer.h"
 
 namespace {
-const int laserType = 0;
-const int restingAnimation = 0;
-const int firingAnimation = 2;
+constexpr int kLaserType = 0;
+constexpr int kRestingAnimation = 0;
+constexpr int kFiringAnimation = 2;
 // The muzzle stands this far above the ground line.
-const int muzzleHeight = 12;
+constexpr int kMuzzleHeight = 12;
 } // namespace
 
 LaserTurret::LaserTurret() {
     const Engine& engine = Engine::instance();
-    type = laserType;
-    sheet = engine.towerDefs[laserType].sprite;
+    type = kLaserType;
+    sheet = engine.towerDefs[kLaserType].sprite;
     period = static_cast<float>(engine.settings.getTime("Tower1FreqBase"));
     damage = engine.settings.getDamage("Tower1DamageBase");
 }
@@ -27,10 +27,10 @@ void LaserTurret::update(double dt) {
 
 void LaserTurret::fire() {
     Engine& engine = Engine::instance();
-    player->playThen(firingAnimation, restingAnimation);
+    player->playThen(kFiringAnimation, kRestingAnimation);
     // Measured from the resting frame so the muzzle does not wander during
     // the firing animation.
     const int muzzleX = x + restingFrameWidth() / 2;
-    const int muzzleY = engine.towerBaseline - muzzleHeight;
+    const int muzzleY = engine.towerBaseline - kMuzzleHeight;
     engine.session->projectiles.push_back(new LaserProjectile(muzzleX, muzzleY, damage));
 }

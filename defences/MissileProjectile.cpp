@@ -15,39 +15,39 @@
 #include <iterator>
 
 namespace {
-const double pi = 3.14159265358979323846;
-const double twoPi = 2.0 * pi;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kTwoPi = 2.0 * kPi;
 // The missile keeps its launch heading this long, so that it clears the
 // turret before it starts to turn.
-const double straightFlightTime = 0.2;
-const double trailPuffInterval = 0.09;
+constexpr double kStraightFlightTime = 0.2;
+constexpr double kTrailPuffInterval = 0.09;
 // The extra blasts of an explosion start one after the other over this time.
-const double blastSpread = 0.3;
+constexpr double kBlastSpread = 0.3;
 // The most extra blasts one explosion shows. Shipped missiles show 13, and
 // one that kills a squibble of wave 100 (505 health) outright some 500. Each
 // blast is an effect of its own: 200,000 of them stalled the game for half a
 // minute and took 330 MB; a thousand take a two-hundredth of that.
-const int mostBlasts = 1000;
-const int directionCount = 16;
+constexpr int kMostBlasts = 1000;
+constexpr int kDirectionCount = 16;
 // Half a sector, so that each direction covers the headings around it.
-const float halfSector = 0.03125f;
+constexpr float kHalfSector = 0.03125f;
 
 // The nearest of the sheet's direction animations for a heading.
 int directionAnimation(double heading) {
-    int n = static_cast<int>(directionCount * (heading / twoPi + halfSector));
+    int n = static_cast<int>(kDirectionCount * (heading / kTwoPi + kHalfSector));
     if (n < 0)
-        n += directionCount;
-    return n % directionCount;
+        n += kDirectionCount;
+    return n % kDirectionCount;
 }
 
 // The same angle in [0, 2pi).
 double normalisedHeading(double heading) {
-    heading = std::fmod(heading, twoPi);
+    heading = std::fmod(heading, kTwoPi);
     if (heading < 0.0)
-        heading += twoPi;
+        heading += kTwoPi;
     // A tiny negative angle plus 2pi can round up to exactly 2pi.
-    if (heading >= twoPi)
-        heading -= twoPi;
+    if (heading >= kTwoPi)
+        heading -= kTwoPi;
     return heading;
 }
 } // namespace
@@ -97,7 +97,7 @@ void MissileProjectile::explode() {
                                                 engine.explosionSmallSheet, 0.0));
 
     // One more blast per point of damage carried, scattered over the splash.
-    const int blasts = std::min(damage + splashDamage, mostBlasts);
+    const int blasts = std::min(damage + splashDamage, kMostBlasts);
     const int scatter = static_cast<int>(splashRadius);
     for (int i = 0; i < blasts; ++i) {
         int ex = static_cast<int>(x);
@@ -108,7 +108,7 @@ void MissileProjectile::explode() {
             ex = static_cast<int>(x + 2 * (std::rand() % scatter) - splashRadius);
             ey = static_cast<int>(y + 2 * (std::rand() % scatter) - splashRadius);
         }
-        const double delay = blastSpread * (i + 1) / blasts;
+        const double delay = kBlastSpread * (i + 1) / blasts;
         session->effects.push_back(new SimpleEffect(ex, ey, engine.explosionSmallSheet, delay));
     }
 }
@@ -140,7 +140,7 @@ void MissileProjectile::update(double dt) {
 
     player->advance(static_cast<float>(dt));
 
-    const bool steering = age > straightFlightTime;
+    const bool steering = age > kStraightFlightTime;
     const double turn = steering ? steerTowards(*chased, dt) : 0.0;
 
     // Turning hard slows the missile; harder still and it drifts backwards.
@@ -166,10 +166,10 @@ double MissileProjectile::steerTowards(const Invader& invader, double dt) {
 
     const double desired = std::atan2(-dy / length, dx / length);
     double diff = desired - heading;
-    if (diff > pi)
-        diff -= twoPi;
-    else if (diff < -pi)
-        diff += twoPi;
+    if (diff > kPi)
+        diff -= kTwoPi;
+    else if (diff < -kPi)
+        diff += kTwoPi;
 
     // Capped both ways, so that missiles turn as fast clockwise as
     // counter-clockwise.
@@ -190,7 +190,7 @@ void MissileProjectile::leaveTrail(double dt) {
         engine.session->effects.push_back(new SimpleEffect(static_cast<int>(x - std::cos(heading)),
                                                            static_cast<int>(y) - 1,
                                                            engine.puff2Sheet, 0.0));
-        puffTimer += trailPuffInterval;
+        puffTimer += kTrailPuffInterval;
     }
 }
 

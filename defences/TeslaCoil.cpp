@@ -11,16 +11,16 @@
 #include <vector>
 
 namespace {
-const int teslaType = 2;
+constexpr int kTeslaType = 2;
 // The emitter, where ranges are measured from and arcs start, sits this far
 // above the centre of the coil's frame.
-const int emitterHeight = 8;
+constexpr int kEmitterHeight = 8;
 } // namespace
 
 TeslaCoil::TeslaCoil() : range(0.0) {
     const Engine& engine = Engine::instance();
-    type = teslaType;
-    sheet = engine.towerDefs[teslaType].sprite;
+    type = kTeslaType;
+    sheet = engine.towerDefs[kTeslaType].sprite;
     period = static_cast<float>(engine.settings.getTime("Tower3FreqBase"));
     damage = engine.settings.getDamage("Tower3DamageBase");
     range = engine.settings.getRadius("Tower3RangeBase");
@@ -36,7 +36,7 @@ Invader* TeslaCoil::pickTarget() const {
         return nullptr;
 
     const double ex = centreX();
-    const double ey = centreY() - emitterHeight;
+    const double ey = centreY() - kEmitterHeight;
     // Only the centre counts, and the edge of the range is inside. Health is
     // not looked at: an invader killed earlier in this step can draw an arc.
     std::vector<Invader*> candidates;
@@ -60,7 +60,7 @@ void TeslaCoil::fire() {
     // The hit may have switched the invader to a frame of another size; the
     // arc ends at the centre of the frame it shows now.
     const int x1 = static_cast<int>(centreX());
-    const int y1 = static_cast<int>(centreY()) - emitterHeight;
+    const int y1 = static_cast<int>(centreY()) - kEmitterHeight;
     const int x2 = static_cast<int>(invaderCentreX(*struck));
     const int y2 = static_cast<int>(invaderCentreY(*struck));
     Engine::instance().session->effects.push_back(new SparkEffect(x1, y1, x2, y2));

@@ -1,5 +1,7 @@
 #include "effects/SparkEffect.h"
 
+#include "game/Layout.h"
+
 #include <allegro.h>
 
 #include <algorithm>
@@ -21,8 +23,8 @@ constexpr int kJitter = 3;
 // for a huge image.
 constexpr double kFieldLeft = -16.0;
 constexpr double kFieldTop = -16.0;
-constexpr double kFieldRight = 320.0 + 16.0;
-constexpr double kFieldBottom = 240.0 + 16.0;
+constexpr double kFieldRight = layout::kCanvasWidth + 16.0;
+constexpr double kFieldBottom = layout::kCanvasHeight + 16.0;
 
 // Cuts the segment to the visible field (Liang and Barsky's clipping). Ends
 // already inside are left exactly as they are. False when nothing is left.

@@ -10,7 +10,6 @@
 
 #include <allegro.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <tuple>
 #include <utility>

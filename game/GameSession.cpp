@@ -31,7 +31,7 @@ constexpr double kLongestFrame = 60.0;
 constexpr double kFastForward = 8.0;
 
 // The wave announcement stands here, centred.
-constexpr int kAnnouncementX = 160;
+constexpr int kAnnouncementX = layout::kCanvasWidth / 2;
 constexpr int kAnnouncementY = 80;
 
 // Wave n brings 2n + 14 invaders.

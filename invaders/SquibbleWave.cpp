@@ -5,6 +5,7 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
+#include "game/Layout.h"
 #include "invaders/Squibble.h"
 
 #include <algorithm>
@@ -31,7 +32,6 @@ constexpr int kLeftTurn = 8;
 constexpr double kStepDown = 16.0;
 // An invader whose top reaches this line has got through.
 constexpr double kBottomLine = 190.0;
-constexpr int kFieldWidth = 320;
 } // namespace
 
 SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
@@ -69,7 +69,7 @@ void SquibbleWave::update(double dt) {
         return;
     }
 
-    int leftmost = kFieldWidth;
+    int leftmost = layout::kCanvasWidth;
     int rightmost = 0;
     for (Invader* invader : invaders) {
         switch (march) {

@@ -13,7 +13,7 @@
 #include <cstdlib>
 
 namespace {
-const double pi = 3.14159265358979323846;
+constexpr double kPi = 3.14159265358979323846;
 }
 
 class MissileTest : public DefencesTest {
@@ -52,7 +52,7 @@ TEST_F(MissileTest, LaunchesTowardsTheTargetsSideJudgedFromTheTurretsLeftEdge) {
     ASSERT_EQ(missiles.size(), 1u);
     EXPECT_EQ(missiles[0]->x, 111.0);
     EXPECT_EQ(missiles[0]->y, kBaseline - 9.0);
-    EXPECT_DOUBLE_EQ(missiles[0]->heading, pi / 5);
+    EXPECT_DOUBLE_EQ(missiles[0]->heading, kPi / 5);
     EXPECT_EQ(missiles[0]->damage, 10);
     EXPECT_EQ(missiles[0]->splashDamage, 5);
     EXPECT_EQ(missiles[0]->splashRadius, 20.0);
@@ -82,7 +82,7 @@ TEST_F(MissileTest, ATargetCentredOnTheLeftEdgeSendsTheMissileLeft) {
 
     auto missiles = projectilesOfKind<MissileProjectile>();
     ASSERT_EQ(missiles.size(), 1u);
-    EXPECT_DOUBLE_EQ(missiles[0]->heading, 4 * pi / 5);
+    EXPECT_DOUBLE_EQ(missiles[0]->heading, 4 * kPi / 5);
     EXPECT_FALSE(turret->facingRight);
     EXPECT_EQ(turret->player->animation, 3);
     EXPECT_EQ(turret->player->queue.front(), 0);
@@ -135,17 +135,17 @@ TEST_F(MissileTest, IsDrawnCentredOnItsPosition) {
 
 TEST_F(MissileTest, FliesStraightForAMomentThenSteersAndTrailsSmoke) {
     MissileProjectile* missile = chase(300, 190);
-    missile->heading = pi / 5;
+    missile->heading = kPi / 5;
     missile->age = 0.05;
 
     missile->update(0.1);
-    EXPECT_DOUBLE_EQ(missile->heading, pi / 5);
-    EXPECT_NEAR(missile->x, 100 + 10 * std::cos(pi / 5), 1e-9);
-    EXPECT_NEAR(missile->y, 100 - 10 * std::sin(pi / 5), 1e-9);
+    EXPECT_DOUBLE_EQ(missile->heading, kPi / 5);
+    EXPECT_NEAR(missile->x, 100 + 10 * std::cos(kPi / 5), 1e-9);
+    EXPECT_NEAR(missile->y, 100 - 10 * std::sin(kPi / 5), 1e-9);
     EXPECT_TRUE(effectsOn(art.puff).empty());
 
     missile->update(0.1);
-    EXPECT_LT(missile->heading, pi / 5); // turning clockwise, down towards the target
+    EXPECT_LT(missile->heading, kPi / 5); // turning clockwise, down towards the target
     EXPECT_EQ(effectsOn(art.puff).size(), 2u);
 }
 
@@ -171,12 +171,12 @@ TEST_F(MissileTest, KeepsItsHeadingWithinOneTurn) {
     engine.settings.set("MissileSteeringMax", "2.0");
     MissileProjectile* up = steering(6.2, 2.0);
     up->update(0.1);
-    EXPECT_NEAR(up->heading, 6.4 - 2 * pi, 1e-9);
+    EXPECT_NEAR(up->heading, 6.4 - 2 * kPi, 1e-9);
 
     engine.settings.set("MissileSteeringMax", "1.0");
-    MissileProjectile* down = steering(0.05, -pi / 2);
+    MissileProjectile* down = steering(0.05, -kPi / 2);
     down->update(0.1);
-    EXPECT_NEAR(down->heading, 2 * pi - 0.05, 1e-9);
+    EXPECT_NEAR(down->heading, 2 * kPi - 0.05, 1e-9);
 }
 
 TEST_F(MissileTest, RightOnItsTargetKeepsItsHeading) {
@@ -192,14 +192,14 @@ TEST_F(MissileTest, RightOnItsTargetKeepsItsHeading) {
 
 TEST_F(MissileTest, TurningHardSlowsItDownOrDrivesItBackwards) {
     engine.settings.set("MissileSteeringMax", "1.5");
-    MissileProjectile* slowed = steering(pi / 2, pi);
+    MissileProjectile* slowed = steering(kPi / 2, kPi);
     slowed->update(0.1);
-    const double heading = pi / 2 + 0.15;
+    const double heading = kPi / 2 + 0.15;
     EXPECT_NEAR(slowed->x, 100 + 4 * std::cos(heading), 1e-9); // 40 % of 10 pixels
     EXPECT_NEAR(slowed->y, 100 - 4 * std::sin(heading), 1e-9);
 
     engine.settings.set("MissileSteeringResponse", "1.0");
-    MissileProjectile* backwards = steering(pi / 2, pi);
+    MissileProjectile* backwards = steering(kPi / 2, kPi);
     backwards->update(0.1);
     EXPECT_NEAR(backwards->x, 100 - 5 * std::cos(heading), 1e-9);
     EXPECT_NEAR(backwards->y, 100 + 5 * std::sin(heading), 1e-9);
@@ -210,9 +210,9 @@ TEST_F(MissileTest, ShowsTheNearestOfSixteenDirections) {
         double heading;
         int animation;
     };
-    const Case cases[] = {{0.0, 0},        {pi / 5, 2}, {pi / 2, 4},         {3 * pi / 4, 6},
-                          {pi, 8},         {6.28, 0},   {pi / 16 - 1e-9, 0}, {pi / 16 + 1e-9, 1},
-                          {3 * pi / 2, 12}};
+    const Case cases[] = {
+        {0.0, 0},  {kPi / 5, 2},         {kPi / 2, 4},         {3 * kPi / 4, 6}, {kPi, 8},
+        {6.28, 0}, {kPi / 16 - 1e-9, 0}, {kPi / 16 + 1e-9, 1}, {3 * kPi / 2, 12}};
     MissileProjectile* missile = chase(300, 20);
     for (const Case& c : cases) {
         missile->heading = c.heading;

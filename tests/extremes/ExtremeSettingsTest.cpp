@@ -7,8 +7,10 @@
 #include "app/Engine.h"
 #include "defences/Projectile.h"
 #include "game/GameSession.h"
+#include "game/Layout.h"
+#include "game/TowerType.h"
 #include "invaders/Squibble.h"
-#include "support/FakePlatform.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 
@@ -60,13 +62,12 @@ void settleTheRest(Settings& settings) {
 class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
   protected:
     void SetUp() override {
-        saved = engine.platform;
-        engine.platform = &platform;
-        ASSERT_TRUE(engine.settings.load("data/strings.txt")) << "run from the repository root";
+        engine.dataFolder = "data";
+        ASSERT_TRUE(engine.loadSettings().empty()) << "run from the repository root";
         settleTheRest(engine.settings);
         engine.settings.set(GetParam().key, GetParam().value);
         if (!engine.canvas)
-            engine.canvas = new Canvas(320, 240);
+            engine.canvas = new Canvas(layout::kCanvasWidth, layout::kCanvasHeight);
         // Fonts, prices and health are read into the catalogue.
         engine.loadCatalogue();
 
@@ -79,20 +80,19 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
     void TearDown() override {
         engine.setSession(nullptr);
         delete session;
-        engine.platform = saved;
     }
 
     // One tower of each type along the ground, the laser sold again at once
     // and bought back, then waves until a few are cleared or the game is lost.
     // Notes the money after every step; returns the waves cleared.
     int play() {
-        const int places[3] = {80, 160, 240};
-        for (int type = 0; type < 3; ++type)
-            build(type, places[type]);
+        const auto place = [](int type) { return 80 * (type + 1); };
+        for (int type = 0; type < towerTypeCount(); ++type)
+            build(type, place(type));
         session->selectedBuilding = session->buildings.front();
         session->demolishSelected();
         noteMoney();
-        build(0, places[0]);
+        build(0, place(0));
 
         int wavesCleared = 0;
         for (int frame = 0; frame < kFrameLimit && !session->gameOver; ++frame) {
@@ -129,9 +129,8 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
         highestMoney = std::max(highestMoney, session->money);
     }
 
-    Engine& engine = Engine::instance();
-    FakePlatform platform;
-    Platform* saved = nullptr;
+    EngineScope scope;
+    Engine& engine = scope.engine;
     GameSession* session = nullptr;
     int lowestMoney = INT_MAX;
     int highestMoney = 0;
