@@ -26,6 +26,11 @@ const std::vector<CommandLine::Option>& CommandLine::options() {
          &CommandLine::readScale},
         {"--data", "DIR", "play the data in DIR, the folder that holds strings.txt",
          &CommandLine::readDataFolder},
+        {"--mute", nullptr, "start with the sound off; M turns it on and off",
+         &CommandLine::readMute},
+        {"--volume", "N",
+         "sound volume from 0 (no sound at all) to 100, instead of\nstrings.txt's SoundVolume",
+         &CommandLine::readVolume},
     };
     return all;
 }
@@ -81,6 +86,22 @@ void CommandLine::readScale(const std::string& value) {
                ", not '" + value + "'");
 }
 
+void CommandLine::readMute(const std::string&) {
+    mute = true;
+}
+
+void CommandLine::readVolume(const std::string& value) {
+    // Digits only, and no more than 100: "50%" or "-3" are mistakes.
+    const bool digits =
+        !value.empty() && value.size() <= 3 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && std::stoi(value) <= kLoudestVolume)
+        volume = std::stoi(value);
+    else
+        refuse("--volume takes a whole number from 0 to " + std::to_string(kLoudestVolume) +
+               ", not '" + value + "'");
+}
+
 void CommandLine::readDataFolder(const std::string& value) {
     if (value.empty())
         refuse("--data needs a folder");
@@ -130,6 +151,7 @@ std::string CommandLine::helpText(const std::string& installedData) {
            "  Escape                          open or close the quit dialog\n"
            "  D                               show or hide the debug overlay\n"
            "  Tab (hold)                      run the game eight times as fast\n"
+           "  M                               turn the sound off or on\n"
            "\n"
            "The game plays the first of these that holds strings.txt:\n"
            "  1. the folder given with --data (and no other when it is given)\n"

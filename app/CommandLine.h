@@ -18,11 +18,15 @@ class CommandLine {
     int scale = kDefaultScale;
     // The folder given with --data; empty when none was.
     std::string dataFolder;
+    // Whether --mute was given, and the --volume, or -1 when none was.
+    bool mute = false;
+    int volume = -1;
     // Why the arguments were refused, in one line.
     std::string problem;
 
     static constexpr int kDefaultScale = 2;
     static constexpr int kLargestScale = 6;
+    static constexpr int kLoudestVolume = 100;
 
     // "Groundline Defence 1.0.0".
     static std::string versionText();
@@ -46,4 +50,6 @@ class CommandLine {
     void refuse(const std::string& why);
     void readScale(const std::string& value);
     void readDataFolder(const std::string& value);
+    void readMute(const std::string& value);
+    void readVolume(const std::string& value);
 };

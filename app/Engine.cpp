@@ -1,5 +1,6 @@
 #include "app/Engine.h"
 
+#include "app/AllegroSound.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
@@ -31,6 +32,7 @@ constexpr int kLibraryTries = 9;
 constexpr int kFirstRetryPauseMs = 10;
 
 AllegroPlatform allegroPlatform;
+Sound silence;
 
 // Without the library or a window there is nothing the game can do; say which
 // step failed and why, once, and stop rather than crash at the first drawing.
@@ -74,11 +76,13 @@ void startLibrary() {
 
 } // namespace
 
-Engine::Engine() : platform(&allegroPlatform) {}
+Engine::Engine() : platform(&allegroPlatform), sound(&silence) {}
 
 Engine& Engine::instance() {
-    static Engine engine;
-    return engine;
+    // Never destroyed, so that what it holds is still there for a window
+    // callback or an exit handler that runs after main returns.
+    static Engine* engine = new Engine;
+    return *engine;
 }
 
 void Engine::init() {
@@ -116,6 +120,7 @@ void Engine::init() {
     // which files are wrong, all of them at once, so a modder fixes them in
     // one go.
     exitOnProblems(loadCheckedCatalogue());
+    openSound();
 
     counterFrequency = platform->clockFrequency();
     timestepThreshold = settings.getReal("TimestepThreshold");
@@ -124,6 +129,19 @@ void Engine::init() {
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
     set_close_button_callback(onCloseButton);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+void Engine::openSound() {
+    const int volume = soundVolume >= 0 ? soundVolume : settings.getInt("SoundVolume");
+    if (volume <= 0)
+        return;
+    // Like the pictures, kept until the process ends, after the library.
+    static AllegroSound* allegroSound = new AllegroSound;
+    const std::vector<std::string> problems = allegroSound->load(*this);
+    if (!startMuted)
+        exitOnProblems(problems);
+    allegroSound->open(volume, startMuted, platform);
+    sound = allegroSound;
 }
 
 void Engine::initHeadless() {

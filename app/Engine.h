@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Platform.h"
 #include "app/Settings.h"
+#include "app/Sound.h"
 #include "game/InvaderDef.h"
 #include "game/Layout.h"
 #include "game/TowerDef.h"
@@ -82,6 +83,11 @@ class Engine {
     // Window pixels per canvas pixel, across and down.
     int scale = CommandLine::kDefaultScale;
 
+    // The sound's volume from 0 to 100 as the command line gave it, or -1 to
+    // take "SoundVolume" from the settings; and whether it starts muted.
+    int soundVolume = -1;
+    bool startMuted = false;
+
     Canvas* canvas = nullptr;
     long long counterFrequency = 0;
     Settings settings;
@@ -136,9 +142,17 @@ class Engine {
 
     // Where the clock and the input come from; tests put a fake here.
     Platform* platform;
+    // Where the sound effects go: nowhere until init opens the machine's
+    // sound, and in tests a recorder.
+    Sound* sound;
 
   private:
     Engine();
+
+    // Loads the sound effects and opens the sound device, unless the volume
+    // is 0; a missing effect stops the game as a missing picture does, unless
+    // the sound starts muted.
+    void openSound();
 
     // Taken by the close-button callback and by setSession, so that the
     // session cannot be destroyed while the callback is stopping it.

@@ -2,7 +2,7 @@
 
 const char* soundKey(SoundEffect effect) {
     static const char* const keys[kSoundEffectCount] = {
-        "SoundLaserShot",     "SoundMissileLaunch",   "SoundExplosion", "SoundTeslaStrike",
+        "SoundLaserShot",      "SoundMissileLaunch",   "SoundExplosion",   "SoundTeslaStrike",
         "SoundSquibbleKilled", "SoundSquibbleEscaped", "SoundTowerPlaced", "SoundTowerSold",
         "SoundClick",          "SoundWaveAnnounced",   "SoundGameOver",
     };

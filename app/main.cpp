@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     Engine& engine = Engine::instance();
     engine.dataFolder = data.chosen();
     engine.scale = commandLine.scale;
+    engine.soundVolume = commandLine.volume;
+    engine.startMuted = commandLine.mute;
     engine.init();
 
     GameSession* session = new GameSession;

@@ -33,4 +33,5 @@ void LaserTurret::fire() {
     const int muzzleX = x + restingFrameWidth() / 2;
     const int muzzleY = engine.towerBaseline - kMuzzleHeight;
     engine.session->projectiles.push_back(new LaserProjectile(muzzleX, muzzleY, damage));
+    engine.sound->play(SoundEffect::LaserShot, muzzleX);
 }

@@ -95,6 +95,7 @@ void MissileProjectile::explode() {
 
     session->effects.push_back(new SimpleEffect(static_cast<int>(x), static_cast<int>(y),
                                                 engine.explosionSmallSheet, 0.0));
+    engine.sound->play(SoundEffect::Explosion, static_cast<int>(x));
 
     // One more blast per point of damage carried, scattered over the splash.
     const int blasts = std::min(damage + splashDamage, kMostBlasts);

@@ -68,6 +68,7 @@ void MissileTurret::fire() {
         player->playThen(kLaunchingLeft, kRestingLeft);
     }
     engine.session->projectiles.push_back(missile);
+    engine.sound->play(SoundEffect::MissileLaunch, static_cast<int>(missile->x));
 
     for (int i = 0; i < kSmokePuffs; ++i) {
         const int dx = facingRight ? std::rand() % 6 + 3 : std::rand() % 6 - 9;

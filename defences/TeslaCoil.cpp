@@ -63,5 +63,7 @@ void TeslaCoil::fire() {
     const int y1 = static_cast<int>(centreY()) - kEmitterHeight;
     const int x2 = static_cast<int>(invaderCentreX(*struck));
     const int y2 = static_cast<int>(invaderCentreY(*struck));
-    Engine::instance().session->effects.push_back(new SparkEffect(x1, y1, x2, y2));
+    Engine& engine = Engine::instance();
+    engine.session->effects.push_back(new SparkEffect(x1, y1, x2, y2));
+    engine.sound->play(SoundEffect::TeslaStrike, x2);
 }

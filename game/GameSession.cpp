@@ -163,6 +163,7 @@ void GameSession::updateWaveSchedule(double dt) {
         std::snprintf(title, sizeof title, "Wave %d", waveNumber);
         effects.push_back(
             new BounceTextEffect(kAnnouncementX, kAnnouncementY, engine->fontMain, title));
+        engine->sound->play(SoundEffect::WaveAnnounced, kAnnouncementX);
     } else {
         waveTimer = left - dt;
     }
@@ -253,6 +254,7 @@ void GameSession::placeBuilding() {
     const TowerDef& def = engine->towerDefs[placingType];
     building->setPosition(engine->mouseX - restingFrameWidth(def.sprite) / 2);
     buildings.push_back(building);
+    engine->sound->play(SoundEffect::TowerPlaced, engine->mouseX);
     money = saturatingSubtract(money, def.value);
     if (money < def.value)
         mode = Idle;
@@ -262,6 +264,7 @@ void GameSession::demolishSelected() {
     if (!selectedBuilding)
         return;
     selectedBuilding->sell();
+    engine->sound->play(SoundEffect::TowerSold, static_cast<int>(selectedBuilding->centreX()));
     for (auto it = buildings.begin(); it != buildings.end(); ++it) {
         if (*it == selectedBuilding) {
             buildings.erase(it);
@@ -276,4 +279,5 @@ void GameSession::demolishSelected() {
 void GameSession::endGame() {
     gameOver = true;
     mode = QuitDialog;
+    engine->sound->play(SoundEffect::GameOver, layout::kCanvasWidth / 2);
 }

@@ -266,8 +266,10 @@ void GameSession::handleInput() {
     if (mode == QuitDialog && leftClick()) {
         if (engine->mouseInRect(layout::kYesAnswer))
             running = false;
-        if (engine->mouseInRect(layout::kNoAnswer))
+        if (engine->mouseInRect(layout::kNoAnswer)) {
             mode = Idle;
+            engine->sound->play(SoundEffect::Click, layout::kNoAnswer.centreX());
+        }
     }
 }
 
@@ -280,6 +282,8 @@ void GameSession::handleKey() {
         mode = mode == QuitDialog ? Idle : QuitDialog;
     else if (scanCode == KEY_D)
         debugOverlay = !debugOverlay;
+    else if (scanCode == KEY_M)
+        engine->sound->toggleMute();
 }
 
 void GameSession::selectClickedBuilding() {
@@ -305,6 +309,8 @@ void GameSession::handleModeClicks() {
                 def.value <= money && def.available) {
                 placingType = type;
                 mode = Placing;
+                engine->sound->play(SoundEffect::Click,
+                                    layout::buildButton(type, engine->buttonSpacing).centreX());
                 break;
             }
         }

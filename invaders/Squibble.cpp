@@ -75,4 +75,5 @@ void Squibble::damage(int amount) {
     std::snprintf(text, sizeof text, "+%d", bounty);
     session->effects.push_back(new SimpleEffect(centreX(), centreY(), engine.poofSheet, 0.0));
     session->effects.push_back(new TextEffect(centreX(), centreY(), engine.fontSmall, text));
+    engine.sound->play(SoundEffect::SquibbleKilled, centreX());
 }

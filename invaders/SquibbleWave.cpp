@@ -125,4 +125,5 @@ void SquibbleWave::escape(Invader* invader) {
         new SimpleEffect(invader->centreX(), invader->centreY(), engine.poofSheet, 0.0));
     session->effects.push_back(
         new TextEffect(invader->centreX(), invader->centreY(), engine.fontSmallRed, "-1"));
+    engine.sound->play(SoundEffect::SquibbleEscaped, invader->centreX());
 }

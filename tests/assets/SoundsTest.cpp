@@ -1,6 +1,9 @@
 // The shipped sound effects: what the synthesiser makes, byte for byte, and
 // each one fit to play among the others.
 
+#include "ShippedData.h"
+#include "app/Settings.h"
+#include "app/SoundEffect.h"
 #include "synth/SoundBook.h"
 #include "synth/Synth.h"
 
@@ -61,4 +64,17 @@ TEST(Sounds, EachIsWhatTheSynthesiserMakesAndPlaysCleanly) {
             EXPECT_LE(std::abs(samples[i]) / 32767.0, kTailPeak) << "sample " << i;
     }
     EXPECT_LE(total, kMostBytes);
+}
+
+TEST(Sounds, StringsNameAShippedFileForEveryEffect) {
+    const Settings& settings = shippedData::settings();
+    EXPECT_GT(settings.getInt("SoundVolume"), 0);
+    for (int i = 0; i < kSoundEffectCount; ++i) {
+        const char* key = soundKey(static_cast<SoundEffect>(i));
+        const std::string file = settings.get(key);
+        EXPECT_TRUE(
+            std::any_of(soundBook().begin(), soundBook().end(),
+                        [&file](const Sound& sound) { return file == "data/" + sound.file; }))
+            << key << "=" << file;
+    }
 }

@@ -32,6 +32,9 @@ RunningGame::RunningGame(const VirtualDisplay* display, const std::string& worki
     launch.command.insert(launch.command.end(), options.arguments.begin(), options.arguments.end());
     launch.workingDirectory = workingDirectory;
     launch.environment = options.environment;
+    // A test that listens to the game names a device of its own.
+    launch.environment.emplace("ALSA_CONFIG_PATH",
+                               repositoryRoot() + "/tests/window/alsa-silent.conf");
     if (display) {
         displayName = display->name();
         launch.environment["DISPLAY"] = displayName;

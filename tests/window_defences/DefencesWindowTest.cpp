@@ -1,3 +1,4 @@
+#include "synth/Synth.h"
 #include "window/GameFolder.h"
 #include "window/RunningGame.h"
 #include "window/VirtualDisplay.h"
@@ -7,11 +8,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -214,4 +217,80 @@ TEST(Defences, WithTabHeldTheGameRunsToGameOverAndYesEndsIt) {
 
     clickToQuit(window, 160, 113);
     EXPECT_EQ(game.waitForExit(), 0);
+}
+
+namespace {
+
+// The game's mix as ALSA's file device writes it: 16-bit unsigned stereo,
+// read back as the sum of both channels about silence.
+std::vector<int> capturedMix(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<int> mix;
+    unsigned char frame[4];
+    while (file.read(reinterpret_cast<char*>(frame), sizeof frame)) {
+        const int left = frame[0] | frame[1] << 8;
+        const int right = frame[2] | frame[3] << 8;
+        mix.push_back(left + right - 2 * 32768);
+    }
+    return mix;
+}
+
+// Where the mix first holds a level beyond the threshold, on the given side
+// of silence, for a few milliseconds on end; -1 when it never does.
+long firstPlateau(const std::vector<int>& mix, int sign, int threshold) {
+    constexpr int kRun = 44100 / 200;
+    int run = 0;
+    for (size_t i = 0; i < mix.size(); ++i) {
+        run = sign * mix[i] > threshold ? run + 1 : 0;
+        if (run == kRun)
+            return static_cast<long>(i) - kRun + 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+// The real mixer heard through ALSA's file device. The laser and the wave are
+// given sounds that cannot be mistaken in the mix, a level held above silence
+// and one held below, and the laser is set down before the first wave comes.
+TEST(Defences, TheLaserIsHeardAndThenTheWaveWithNothingPrinted) {
+    GameFolder folder;
+    prepare(folder);
+    const auto writeLevel = [&folder](const std::string& name, int16_t level) {
+        const std::vector<uint8_t> bytes =
+            Synth::waveFile(std::vector<int16_t>(Synth::kSampleRate / 20, level));
+        std::ofstream(folder.path() + "/data/" + name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    };
+    writeLevel("laser_mark.wav", 8000);
+    writeLevel("wave_mark.wav", -24000);
+    folder.setSetting("SoundLaserShot", "data/laser_mark.wav");
+    folder.setSetting("SoundWaveAnnounced", "data/wave_mark.wav");
+    const std::string capture = folder.path() + "/capture.raw";
+    std::ofstream(folder.path() + "/alsa.conf")
+        << "pcm.!default { type file slave.pcm { type null } file \"" << capture
+        << "\" format \"raw\" }\n";
+
+    VirtualDisplay display;
+    RunningGame::Options options;
+    options.environment["ALSA_CONFIG_PATH"] = folder.path() + "/alsa.conf";
+    RunningGame game(&display, folder.path(), options);
+    build(game.window(), 0, kLaserX);
+
+    // The device writes faster than real time, in order; the wave's level
+    // shows once the countdown is over.
+    constexpr int kThreshold = 1000;
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    while (firstPlateau(capturedMix(capture), -1, kThreshold) < 0 && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    game.window().pressCloseButton();
+    EXPECT_EQ(game.waitForExit(), 0);
+
+    const std::vector<int> mix = capturedMix(capture);
+    const long laser = firstPlateau(mix, 1, kThreshold);
+    const long wave = firstPlateau(mix, -1, kThreshold);
+    EXPECT_GE(laser, 0) << "no laser heard in " << mix.size() << " frames";
+    EXPECT_GT(wave, laser) << "no wave heard after the laser";
+    EXPECT_EQ(game.output(), "");
+    EXPECT_EQ(game.errorOutput(), "");
 }
