@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// Says what is wrong with ".mz" images, ".sz" sheets and font images by
+// Says what is wrong with ".mz" images, ".sz" sheets, font images and sound
+// effects by
 // reading them with the game's own loaders, which report each problem with
 // its byte offset, frame, animation or glyph. So it refuses exactly the files
 // the game refuses, and reads any file without crashing, however it is
@@ -13,9 +14,10 @@
 // ask it about each file of the catalogue.
 class AssetChecker {
   public:
-    enum class Kind { Image, Sheet, Font };
+    enum class Kind { Image, Sheet, Font, Sound };
 
-    // The kind that a file name says: ".sz" a sheet, anything else an image.
+    // The kind that a file name says: ".sz" a sheet, ".wav" and ".voc"
+    // sounds, anything else an image.
     static Kind kindOf(const std::string& path);
 
     // Reads the file as the game reads that kind, in the order of its bytes;

@@ -35,7 +35,7 @@ constexpr double kTailPeak = 0.01;
 
 TEST(Sounds, EachIsWhatTheSynthesiserMakesAndPlaysCleanly) {
     size_t total = 0;
-    for (const Sound& sound : soundBook()) {
+    for (const SoundRecipe& sound : soundBook()) {
         SCOPED_TRACE(sound.file);
         const std::string path = "data/" + sound.file;
         const std::vector<int16_t> samples = Synth::render(sound.tones);
@@ -74,7 +74,7 @@ TEST(Sounds, StringsNameAShippedFileForEveryEffect) {
         const std::string file = settings.get(key);
         EXPECT_TRUE(
             std::any_of(soundBook().begin(), soundBook().end(),
-                        [&file](const Sound& sound) { return file == "data/" + sound.file; }))
+                        [&file](const SoundRecipe& sound) { return file == "data/" + sound.file; }))
             << key << "=" << file;
     }
 }

@@ -6,6 +6,7 @@
 #include "support/PackedBytes.h"
 
 #include "gfx/AssetChecker.h"
+#include "synth/SoundBook.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -141,6 +142,8 @@ TEST(Glpack, CheckAcceptsEveryFileTheGameShips) {
     std::string files;
     for (const std::string& name : DataBuilder::outputsOf("art"))
         files += " data/" + name;
+    for (const SoundRecipe& sound : soundBook())
+        files += " data/" + sound.file;
     const Finished check = run("check" + files +
                                " --font data/font_main.mz data/font_main_red.mz "
                                "data/font_small.mz data/font_small_red.mz");
@@ -224,6 +227,8 @@ TEST(Glpack, CheckNamesEveryProblemOfABrokenCorpusOnALineOfItsOwn) {
     open.resize(open.size() - 3 * 20);
     add("open_font.mz", open, "the pixels end after", Kind::Font);
     add("broken_font.mz", {1, 2}, "the image header needs 4 bytes", Kind::Font);
+    add("not_a_sound.wav", {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'},
+        "not a WAVE or VOC sound", Kind::Sound, false);
 
     for (const Broken& broken : corpus) {
         const std::string path = folder + "/" + broken.name;

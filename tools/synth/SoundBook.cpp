@@ -34,8 +34,8 @@ std::vector<Tone> joined(std::vector<Tone> first, const std::vector<Tone>& secon
 
 } // namespace
 
-const std::vector<Sound>& soundBook() {
-    static const std::vector<Sound> sounds = {
+const std::vector<SoundRecipe>& soundBook() {
+    static const std::vector<SoundRecipe> sounds = {
         // A thin zap that falls away fast.
         {"laser.wav", {note(Wave::Square, 0.0, 0.11, 1800.0, 500.0, 0.22, 0.25)}},
         // A hiss that rises as the missile leaves, over a low push.

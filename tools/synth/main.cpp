@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: groundline-synth DATA_FOLDER\n", stderr);
         return 2;
     }
-    for (const Sound& sound : soundBook()) {
+    for (const SoundRecipe& sound : soundBook()) {
         const std::string path = std::string(argv[1]) + "/" + sound.file;
         const std::vector<uint8_t> bytes = Synth::waveFile(Synth::render(sound.tones));
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
