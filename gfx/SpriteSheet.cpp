@@ -49,9 +49,28 @@ void SpriteSheet::clear() {
 // draw outside the image. False means the file is not a usable sheet.
 bool SpriteSheet::read(gzFile stream, std::vector<Problem>* problems) {
     image = readPackedImage(stream, problems);
-    if (!image)
+    if (!image || !readFrames(stream, problems))
         return false;
 
+    const z_off_t animationCountAt = gztell(stream);
+    const int animationTotal = readU16(stream);
+    if (animationTotal < 0) {
+        reportProblem(problems, offsetName(animationCountAt),
+                      "the stream ends where the animation count belongs", true);
+        return false;
+    }
+    if (animationTotal == 0)
+        reportProblem(problems, offsetName(animationCountAt),
+                      "no animations: animation 0, the resting loop, is missing", false);
+    for (int a = 0; a < animationTotal; ++a) {
+        if (!readAnimation(stream, a, problems))
+            return false;
+    }
+    animationCount = static_cast<uint32_t>(animationTotal);
+    return true;
+}
+
+bool SpriteSheet::readFrames(gzFile stream, std::vector<Problem>* problems) {
     const z_off_t frameCountAt = gztell(stream);
     const int frameTotal = readU16(stream);
     if (frameTotal < 0) {
@@ -92,68 +111,59 @@ bool SpriteSheet::read(gzFile stream, std::vector<Problem>* problems) {
         frames.push_back(frame);
     }
 
-    const z_off_t animationCountAt = gztell(stream);
-    const int animationTotal = readU16(stream);
-    if (animationTotal < 0) {
-        reportProblem(problems, offsetName(animationCountAt),
-                      "the stream ends where the animation count belongs", true);
+    return true;
+}
+
+bool SpriteSheet::readAnimation(gzFile stream, int a, std::vector<Problem>* problems) {
+    const int frameTotal = static_cast<int>(frames.size());
+    const z_off_t animationAt = gztell(stream);
+    const auto where = [&](z_off_t offset) {
+        return offsetName(offset) + ": animation " + std::to_string(a);
+    };
+    SpriteAnimation animation;
+    unsigned char rateBytes[4];
+    if (gzread(stream, rateBytes, sizeof rateBytes) != static_cast<int>(sizeof rateBytes)) {
+        reportProblem(problems, where(animationAt), "the stream ends inside the frame rate", true);
         return false;
     }
-    if (animationTotal == 0)
-        reportProblem(problems, offsetName(animationCountAt),
-                      "no animations: animation 0, the resting loop, is missing", false);
-    for (int a = 0; a < animationTotal; ++a) {
-        const z_off_t animationAt = gztell(stream);
-        const auto where = [&](z_off_t offset) {
-            return offsetName(offset) + ": animation " + std::to_string(a);
-        };
-        SpriteAnimation animation;
-        unsigned char rateBytes[4];
-        if (gzread(stream, rateBytes, sizeof rateBytes) != static_cast<int>(sizeof rateBytes)) {
-            reportProblem(problems, where(animationAt), "the stream ends inside the frame rate",
+    // The rate is stored little-endian; so is every machine the game runs on.
+    std::memcpy(&animation.rate, rateBytes, sizeof animation.rate);
+
+    const int count = readU16(stream);
+    if (count < 0) {
+        reportProblem(problems, where(animationAt), "the stream ends where the frame count belongs",
+                      true);
+        return false;
+    }
+    if (count == 0) {
+        reportProblem(problems, where(animationAt), "the animation has no frames", true);
+        return false;
+    }
+    if (!std::isfinite(animation.rate) || animation.rate <= 0.0f)
+        reportProblem(problems, where(animationAt),
+                      "a rate of " + std::to_string(animation.rate) +
+                          " frames per second never plays a cycle through",
+                      false);
+    animation.frameCount = static_cast<uint32_t>(count);
+    animation.frameNumbers.reserve(count);
+    for (int n = 0; n < count; ++n) {
+        const z_off_t numberAt = gztell(stream);
+        const int frame = readU16(stream);
+        if (frame < 0) {
+            reportProblem(problems, where(animationAt), "the stream ends inside the frame numbers",
                           true);
             return false;
         }
-        // The rate is stored little-endian; so is every machine the game runs on.
-        std::memcpy(&animation.rate, rateBytes, sizeof animation.rate);
-
-        const int count = readU16(stream);
-        if (count < 0) {
-            reportProblem(problems, where(animationAt),
-                          "the stream ends where the frame count belongs", true);
+        if (frame >= frameTotal) {
+            reportProblem(problems, where(numberAt),
+                          "frame " + std::to_string(frame) + " does not exist; the sheet has " +
+                              std::to_string(frameTotal) + " frames",
+                          true);
             return false;
         }
-        if (count == 0) {
-            reportProblem(problems, where(animationAt), "the animation has no frames", true);
-            return false;
-        }
-        if (!std::isfinite(animation.rate) || animation.rate <= 0.0f)
-            reportProblem(problems, where(animationAt),
-                          "a rate of " + std::to_string(animation.rate) +
-                              " frames per second never plays a cycle through",
-                          false);
-        animation.frameCount = static_cast<uint32_t>(count);
-        animation.frameNumbers.reserve(count);
-        for (int n = 0; n < count; ++n) {
-            const z_off_t numberAt = gztell(stream);
-            const int frame = readU16(stream);
-            if (frame < 0) {
-                reportProblem(problems, where(animationAt),
-                              "the stream ends inside the frame numbers", true);
-                return false;
-            }
-            if (frame >= frameTotal) {
-                reportProblem(problems, where(numberAt),
-                              "frame " + std::to_string(frame) + " does not exist; the sheet has " +
-                                  std::to_string(frameTotal) + " frames",
-                              true);
-                return false;
-            }
-            animation.frameNumbers.push_back(frame);
-        }
-        animations.push_back(std::move(animation));
+        animation.frameNumbers.push_back(frame);
     }
-    animationCount = static_cast<uint32_t>(animationTotal);
+    animations.push_back(std::move(animation));
     return true;
 }
 

@@ -42,7 +42,12 @@ class SpriteSheet {
     uint32_t animationCount = 0;
 
   private:
+    // The image, then the frames cut from it, then the animations, in the
+    // order of the file; false at the first thing the game cannot use.
     bool read(gzFile stream, std::vector<Problem>* problems);
+    bool readFrames(gzFile stream, std::vector<Problem>* problems);
+    // Animation number `a`, appended to animations.
+    bool readAnimation(gzFile stream, int a, std::vector<Problem>* problems);
     void clear();
 };
 
