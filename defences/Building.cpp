@@ -9,6 +9,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 
 Building::Building() : sheet(nullptr), player(nullptr), type(0), x(0) {}
@@ -43,14 +44,26 @@ double Building::centreY() const {
 void Building::sell() {
     Engine& engine = Engine::instance();
     const int cx = x + player->frameWidth() / 2;
-    // The price is not remembered per building: the type's current price counts.
-    const int amount = engine.towerDefs[type].value / 2;
+    // The price is not remembered per building: the type's current price and
+    // upgrade costs count.
+    const int amount = engine.towerDefs[type].paidFor(level) / 2;
     engine.session->money = saturatingAdd(engine.session->money, amount);
 
     char text[16];
     std::snprintf(text, sizeof text, "+%d", amount);
     const int cy = engine.towerBaseline - player->frameHeight() / 2;
     engine.session->effects.push_back(new TextEffect(cx, cy, engine.fontSmall, text));
+}
+
+void Building::upgrade() {
+    const TowerDef& def = Engine::instance().towerDefs[type];
+    ++level;
+    damage = grownDamage(damage, def.upgradeDamage);
+    period = static_cast<float>(period / (1.0 + def.upgradeSpeedup));
+}
+
+int Building::grownDamage(int damage, int gain) {
+    return std::clamp(saturatingAdd(damage, gain), -Settings::kMostDamage, Settings::kMostDamage);
 }
 
 void Building::runFiringClock(double dt) {

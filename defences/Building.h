@@ -26,8 +26,13 @@ class Building {
     double centreX() const;
     double centreY() const;
 
-    // Pays back half the type's price and shows the amount.
+    // Pays back half of all that was paid for the tower, its price and its
+    // upgrades, and shows the amount.
     void sell();
+
+    // Raises the tower one level: more damage, faster shots, and for some a
+    // longer reach, as the type's upgrade keys say. The caller charges for it.
+    virtual void upgrade();
 
     const SpriteSheet* sheet; // the type's sheet, shared
     SpritePlayer* player;     // none until placed
@@ -39,6 +44,8 @@ class Building {
     float period = 0.0f; // seconds between two shots; larger fires less often
     int damage = 0;      // per shot
 
+    int level = 0; // upgrades bought, from 0
+
   protected:
     // Advances the animation by dt seconds, then fires once for every period
     // that has passed. A long step fires several times in a row.
@@ -46,6 +53,9 @@ class Building {
 
     // One shot: a bolt, a missile or an arc.
     virtual void fire() = 0;
+
+    // Damage raised by an upgrade's gain, within what the settings allow.
+    static int grownDamage(int damage, int gain);
 
     // Width of the sheet's resting frame (animation 0 at time 0), which does
     // not change while the tower animates; 0 without a sheet.

@@ -7,6 +7,7 @@
 #include "game/GameSession.h"
 #include "gfx/SpritePlayer.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -44,6 +45,13 @@ MissileTurret::MissileTurret() : splashDamage(0), splashRadius(0.0), facingRight
 
 void MissileTurret::update(double dt) {
     runFiringClock(dt);
+}
+
+void MissileTurret::upgrade() {
+    Building::upgrade();
+    const TowerDef& def = Engine::instance().towerDefs[type];
+    splashDamage = grownDamage(splashDamage, def.upgradeDamage);
+    splashRadius = std::min(splashRadius + def.upgradeReach, double{Settings::kFarOffCanvas});
 }
 
 void MissileTurret::fire() {

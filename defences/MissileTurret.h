@@ -8,6 +8,8 @@ class MissileTurret : public Building {
     MissileTurret();
 
     void update(double dt) override;
+    // A level raises the splash too: its damage and its radius.
+    void upgrade() override;
 
     int splashDamage;    // dealt by each blast to every invader near it
     double splashRadius; // pixels

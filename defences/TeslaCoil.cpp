@@ -7,6 +7,7 @@
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -49,6 +50,12 @@ Invader* TeslaCoil::pickTarget() const {
     if (candidates.empty())
         return nullptr;
     return candidates[std::rand() % candidates.size()];
+}
+
+void TeslaCoil::upgrade() {
+    Building::upgrade();
+    const double reach = Engine::instance().towerDefs[type].upgradeReach;
+    range = std::min(range + reach, double{Settings::kFarOffCanvas});
 }
 
 void TeslaCoil::fire() {

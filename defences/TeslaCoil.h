@@ -10,6 +10,8 @@ class TeslaCoil : public Building {
     TeslaCoil();
 
     void update(double dt) override;
+    // A level also lengthens the coil's reach.
+    void upgrade() override;
 
     // A random invader whose centre lies within range of the emitter, or null.
     Invader* pickTarget() const;

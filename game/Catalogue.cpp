@@ -10,6 +10,8 @@
 
 #include <allegro.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <tuple>
 #include <utility>
@@ -24,6 +26,20 @@ std::string numbered(const char* pattern, int number) {
     char key[64];
     std::snprintf(key, sizeof key, pattern, number);
     return key;
+}
+
+// As many levels as there is room for pips under a tower.
+constexpr int kMostUpgrades = 5;
+// Each level at most this many times as fast again: far past any balance.
+constexpr double kMostSpeedup = 10.0;
+
+void readUpgrades(const Settings& settings, int n, TowerDef& def) {
+    def.upgrades = std::clamp(settings.getInt(numbered("Tower%dUpgrades", n)), 0, kMostUpgrades);
+    def.upgradeCost = settings.getInt(numbered("Tower%dUpgradeCost", n));
+    def.upgradeDamage = settings.getDamage(numbered("Tower%dUpgradeDamage", n));
+    const double speedup = settings.getReal(numbered("Tower%dUpgradeSpeedup", n));
+    def.upgradeSpeedup = std::isnan(speedup) ? 0.0 : std::clamp(speedup, 0.0, kMostSpeedup);
+    def.upgradeReach = settings.getRadius(numbered("Tower%dUpgradeReach", n));
 }
 
 BitmapFont* loadFont(const Engine& engine, const char* fileKey, const char* kerningKey) {
@@ -99,6 +115,7 @@ void Engine::loadCatalogue() {
         def.sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
         def.width = settings.getPixels(numbered("Tower%dWidth", n));
         def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
+        readUpgrades(settings, n, def);
     }
 
     InvaderDef& invader = invaderDefs[0];

@@ -276,6 +276,23 @@ void GameSession::demolishSelected() {
     mode = Idle;
 }
 
+bool GameSession::canUpgradeSelected() const {
+    if (!selectedBuilding)
+        return false;
+    const TowerDef& def = engine->towerDefs[selectedBuilding->type];
+    return selectedBuilding->level < def.upgrades &&
+           def.levelCost(selectedBuilding->level + 1) <= money;
+}
+
+void GameSession::upgradeSelected() {
+    if (!canUpgradeSelected())
+        return;
+    const TowerDef& def = engine->towerDefs[selectedBuilding->type];
+    money = saturatingSubtract(money, def.levelCost(selectedBuilding->level + 1));
+    selectedBuilding->upgrade();
+    engine->sound->play(SoundEffect::Click, static_cast<int>(selectedBuilding->centreX()));
+}
+
 void GameSession::endGame() {
     gameOver = true;
     mode = QuitDialog;

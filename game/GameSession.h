@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Cloud.h"
+#include "game/Layout.h"
 
 #include <atomic>
 #include <list>
@@ -57,6 +58,11 @@ class GameSession {
     void placeBuilding();
     // Sells and deletes selectedBuilding.
     void demolishSelected();
+    // Whether selectedBuilding has a level left to rise by, and the money
+    // for it is there.
+    bool canUpgradeSelected() const;
+    // Raises selectedBuilding a level and charges for it.
+    void upgradeSelected();
     // Marks the game as lost and opens the quit dialog.
     void endGame();
 
@@ -116,6 +122,11 @@ class GameSession {
     void drawBuildButtons();
     void drawPlacing();
     void drawSelection();
+    // A button of the selected tower's panel with an icon of the upgrade
+    // strip; whether the mouse is over it.
+    bool drawPanelButton(const layout::Rect& button, int iconCell, bool usable);
+    // Each upgraded tower's level, as pips under it.
+    void drawLevels();
     void drawQuitDialog();
     void drawDebugTexts();
 

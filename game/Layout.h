@@ -32,8 +32,11 @@ constexpr Rect buildButton(int type, int spacing) {
 }
 
 // While a tower is placed or selected, the rightmost button shows it, or
-// demolishes it.
+// demolishes it; the one beside it upgrades a selected tower.
 constexpr Rect kFirstButton = buildButton(0, 0);
+constexpr Rect upgradeButton(int spacing) {
+    return buildButton(1, spacing);
+}
 
 // The answers of the quit dialog, centred on the playfield.
 constexpr int kDialogCentreX = kCanvasWidth / 2;

@@ -28,6 +28,16 @@ constexpr int kFirstLineY = 220;
 constexpr int kSecondLineY = 229;
 constexpr int kCancelLineY = 230;
 
+// Cells of the selected tower's panel in the upgrade icons strip; the level
+// pip sits at the top left of its cell.
+constexpr int kDemolishCell = 0;
+constexpr int kUpgradeCell = 1;
+constexpr int kNoUpgradeCell = 2;
+constexpr int kUsedUpCell = 3;
+constexpr int kPipCell = 4;
+constexpr int kPipSize = 4;
+constexpr int kPipStep = 5;
+
 // Cells of the button frames in the slots strip.
 enum SlotCell { SlotNormal = 0, SlotHighlighted = 1, SlotDisabled = 2, SlotPressed = 3 };
 
@@ -86,6 +96,7 @@ void GameSession::draw() {
     // Towers cover the projectiles they have just fired.
     for (Building* building : buildings)
         building->draw(canvas);
+    drawLevels();
     if (wave)
         wave->drawAll(canvas);
     for (Effect* effect : effects)
@@ -218,23 +229,57 @@ void GameSession::drawSelection() {
         masked_blit(selector, canvas, 0, 0, x, y, selector->w, selector->h);
     }
 
-    const bool hover = engine->mouseInRect(kFirstButton);
-    if (!hover) {
-        drawSlot(canvas, engine->slots, SlotNormal, kButtonX, kButtonY);
-        drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 1, kButtonY + 1);
+    const TowerDef& def = engine->towerDefs[building->type];
+    const bool upgrades = def.upgrades > 0;
+    const int textRight = kMenuTextRight - (upgrades ? 2 : 1) * engine->buttonSpacing;
+    if (drawPanelButton(kFirstButton, kDemolishCell, true)) {
+        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Demolish Building");
+        engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "+$%d",
+                                         def.paidFor(building->level) / 2);
+    }
+    if (!upgrades)
+        return;
+
+    const bool usedUp = building->level >= def.upgrades;
+    const int cost = def.levelCost(building->level + 1);
+    const int cell = usedUp ? kUsedUpCell : canUpgradeSelected() ? kUpgradeCell : kNoUpgradeCell;
+    if (!drawPanelButton(layout::upgradeButton(engine->buttonSpacing), cell, cell == kUpgradeCell))
+        return;
+    if (usedUp) {
+        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Fully Upgraded");
         return;
     }
-    if (leftHeld()) {
-        drawSlot(canvas, engine->slots, SlotPressed, kButtonX, kButtonY);
-        drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 2, kButtonY + 2);
-    } else {
-        drawSlot(canvas, engine->slots, SlotHighlighted, kButtonX, kButtonY);
-        drawIcon(canvas, engine->upgradeIcons, 0, 0, kButtonX + 1, kButtonY + 1);
+    engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "Upgrade to Level %d",
+                                     building->level + 1);
+    const BitmapFont* font = cost > money ? engine->fontMainRed : engine->fontMain;
+    font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", cost);
+}
+
+bool GameSession::drawPanelButton(const layout::Rect& button, int iconCell, bool usable) {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const bool hover = engine->mouseInRect(button);
+    const SlotCell cell = !usable      ? SlotDisabled
+                          : !hover     ? SlotNormal
+                          : leftHeld() ? SlotPressed
+                                       : SlotHighlighted;
+    const int inset = cell == SlotPressed ? 2 : 1;
+    drawSlot(canvas, engine->slots, cell, button.x, button.y);
+    drawIcon(canvas, engine->upgradeIcons, kIconSize * iconCell, 0, button.x + inset,
+             button.y + inset);
+    return hover;
+}
+
+void GameSession::drawLevels() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    for (const Building* building : buildings) {
+        if (building->level <= 0 || !building->player)
+            continue;
+        const int left = static_cast<int>(building->centreX()) - building->level * kPipStep / 2;
+        for (int pip = 0; pip < building->level; ++pip)
+            if (engine->upgradeIcons)
+                masked_blit(engine->upgradeIcons, canvas, kIconSize * kPipCell, 0,
+                            left + pip * kPipStep, engine->towerBaseline + 1, kPipSize, kPipSize);
     }
-    const int textRight = kMenuTextRight - engine->buttonSpacing;
-    engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Demolish Building");
-    engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "+$%d",
-                                     engine->towerDefs[building->type].value / 2);
 }
 
 void GameSession::drawQuitDialog() {
@@ -328,6 +373,9 @@ void GameSession::handleModeClicks() {
             mode = Idle;
         else if (leftClick() && engine->mouseInRect(kFirstButton))
             demolishSelected();
+        else if (leftClick() && canUpgradeSelected() &&
+                 engine->mouseInRect(layout::upgradeButton(engine->buttonSpacing)))
+            upgradeSelected();
         break;
     case QuitDialog:
         break;
