@@ -286,3 +286,46 @@ TEST_F(SessionTest, KeysActOneAFrame) {
     frame();
     EXPECT_TRUE(platform.keys.empty());
 }
+
+// The selected tower's second button, walked through its whole life: absent
+// without upgrade keys; greyed while too dear; bought for its price, which
+// raises the tower's damage and rate; used up at the last level; and half of
+// everything paid back on sale.
+TEST_F(SessionTest, TheUpgradeButtonSellsEachLevelOnceAndTheSaleRefundsHalfOfAll) {
+    session->placingType = 0;
+    engine.mouseX = 100;
+    session->placeBuilding();
+    Building* tower = session->buildings.back();
+    const int upgradeX = 280; // beside the demolish button at 300
+    click(100, 200);
+    EXPECT_EQ(pixel(upgradeX, 220), colour(kBackground)) << "no levels, no button";
+
+    TowerDef& def = engine.towerDefs[0];
+    def.upgrades = 2;
+    def.upgradeCost = 30;
+    def.upgradeDamage = 4;
+    def.upgradeSpeedup = 1.0;
+    const int damage = tower->damage;
+    const float period = tower->period;
+    const struct {
+        int money;
+        int levelAfter;
+        int moneyAfter;
+        int slot; // before the click: 1 lit under the pointer, 2 greyed
+    } steps[] = {{29, 0, 29, 2}, {100, 1, 70, 1}, {70, 2, 10, 1}, {1000, 2, 1000, 2}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE("with $" + std::to_string(step.money));
+        session->money = step.money;
+        frame(0.0);
+        EXPECT_EQ(pixel(upgradeX, 220), slotColour(step.slot));
+        click(upgradeX + 9, 229);
+        EXPECT_EQ(tower->level, step.levelAfter);
+        EXPECT_EQ(session->money, step.moneyAfter);
+    }
+    EXPECT_EQ(tower->damage, damage + 2 * def.upgradeDamage);
+    EXPECT_FLOAT_EQ(tower->period, period / 4);
+
+    session->money = 0;
+    click(300 + 9, 229);
+    EXPECT_EQ(session->money, (kTowerValues[0] + 30 + 60) / 2);
+}

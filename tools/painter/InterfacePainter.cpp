@@ -123,6 +123,52 @@ Picture demolishIcon() {
     return icon;
 }
 
+Picture upgradeIcon() {
+    // clang-format off
+    return symmetricPicture({
+        "........",
+        ".......1",
+        "......1b",
+        ".....1bb",
+        "....1b7b",
+        "...1bb7b",
+        "..1bbbbb",
+        ".1111bbb",
+        "....1bbb",
+        "....1bbb",
+        "....1bbb",
+        "....1b3b",
+        "....1333",
+        "....1111",
+        "........",
+        "........",
+    });
+    // clang-format on
+}
+
+Picture usedUpIcon() {
+    // clang-format off
+    return symmetricPicture({
+        "........",
+        ".......1",
+        "......1a",
+        "......1a",
+        ".....1a7",
+        "111111aa",
+        "1aaaaaaa",
+        ".1aaaaaa",
+        "..1aaaaa",
+        "...1aaaa",
+        "...1aa99",
+        "..1aa911",
+        "..1a91..",
+        ".1991...",
+        ".111....",
+        "........",
+    });
+    // clang-format on
+}
+
 } // namespace
 
 Picture InterfacePainter::slots() {
@@ -155,7 +201,13 @@ Picture InterfacePainter::icons() {
 }
 
 Picture InterfacePainter::upgradeIcons() {
-    return demolishIcon();
+    Picture strip(kIconSize * 5, kIconSize);
+    strip.stamp(0, 0, demolishIcon());
+    strip.stamp(kIconSize, 0, upgradeIcon());
+    strip.stamp(2 * kIconSize, 0, upgradeIcon().recoloured(Ink::kDisabledGrey));
+    strip.stamp(3 * kIconSize, 0, usedUpIcon());
+    strip.stamp(4 * kIconSize, 0, {"1111", "1aa1", "1991", "1111"});
+    return strip;
 }
 
 Picture InterfacePainter::redBar() {

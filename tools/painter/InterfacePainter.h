@@ -9,7 +9,8 @@ class InterfacePainter {
     static Picture slots();
     // Each tower type's 16 x 16 icon at (16 + 16 x type, 0), greyed at (16 + 16 x type, 16).
     static Picture icons();
-    // The demolish icon at (0, 0).
+    // The selected tower's panel, 16 x 16 cells in a row: demolish, upgrade,
+    // upgrade greyed, fully upgraded; then a 4 x 4 level pip at (64, 0).
     static Picture upgradeIcons();
     // The health bar's red fill at (1, 1), 50 x 7, and its 53 x 10 frame at (0, 10).
     static Picture redBar();
