@@ -6,12 +6,15 @@
 #include "defences/Building.h"
 #include "game/TowerType.h"
 #include "sim/Strategy.h"
+#include "sim/Summary.h"
 
 #include "support/EngineScope.h"
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,14 +58,16 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
             EXPECT_EQ(wave.health, game.session.health);
             EXPECT_EQ(wave.health, game.session.maxHealth - escapes);
             EXPECT_EQ(wave.money, game.session.money);
-            int money = startingMoney + kills * bounty;
+            // The bot's own ledger of prices paid, levels included, and refunds.
+            const long long money = startingMoney + kills * bounty - game.spent + game.refunded;
             int standing = 0;
+            long long towerPrices = 0;
             for (int type = 0; type < towerTypeCount(); ++type) {
-                money +=
-                    game.sold[type] * (defs[type].value / 2) - game.bought[type] * defs[type].value;
                 standing += wave.towers[type];
+                towerPrices += game.bought[type] * static_cast<long long>(defs[type].value);
             }
             EXPECT_EQ(wave.money, money);
+            EXPECT_EQ(game.spent > towerPrices, game.upgrades > 0);
             EXPECT_EQ(standing, static_cast<int>(game.session.buildings.size()));
             for (const Building* building : game.session.buildings)
                 EXPECT_GT(wave.towers[building->type], 0);
@@ -87,7 +92,8 @@ TEST_P(BotGameTest, EachWaveRecordIsTheSessionsOwnState) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Strategies, BotGameTest, ::testing::Values("mix", "greedy-sell"));
+INSTANTIATE_TEST_SUITE_P(Strategies, BotGameTest,
+                         ::testing::Values("mix", "upgrade", "greedy-sell"));
 
 // Squibbles that never march never arrive: the game is given up as stalled
 // once nothing has come or gone for the limit, instead of being played for ever.
@@ -105,3 +111,34 @@ TEST(BotGameStall, AWaveThatNeverEndsIsStoppedAtTheLimit) {
 }
 
 } // namespace
+
+// With money for everything, the upgrade bot fills the ground first and then
+// buys levels, which the summary counts, with the minute of the last buy.
+TEST(BotGameUpgrades, TheUpgradeBotFillsTheGroundThenBuysLevels) {
+    loadShippedGame();
+    EngineScope scope;
+    scope.engine.settings.set("StartingMoney", "20000");
+    BotGame game(kSeed, true, 1);
+    const std::unique_ptr<Strategy> strategy = makeStrategy("upgrade");
+    while (!game.over()) {
+        strategy->act(game);
+        game.frame();
+    }
+    for (int type = 0; type < towerTypeCount(); ++type)
+        EXPECT_TRUE(game.knownFull(type)) << type;
+    EXPECT_GT(game.upgrades, 0);
+
+    Summary summary;
+    summary.add("upgrade", game);
+    std::FILE* out = std::tmpfile();
+    summary.print(out);
+    std::rewind(out);
+    char header[256] = {};
+    char row[256] = {};
+    ASSERT_TRUE(std::fgets(header, sizeof header, out) && std::fgets(row, sizeof row, out));
+    std::fclose(out);
+    EXPECT_NE(std::string(header).find("upgrades  last buy"), std::string::npos) << header;
+    char upgrades[32];
+    std::snprintf(upgrades, sizeof upgrades, " %8d ", game.upgrades);
+    EXPECT_NE(std::string(row).find(upgrades), std::string::npos) << row;
+}

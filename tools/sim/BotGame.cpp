@@ -147,11 +147,46 @@ bool BotGame::buy(int type) {
     session.mode = GameSession::Idle;
     boughtAt[session.buildings.back()] = time;
     ++bought[type];
+    spent += engine.towerDefs[type].value;
+    lastPurchase = time;
     return true;
+}
+
+bool BotGame::upgrade(Building* building) {
+    session.selectedBuilding = building;
+    session.mode = GameSession::BuildingSelected;
+    const bool possible = session.canUpgradeSelected();
+    const int cost = engine.towerDefs[building->type].levelCost(building->level + 1);
+    session.upgradeSelected();
+    session.mode = GameSession::Idle;
+    if (!possible)
+        return false;
+    ++upgrades;
+    spent += cost;
+    lastPurchase = time;
+    return true;
+}
+
+bool BotGame::levelLeft() const {
+    return std::any_of(
+        session.buildings.begin(), session.buildings.end(),
+        [this](const Building* b) { return b->level < engine.towerDefs[b->type].upgrades; });
+}
+
+Building* BotGame::cheapestUpgrade() {
+    Building* cheapest = nullptr;
+    for (Building* building : session.buildings) {
+        session.selectedBuilding = building;
+        if (session.canUpgradeSelected() && (!cheapest || building->level < cheapest->level))
+            cheapest = building;
+    }
+    session.selectedBuilding = nullptr;
+    return cheapest;
 }
 
 void BotGame::sell(Building* building) {
     const int type = building->type;
+    refunded += engine.towerDefs[type].paidFor(building->level) / 2;
     boughtAt.erase(building);
     session.selectedBuilding = building;
     session.mode = GameSession::BuildingSelected;

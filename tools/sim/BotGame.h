@@ -57,6 +57,14 @@ class BotGame {
     bool buy(int type);
     // Demolishes the building, as the demolish button does.
     void sell(Building* building);
+    // Raises the building a level, as the upgrade button does; false when it
+    // has no level left or the money is not there.
+    bool upgrade(Building* building);
+    // The standing tower with the fewest levels that can still rise one and
+    // that the money pays for, the oldest first; null when there is none.
+    Building* cheapestUpgrade();
+    // Whether any standing tower has a level left to rise by.
+    bool levelLeft() const;
 
     // Towers of the type standing now.
     int towersOf(int type) const;
@@ -76,6 +84,10 @@ class BotGame {
     int escapes = 0;
     std::vector<int> bought; // by type
     std::vector<int> sold;
+    int upgrades = 0;          // levels bought
+    long long spent = 0;       // on towers and levels
+    long long refunded = 0;    // by sales
+    double lastPurchase = 0.0; // game seconds at the last tower or level bought
 
     std::vector<WaveRecord> waves;
 

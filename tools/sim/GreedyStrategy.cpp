@@ -75,7 +75,35 @@ std::vector<GreedyStrategy::Choice> GreedyStrategy::choices(BotGame& game) const
                              defs[type].value});
         }
     }
+    upgradeChoices(game, found);
     return found;
+}
+
+void GreedyStrategy::upgradeChoices(BotGame& game, std::vector<Choice>& found) const {
+    const std::vector<TowerDef>& defs = game.engine.towerDefs;
+    // A level for the least raised tower of each type, found in the copy by
+    // its place in the list.
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        const Building* least = nullptr;
+        int position = 0;
+        int at = 0;
+        for (const Building* building : game.session.buildings) {
+            if (building->type == type && building->level < defs[type].upgrades &&
+                (!least || building->level < least->level)) {
+                least = building;
+                position = at;
+            }
+            ++at;
+        }
+        if (!least || defs[type].levelCost(least->level + 1) > game.session.money)
+            continue;
+        found.push_back({[position](BotGame& copy) {
+                             auto it = copy.session.buildings.begin();
+                             std::advance(it, position);
+                             return copy.upgrade(*it);
+                         },
+                         defs[type].levelCost(least->level + 1)});
+    }
 }
 
 bool GreedyStrategy::choose(BotGame& game) {

@@ -9,7 +9,8 @@ class Building;
 // Before each purchase, plays every affordable choice out a minute ahead on
 // a copy of the game and makes the one that adds the most kills per dollar.
 // With selling, a tower that has stood for four minutes may also make way for
-// one of another type once the ground is full.
+// one of another type once the ground is full. A level for a standing tower is
+// weighed the same way.
 class GreedyStrategy : public Strategy {
   public:
     explicit GreedyStrategy(bool sells) : sells(sells) {}
@@ -29,8 +30,10 @@ class GreedyStrategy : public Strategy {
     bool choose(BotGame& game);
     // The choices of the moment: a new tower of each type that fits, and,
     // with selling, each type in place of the oldest tower of another type,
-    // once that tower has served long enough.
+    // once that tower has served long enough; then the upgrades.
     std::vector<Choice> choices(BotGame& game) const;
+    // A level for the least raised tower of each type, when affordable.
+    void upgradeChoices(BotGame& game, std::vector<Choice>& found) const;
     // Kills over the next minute in a copy of the game with the change made,
     // or -1 when the change cannot be made.
     static int killsAhead(BotGame& game, const Change& change);

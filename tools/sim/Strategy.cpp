@@ -11,7 +11,7 @@ const std::vector<std::string>& strategyNames() {
         std::vector<std::string> all = {"none"};
         for (const TowerType& type : towerTypes())
             all.push_back(type.reportName);
-        all.insert(all.end(), {"mix", "greedy", "greedy-sell"});
+        all.insert(all.end(), {"mix", "upgrade", "greedy", "greedy-sell"});
         return all;
     }();
     return names;
@@ -26,6 +26,8 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name) {
     }
     if (name == "mix")
         return std::make_unique<MixStrategy>();
+    if (name == "upgrade")
+        return std::make_unique<MixStrategy>(true);
     if (name == "greedy")
         return std::make_unique<GreedyStrategy>(false);
     if (name == "greedy-sell")

@@ -41,6 +41,8 @@ void Summary::add(const std::string& strategy, const BotGame& game) {
     result.countdown = game.time > 0.0 ? game.countdownTime / game.time : 0.0;
     result.unspent = game.session.money;
     result.bought = game.bought;
+    result.upgrades = game.upgrades;
+    result.lastPurchase = game.lastPurchase / 60.0;
     for (int type = 0; type < towerTypeCount(); ++type)
         result.standing.push_back(game.towersOf(type));
     row->games.push_back(result);
@@ -50,14 +52,16 @@ void Summary::print(std::FILE* out) const {
     std::string boughtHeading = "bought ";
     for (const TowerType& type : towerTypes())
         boughtHeading += std::string(boughtHeading.back() == ' ' ? "" : "/") + type.reportLetter;
-    std::fprintf(out, "%-12s %5s %5s %7s  %-14s %-18s %9s %8s  %-14s %s\n", "strategy", "games",
-                 "lost", "stalled", "wave (range)", "minutes (range)", "countdown", "unspent",
-                 boughtHeading.c_str(), "every type standing");
+    std::fprintf(out, "%-12s %5s %5s %7s  %-14s %-18s %9s %8s  %-14s %8s %9s  %s\n", "strategy",
+                 "games", "lost", "stalled", "wave (range)", "minutes (range)", "countdown",
+                 "unspent", boughtHeading.c_str(), "upgrades", "last buy", "every type standing");
     for (const Row& row : rows) {
         const Spread wave = spreadOf(row.games, [](const Game& g) { return g.waveReached; });
         const Spread minutes = spreadOf(row.games, [](const Game& g) { return g.minutes; });
         const Spread countdown = spreadOf(row.games, [](const Game& g) { return g.countdown; });
         const Spread unspent = spreadOf(row.games, [](const Game& g) { return g.unspent; });
+        const Spread upgrades = spreadOf(row.games, [](const Game& g) { return g.upgrades; });
+        const Spread lastBuy = spreadOf(row.games, [](const Game& g) { return g.lastPurchase; });
         int lost = 0;
         int stalled = 0;
         int everyType = 0;
@@ -77,8 +81,9 @@ void Summary::print(std::FILE* out) const {
         std::string types;
         for (const int count : bought)
             types += (types.empty() ? "" : "/") + std::to_string(count);
-        std::fprintf(out, "%-12s %5zu %5d %7d  %-14s %-18s %8.1f%% %8.0f  %-14s %d\n",
+        std::fprintf(out, "%-12s %5zu %5d %7d  %-14s %-18s %8.1f%% %8.0f  %-14s %8.0f %9.1f  %d\n",
                      row.strategy.c_str(), row.games.size(), lost, stalled, waves, length,
-                     100.0 * countdown.median, unspent.median, types.c_str(), everyType);
+                     100.0 * countdown.median, unspent.median, types.c_str(), upgrades.median,
+                     lastBuy.median, everyType);
     }
 }

@@ -21,6 +21,8 @@ class Summary {
         double minutes;          // game time
         double countdown;        // share of the game time between waves
         int unspent;             // money at the end
+        int upgrades;            // levels bought
+        double lastPurchase;     // minute of the last tower or level bought
         std::vector<int> bought; // by type
         std::vector<int> standing;
     };
