@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -91,6 +92,7 @@ void BotGame::recordWave(int wave) {
     for (int type = 0; type < towerTypeCount(); ++type)
         record.towers.push_back(towersOf(type));
     record.time = time;
+    record.purchases = std::accumulate(bought.begin(), bought.end(), upgrades);
     waves.push_back(record);
 
     kills += waveKills;

@@ -18,6 +18,7 @@ struct WaveRecord {
     int health = 0;
     int money = 0;
     std::vector<int> towers; // standing at that moment, by type
+    int purchases = 0;       // towers and levels bought since the start
     double time = 0.0;       // game seconds since the start
 };
 

@@ -3,6 +3,7 @@
 // long it takes, and where the money goes.
 
 #include "sim/BotGame.h"
+#include "sim/Chart.h"
 #include "sim/Strategy.h"
 #include "sim/Summary.h"
 
@@ -26,7 +27,7 @@ namespace {
 const char* const kUsage =
     "usage: groundline-sim [--data DIR] [--strategy NAME[,NAME...]|all] [--seed N]\n"
     "                      [--games N] [--max-waves N] [--stall-limit SECONDS]\n"
-    "                      [--fast] [--csv FILE]\n"
+    "                      [--fast] [--csv FILE] [--chart FILE.svg]\n"
     "strategies:";
 
 struct Options {
@@ -38,6 +39,7 @@ struct Options {
     int stallLimit = static_cast<int>(BotGame::kDefaultStallLimit);
     bool fast = false;
     std::string csv;
+    std::string chart;
 };
 
 [[noreturn]] void usage() {
@@ -94,6 +96,8 @@ Options parse(int argc, char** argv) {
             options.stallLimit = wholeNumber(value);
         else if (arg == "--csv")
             options.csv = value;
+        else if (arg == "--chart")
+            options.chart = value;
         else
             usage();
     }
@@ -133,6 +137,17 @@ void writeWaves(std::FILE* out, bool csv, const std::string& strategy, unsigned 
     }
 }
 
+bool writeChart(const std::string& path, const Chart& chart) {
+    const std::string svg = chart.svg();
+    std::FILE* out = std::fopen(path.c_str(), "w");
+    const bool written = out && std::fwrite(svg.data(), 1, svg.size(), out) == svg.size();
+    if (!out || std::fclose(out) != 0 || !written) {
+        std::fprintf(stderr, "groundline-sim: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
 void writeWavesHeader(std::FILE* out, bool csv) {
     std::fprintf(out, csv ? "%s,%s,%s,%s,%s,%s,%s," : "%-12s %5s %5s %6s %7s %6s %6s ", "strategy",
                  "seed", "wave", "kills", "escapes", "health", "money");
@@ -160,6 +175,7 @@ int main(int argc, char** argv) {
     writeWavesHeader(waves, csv);
 
     Summary summary;
+    Chart chart;
     for (const std::string& name : options.strategies) {
         for (int g = 0; g < options.games; ++g) {
             const unsigned seed = options.seed + static_cast<unsigned>(g);
@@ -177,12 +193,15 @@ int main(int argc, char** argv) {
                              name.c_str(), seed, game.session.waveNumber, options.stallLimit);
             writeWaves(waves, csv, name, seed, game);
             summary.add(name, game);
+            chart.add(name, game);
         }
     }
     if (csv && std::fclose(waves) != 0) {
         std::fprintf(stderr, "groundline-sim: cannot write %s\n", options.csv.c_str());
         return 1;
     }
+    if (!options.chart.empty() && !writeChart(options.chart, chart))
+        return 1;
     if (!csv)
         std::fputc('\n', stdout);
     summary.print(stdout);
