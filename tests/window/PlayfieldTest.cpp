@@ -105,3 +105,35 @@ TEST_F(Playfield, TheQuitDialogSaysNoThenYes) {
     EXPECT_EQ(game->errorOutput(), "");
     game.reset();
 }
+
+// The selected tower's panel: the upgrade button beside the demolish button,
+// the price over it, and once it is bought the money spent and a level pip
+// under the tower.
+TEST(PlayfieldPanel, ASelectedTowerIsUpgradedFromItsPanel) {
+    GameFolder folder;
+    folder.setSetting("TimeBetweenWaves", "100000");
+    folder.setSetting("StartingMoney", "1000");
+    VirtualDisplay display;
+    RunningGame game(&display, folder.path());
+    GameWindow& window = game.window();
+    const int baseline = towerBaseline();
+    window.clickCanvas(GameWindow::buildButton(0));
+    window.clickCanvas(100, baseline - 10);
+    window.clickCanvas(100, baseline - 10, 3);
+    window.clickCanvas(100, baseline - 10);
+    window.waitForFrames(2);
+    const Screenshot selected = window.screenshot();
+
+    const layout::Rect upgrade = layout::upgradeButton(GameWindow::kShippedButtonSpacing);
+    window.moveMouse(window.toWindow(upgrade.centreX()), window.toWindow(upgrade.centreY()));
+    window.waitForFrames(2);
+    const Screenshot offered = window.screenshot();
+    offered.save(screenshotPath("PlayfieldPanel.offered"));
+    EXPECT_GT(selected.changedCanvasPixels(offered, 150, 220, 125, 18), 20) << "no price shown";
+
+    window.clickCanvas(upgrade);
+    window.waitForFrames(2);
+    const Screenshot bought = window.screenshot();
+    EXPECT_GT(offered.changedCanvasPixels(bought, 92, baseline + 1, 16, 4), 4) << "no level pip";
+    EXPECT_GT(offered.changedCanvasPixels(bought, 2, 229, 40, 8), 0) << "no money spent";
+}
