@@ -5,6 +5,7 @@
 // is swept as well, so that a new key is covered the day it is added.
 
 #include "app/Engine.h"
+#include "defences/Building.h"
 #include "defences/Projectile.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
@@ -83,7 +84,8 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
     }
 
     // One tower of each type along the ground, the laser sold again at once
-    // and bought back, then waves until a few are cleared or the game is lost.
+    // and bought back, every level the money buys, then waves until a few are
+    // cleared or the game is lost.
     // Notes the money after every step; returns the waves cleared.
     int play() {
         const auto place = [](int type) { return 80 * (type + 1); };
@@ -93,6 +95,15 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
         session->demolishSelected();
         noteMoney();
         build(0, place(0));
+        // Every level each tower can afford, as the upgrade button sells them.
+        for (Building* building : session->buildings) {
+            session->selectedBuilding = building;
+            while (session->canUpgradeSelected()) {
+                session->upgradeSelected();
+                noteMoney();
+            }
+        }
+        session->selectedBuilding = nullptr;
 
         int wavesCleared = 0;
         for (int frame = 0; frame < kFrameLimit && !session->gameOver; ++frame) {
