@@ -1,6 +1,7 @@
 #include "app/Engine.h"
 
 #include "app/AllegroSound.h"
+#include "app/TimerResolution.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
@@ -30,6 +31,11 @@ constexpr const char* kDataPrefix = "data/";
 // really gone fails every try, and says so after some two and a half seconds.
 constexpr int kLibraryTries = 9;
 constexpr int kFirstRetryPauseMs = 10;
+
+// How long before a frame is due the wait stops sleeping and starts yielding,
+// in seconds: more than Linux usually oversleeps, and little enough that the
+// yielding costs a few percent of a core (bench/FrameWaitBench.cpp).
+constexpr double kYieldMargin = 0.0005;
 
 AllegroPlatform allegroPlatform;
 Sound silence;
@@ -122,6 +128,8 @@ void Engine::init() {
     exitOnProblems(loadCheckedCatalogue());
     openSound();
 
+    // For as long as the game runs: the frame wait sleeps on it.
+    static const TimerResolution fineTimer;
     counterFrequency = platform->clockFrequency();
     timestepThreshold = settings.getReal("TimestepThreshold");
     lastFrameTime = now();
@@ -191,6 +199,12 @@ double Engine::now() {
 }
 
 double Engine::waitForFrame() {
+    // A sleep rests the processor but may wake late; yielding is punctual but
+    // keeps a core busy. Sleep through most of the wait and yield only for the
+    // last moment, which covers how late a sleep wakes.
+    const double remaining = timestepThreshold - (now() - lastFrameTime);
+    if (remaining > kYieldMargin)
+        platform->sleep(remaining - kYieldMargin);
     double elapsed;
     while (true) {
         elapsed = now() - lastFrameTime;
