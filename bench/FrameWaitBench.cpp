@@ -4,7 +4,7 @@
 // core the whole process uses while it waits, and how late each frame starts,
 // its median and 99th percentile. Allegro's rest(0) is the X11 driver's yield
 // only when the library has a display, so run it in one:
-//   xvfb-run -a build/bench/bench_groundline --benchmark_filter=FrameWait
+//   xvfb-run -a build/bench/bench_groundline --benchmark_filter=frameWait
 
 #define ALLEGRO_NO_MAGIC_MAIN
 
