@@ -2,6 +2,7 @@
 
 #include "app/AllegroSound.h"
 #include "app/TimerResolution.h"
+#include "app/WindowIdentity.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
@@ -92,6 +93,8 @@ Engine& Engine::instance() {
 }
 
 void Engine::init() {
+    // Allegro's X11 driver makes its window as the library starts.
+    WindowIdentity::declare();
     startLibrary();
     install_keyboard();
     install_mouse();

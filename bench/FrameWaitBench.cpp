@@ -29,8 +29,8 @@ double processCpuSeconds() {
 }
 
 double percentile(std::vector<double> values, double share) {
-    const size_t index =
-        std::min(values.size() - 1, static_cast<size_t>(share * static_cast<double>(values.size())));
+    const size_t index = std::min(values.size() - 1,
+                                  static_cast<size_t>(share * static_cast<double>(values.size())));
     std::nth_element(values.begin(), values.begin() + static_cast<long>(index), values.end());
     return values[index];
 }
@@ -79,4 +79,6 @@ void frameWait(benchmark::State& state, double (*wait)(Engine&)) {
 BENCHMARK_CAPTURE(frameWait, sleep_then_yield, sleepThenYield)
     ->Iterations(kFrames)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(frameWait, yield_only, yieldOnly)->Iterations(kFrames)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(frameWait, yield_only, yieldOnly)
+    ->Iterations(kFrames)
+    ->Unit(benchmark::kMillisecond);
