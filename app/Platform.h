@@ -1,8 +1,8 @@
 #pragma once
 
 // What the game asks of the machine once per frame: the clock, a rest or a
-// moment's yield, the mouse and the keyboard. The game talks to Allegro through this
-// seam so that the tests can drive a whole session without a display.
+// moment's yield, the mouse and the keyboard. The game talks to Allegro through
+// this seam so that the tests can drive a whole session without a display.
 class Platform {
   public:
     virtual ~Platform() = default;
