@@ -34,9 +34,9 @@ constexpr int kLibraryTries = 9;
 constexpr int kFirstRetryPauseMs = 10;
 
 // How long before a frame is due the wait stops sleeping and starts yielding,
-// in seconds: more than Linux usually oversleeps, and little enough that the
-// yielding costs a few percent of a core (bench/FrameWaitBench.cpp).
-constexpr double kYieldMargin = 0.0005;
+// in seconds: more than an idle Linux oversleeps (some 0.1 ms), and little
+// enough that the yielding costs under 1 % of a core (bench/FrameWaitBench.cpp).
+constexpr double kYieldMargin = 0.0003;
 
 AllegroPlatform allegroPlatform;
 Sound silence;
