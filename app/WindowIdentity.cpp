@@ -3,7 +3,7 @@
 #include <allegro.h>
 #include <xalleg.h>
 
-#include "art/icon/groundline_48.xpm"
+#include "app/WindowIcon.xpm"
 
 // Allegro's X11 driver gives the window this XPM picture as its icon; the
 // library defines it, without declaring it in a header.
