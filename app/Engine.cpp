@@ -1,6 +1,8 @@
 #include "app/Engine.h"
 
 #include "app/AllegroSound.h"
+#include "app/TimerResolution.h"
+#include "app/WindowIdentity.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
@@ -30,6 +32,11 @@ constexpr const char* kDataPrefix = "data/";
 // really gone fails every try, and says so after some two and a half seconds.
 constexpr int kLibraryTries = 9;
 constexpr int kFirstRetryPauseMs = 10;
+
+// How long before a frame is due the wait stops sleeping and starts yielding,
+// in seconds: more than an idle Linux oversleeps (some 0.1 ms), and little
+// enough that the yielding costs under 1 % of a core (bench/FrameWaitBench.cpp).
+constexpr double kYieldMargin = 0.0003;
 
 AllegroPlatform allegroPlatform;
 Sound silence;
@@ -86,6 +93,8 @@ Engine& Engine::instance() {
 }
 
 void Engine::init() {
+    // Allegro's X11 driver makes its window as the library starts.
+    WindowIdentity::declare();
     startLibrary();
     install_keyboard();
     install_mouse();
@@ -122,6 +131,8 @@ void Engine::init() {
     exitOnProblems(loadCheckedCatalogue());
     openSound();
 
+    // For as long as the game runs: the frame wait sleeps on it.
+    static const TimerResolution fineTimer;
     counterFrequency = platform->clockFrequency();
     timestepThreshold = settings.getReal("TimestepThreshold");
     lastFrameTime = now();
@@ -191,6 +202,12 @@ double Engine::now() {
 }
 
 double Engine::waitForFrame() {
+    // A sleep rests the processor but may wake late; yielding is punctual but
+    // keeps a core busy. Sleep through most of the wait and yield only for the
+    // last moment, which covers how late a sleep wakes.
+    const double remaining = timestepThreshold - (now() - lastFrameTime);
+    if (remaining > kYieldMargin)
+        platform->sleep(remaining - kYieldMargin);
     double elapsed;
     while (true) {
         elapsed = now() - lastFrameTime;

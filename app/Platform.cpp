@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <chrono>
+#include <thread>
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -19,6 +20,10 @@ long long AllegroPlatform::clockFrequency() {
 
 void AllegroPlatform::yield() {
     rest(0);
+}
+
+void AllegroPlatform::sleep(double seconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
 int AllegroPlatform::mouseX() {

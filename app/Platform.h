@@ -1,8 +1,8 @@
 #pragma once
 
-// What the game asks of the machine once per frame: the clock, a moment's
-// yield, the mouse and the keyboard. The game talks to Allegro through this
-// seam so that the tests can drive a whole session without a display.
+// What the game asks of the machine once per frame: the clock, a rest or a
+// moment's yield, the mouse and the keyboard. The game talks to Allegro through
+// this seam so that the tests can drive a whole session without a display.
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -13,6 +13,8 @@ class Platform {
     virtual long long clockFrequency() = 0;
     // Gives up the processor for the rest of the time slice, without sleeping.
     virtual void yield() = 0;
+    // Sleeps for at least this many seconds; the system may wake it later.
+    virtual void sleep(double seconds) = 0;
 
     // Mouse position in window pixels and the button bits (1 left, 2 right).
     virtual int mouseX() = 0;
@@ -32,6 +34,7 @@ class AllegroPlatform : public Platform {
     double now() override;
     long long clockFrequency() override;
     void yield() override;
+    void sleep(double seconds) override;
     int mouseX() override;
     int mouseY() override;
     int mouseButtons() override;

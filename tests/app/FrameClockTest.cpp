@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class FrameClock : public ::testing::Test {
@@ -23,14 +25,30 @@ TEST_F(FrameClock, ThresholdZeroReturnsAtOnce) {
     EXPECT_DOUBLE_EQ(engine.waitForFrame(), 0.0);
 }
 
-TEST_F(FrameClock, WaitsOutTheThresholdByYielding) {
-    engine.timestepThreshold = 0.02;
-    platform.time += 0.005; // the frame's own work
-    const double elapsed = engine.waitForFrame();
-    EXPECT_GE(elapsed, 0.02);
-    EXPECT_LT(elapsed, 0.0215);
-    EXPECT_EQ(platform.yields, 15);
-    EXPECT_DOUBLE_EQ(engine.lastFrameTime, platform.time);
+TEST_F(FrameClock, SleepsThroughMostOfTheWaitAndYieldsTheRestNeverStartingEarly) {
+    struct Case {
+        const char* wake;
+        double oversleep;
+        int yields;
+    };
+    // The frame's own work takes 5 ms of the 20; each yield passes 1 ms. A
+    // sleep that wakes early leaves more to yield; one that wakes late, none.
+    for (const Case& sample :
+         {Case{"on time", 0.0, 1}, Case{"early", -0.004, 5}, Case{"late", 0.003, 0}}) {
+        EngineScope caseScope;
+        caseScope.engine.timestepThreshold = 0.02;
+        caseScope.platform.oversleep = sample.oversleep;
+        caseScope.platform.time += 0.005;
+        const double elapsed = caseScope.engine.waitForFrame();
+
+        EXPECT_GE(elapsed, 0.02) << sample.wake;
+        EXPECT_LT(elapsed, 0.02 + std::max(sample.oversleep, caseScope.platform.yieldStep))
+            << sample.wake;
+        EXPECT_EQ(caseScope.platform.sleeps, 1) << sample.wake;
+        EXPECT_GT(caseScope.platform.slept, 0.014) << sample.wake;
+        EXPECT_EQ(caseScope.platform.yields, sample.yields) << sample.wake;
+        EXPECT_DOUBLE_EQ(caseScope.engine.lastFrameTime, caseScope.platform.time) << sample.wake;
+    }
 }
 
 TEST_F(FrameClock, PassesALongFrameOnWhole) {

@@ -34,13 +34,15 @@ std::string valueOf(const std::string& text, const std::string& key) {
     return "";
 }
 
+std::string desktopEntry() {
+    return readFile(kInstalled + APPLICATIONS_FOLDER + "/" + APP_ID + ".desktop");
+}
+
 // The program that the desktop entry's Exec line starts, found in the install
 // root. A menu runs it with no working folder in particular and no PATH that
 // can be counted on, so it must be a full path into the prefix.
 std::string gameFromDesktopEntry() {
-    const std::string entry =
-        readFile(kInstalled + APPLICATIONS_FOLDER + "/" + APP_ID + ".desktop");
-    const std::string exec = valueOf(entry, "Exec");
+    const std::string exec = valueOf(desktopEntry(), "Exec");
     EXPECT_EQ(exec.rfind(std::string(INSTALL_PREFIX) + "/", 0), 0u) << "Exec=" << exec;
     return INSTALL_ROOT + exec.substr(0, exec.find(' '));
 }
@@ -79,6 +81,9 @@ TEST(InstalledGame, PlaysItsOwnDataFromAnEmptyFolderAsItsDesktopEntryStartsIt) {
     options.executable = gameFromDesktopEntry();
     RunningGame game(&display, emptyFolder.path(), options);
 
+    // The menu entry that a desktop shows the window under.
+    EXPECT_EQ(game.window().windowClass(),
+              "groundline/" + valueOf(desktopEntry(), "StartupWMClass"));
     placeATowerAndClose(game, kInstalledData);
 }
 

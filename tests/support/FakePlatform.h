@@ -6,7 +6,7 @@
 #include <set>
 
 // The machine as a test wants it: a clock that moves only when told or when
-// the game yields, a mouse and a keyboard the test sets.
+// the game yields or sleeps, a mouse and a keyboard the test sets.
 class FakePlatform : public Platform {
   public:
     double now() override { return time; }
@@ -14,6 +14,11 @@ class FakePlatform : public Platform {
     void yield() override {
         ++yields;
         time += yieldStep;
+    }
+    void sleep(double seconds) override {
+        ++sleeps;
+        slept += seconds;
+        time += seconds + oversleep;
     }
     int mouseX() override { return x; }
     int mouseY() override { return y; }
@@ -32,6 +37,10 @@ class FakePlatform : public Platform {
     double time = 100.0;
     double yieldStep = 0.001;
     int yields = 0;
+    // How much later than asked each sleep wakes; below zero, how much earlier.
+    double oversleep = 0.0;
+    int sleeps = 0;
+    double slept = 0.0;
     int x = 0, y = 0, buttons = 0;
     std::deque<int> keys;
     std::set<int> held;

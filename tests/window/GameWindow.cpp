@@ -141,6 +141,30 @@ std::string GameWindow::title() {
     return text;
 }
 
+std::string GameWindow::windowClass() {
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint))
+        return "";
+    const std::string names = std::string(hint.res_name) + "/" + hint.res_class;
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return names;
+}
+
+int GameWindow::iconWidth() {
+    XWMHints* hints = XGetWMHints(display, window);
+    if (!hints)
+        return 0;
+    const Pixmap icon = (hints->flags & IconPixmapHint) ? hints->icon_pixmap : 0;
+    XFree(hints);
+    Window root;
+    int x, y;
+    unsigned width = 0, height, border, depth;
+    if (!icon || !XGetGeometry(display, icon, &root, &x, &y, &width, &height, &border, &depth))
+        return 0;
+    return static_cast<int>(width);
+}
+
 GameWindow::Geometry GameWindow::geometry() {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes))

@@ -34,6 +34,10 @@ class GameWindow {
 
     // The title exactly as the game set it, every byte kept.
     std::string title();
+    // WM_CLASS as "instance/class": what a desktop matches to a menu entry.
+    std::string windowClass();
+    // The width of the icon picture the window hands its desktop, 0 with none.
+    int iconWidth();
 
     // Where the window sits on the screen and its size, in screen pixels.
     Geometry geometry();

@@ -24,7 +24,7 @@ constexpr const char* kPollerPauseMs = "20";
 
 } // namespace
 
-TEST(Startup, OpensA640By480WindowTitledFromTheSettings) {
+TEST(Startup, OpensA640By480WindowWithItsTitleClassAndIcon) {
     GameFolder folder;
     folder.setSetting("WindowTitle", kTitle);
     folder.setSetting("TimestepThreshold", "0.016");
@@ -36,6 +36,9 @@ TEST(Startup, OpensA640By480WindowTitledFromTheSettings) {
     const GameWindow::Geometry geometry = window.geometry();
     EXPECT_EQ(geometry.width, 640);
     EXPECT_EQ(geometry.height, 480);
+    // The class that the desktop entry names, and the 48-pixel icon of art/icon/.
+    EXPECT_EQ(window.windowClass(), "groundline/Groundline");
+    EXPECT_EQ(window.iconWidth(), 48);
     window.screenshot().save(screenshotPath());
 }
 

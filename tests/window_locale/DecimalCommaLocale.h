@@ -20,7 +20,8 @@ inline bool makeLocale(const std::string& folder) {
         "localedef -i de_DE -f UTF-8 '" + folder + "/" + kLocaleName + "' >/dev/null 2>&1";
     // localedef may report warnings with a non-zero status and still write
     // the locale: what it wrote is what counts.
-    (void)std::system(command.c_str());
+    const int ignoredStatus = std::system(command.c_str());
+    (void)ignoredStatus;
     return std::filesystem::exists(folder + "/" + kLocaleName + "/LC_NUMERIC");
 }
 

@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "  glpack unpack IN.mz OUT.png\n"
     "  glpack unpack IN.sz OUT.png OUT.sheet\n"
     "  glpack check FILE... [--font FILE...]\n"
-    "  glpack build ART_FOLDER DATA_FOLDER\n";
+    "  glpack build ART_FOLDER DATA_FOLDER\n"
+    "  glpack --version\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -115,6 +116,10 @@ int main(int argc, char** argv) {
 
     const std::string command = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
+    if (command == "--version" && arguments.empty()) {
+        std::printf("glpack %s\n", GROUNDLINE_VERSION);
+        return 0;
+    }
     if (command == "pack")
         return pack(arguments);
     if (command == "unpack")

@@ -10,6 +10,7 @@ class ScriptedPlatform : public Platform {
     double now() override { return time; }
     long long clockFrequency() override { return 1000000000; }
     void yield() override {}
+    void sleep(double) override {}
     int mouseX() override { return x; }
     int mouseY() override { return y; }
     int mouseButtons() override { return buttons; }

@@ -1,0 +1,5 @@
+#include "app/TimerResolution.h"
+
+TimerResolution::TimerResolution() = default;
+
+TimerResolution::~TimerResolution() = default;
