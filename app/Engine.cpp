@@ -1,6 +1,7 @@
 #include "app/Engine.h"
 
 #include "app/AllegroSound.h"
+#include "app/BrokenPipe.h"
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
 #include "game/GameSession.h"
@@ -10,7 +11,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -62,9 +62,9 @@ std::string displayName() {
 }
 
 void startLibrary() {
-    // Writing to a connection the server has just dropped raises SIGPIPE,
-    // which would end the game silently instead of letting it try again.
-    std::signal(SIGPIPE, SIG_IGN);
+    // Writing to a connection the server has just dropped would otherwise end
+    // the game silently instead of letting it try again.
+    ignoreBrokenPipes();
 
     const std::string display = displayName();
     int pauseMs = kFirstRetryPauseMs;

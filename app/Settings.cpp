@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/CLocale.h"
 #include "app/Saturating.h"
 
 #include <boost/algorithm/string/classification.hpp>
@@ -10,7 +11,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <locale.h>
 #include <vector>
 
 namespace {
@@ -69,11 +69,7 @@ int Settings::getInt(const std::string& key) const {
 }
 
 double Settings::getReal(const std::string& key) const {
-    // Allegro's keyboard set-up switches the process to the player's locale,
-    // where strtod would stop at the "." of "0.45" under a decimal comma. The
-    // file is written with "." whatever the player speaks.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(get(key).c_str(), nullptr, cLocale);
+    return cLocale::toReal(get(key));
 }
 
 int Settings::getDamage(const std::string& key) const {

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DataSearch.h"
 #include "app/Engine.h"
+#include "app/ExecutablePath.h"
 #include "game/GameSession.h"
 
 #include <allegro.h>
@@ -10,12 +11,6 @@
 #include <system_error>
 
 namespace {
-
-// The running program itself, links resolved, wherever it was started from.
-std::string executablePath() {
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error).string();
-}
 
 // The folders on one line, each in full: the player may not know which
 // folder the game was started in.

@@ -1,5 +1,6 @@
 #include "gfx/BitmapFont.h"
 
+#include "app/CLocale.h"
 #include "app/Saturating.h"
 #include "gfx/PackedImage.h"
 
@@ -8,9 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdarg>
-#include <cstdio>
 #include <fstream>
-#include <locale.h>
 
 namespace {
 
@@ -19,10 +18,7 @@ using FormattedText = char[BitmapFont::kMaxFormattedLength + 1];
 // Numbers are drawn as the settings write them, with a "." for the decimal
 // point, even after Allegro has switched the process to the player's locale.
 void formatText(FormattedText& text, const char* format, va_list arguments) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    const locale_t previous = uselocale(cLocale);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    uselocale(previous);
+    cLocale::format(text, sizeof text, format, arguments);
 }
 
 // Allegro clips with int sums of position and size, which wrap round for a

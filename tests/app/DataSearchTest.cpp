@@ -25,7 +25,9 @@ class DataSearchTest : public ::testing::Test {
 } // namespace
 
 TEST_F(DataSearchTest, PrefersTheWorkingFoldersDataThenTheInstalledData) {
-    EXPECT_EQ(installed.rfind(prefix + "/", 0), 0u) << "not inside the prefix: " << installed;
+    // In the system's own spelling: Windows writes "\\" between folders.
+    const std::string inside = (std::filesystem::path(prefix) / "").lexically_normal().string();
+    EXPECT_EQ(installed.rfind(inside, 0), 0u) << "not inside the prefix: " << installed;
     const DataSearch nothing("", executable, working);
     EXPECT_EQ(nothing.chosen(), "");
     EXPECT_EQ(nothing.lookedIn(), (std::vector<std::string>{working, installed}));

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace {
@@ -61,6 +63,8 @@ TEST(Settings, ReadsNumbersTheWayTheCLibraryDoes) {
     settings.set("Exponent", "1e-2");
     settings.set("Huge", "99999999999999999999");
     settings.set("HugeNegative", "-99999999999999999999");
+    settings.set("Infinite", " -INFINITY");
+    settings.set("NotANumber", "nan(1)");
     EXPECT_EQ(settings.getInt("Real"), 3);
     EXPECT_EQ(settings.getReal("Real"), 3.7);
     EXPECT_EQ(settings.getInt("Letters"), 0);
@@ -72,6 +76,8 @@ TEST(Settings, ReadsNumbersTheWayTheCLibraryDoes) {
     EXPECT_EQ(settings.getReal("Exponent"), 0.01);
     EXPECT_EQ(settings.getInt("Huge"), 2147483647);
     EXPECT_EQ(settings.getInt("HugeNegative"), -2147483647 - 1);
+    EXPECT_EQ(settings.getReal("Infinite"), -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(settings.getReal("NotANumber")));
     EXPECT_EQ(settings.getInt("Missing"), 0);
     EXPECT_EQ(settings.getReal("Missing"), 0.0);
 }

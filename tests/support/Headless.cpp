@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <system_error>
 
 namespace {
 
@@ -36,12 +38,19 @@ const auto* const registered = ::testing::AddGlobalTestEnvironment(new HeadlessA
 } // namespace
 
 std::string makeTempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "groundline-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        ADD_FAILURE() << "cannot make a temporary folder";
-    foldersToRemove().push_back(pattern);
-    return pattern;
+    // Random names tried until one is new, as mkdtemp does; Windows has no mkdtemp.
+    static std::mt19937 pick{std::random_device{}()};
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int tries = 0; tries < 100; ++tries) {
+        const std::string folder = (base / ("groundline-test-" + std::to_string(pick()))).string();
+        std::error_code error;
+        if (std::filesystem::create_directory(folder, error)) {
+            foldersToRemove().push_back(folder);
+            return folder;
+        }
+    }
+    ADD_FAILURE() << "cannot make a temporary folder";
+    return base.string();
 }
 
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {

@@ -4,10 +4,9 @@
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -160,7 +159,7 @@ Rgb invaderColour(int animation) {
 std::string folder() {
     static const std::string root = [] {
         const std::string made = makeTempFolder();
-        mkdir((made + "/data").c_str(), 0755);
+        std::filesystem::create_directory(made + "/data");
         writeFolder(made);
         return made;
     }();

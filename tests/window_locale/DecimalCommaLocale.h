@@ -2,7 +2,8 @@
 
 // A locale that writes 3.5 as "3,5", made by the tests themselves so that no
 // system locale need be installed. Header-only: the window test and the
-// headless tests of reading and drawing numbers share it.
+// headless tests of reading and drawing numbers share it, on Linux and under
+// Wine alike.
 
 #include <clocale>
 #include <cstdlib>
@@ -10,6 +11,26 @@
 #include <string>
 
 namespace decimalComma {
+
+#if defined(_WIN32)
+
+// Windows knows its locales by name, with no files to make.
+constexpr const char* kLocaleName = "German_Germany.1252";
+
+// While it lives, the process runs in the locale, as a German player's would.
+class SwitchedProcess {
+  public:
+    explicit SwitchedProcess(const std::string&) {
+        switched = std::setlocale(LC_ALL, kLocaleName) != nullptr;
+    }
+    ~SwitchedProcess() { std::setlocale(LC_ALL, "C"); }
+    SwitchedProcess(const SwitchedProcess&) = delete;
+    SwitchedProcess& operator=(const SwitchedProcess&) = delete;
+
+    bool switched = false;
+};
+
+#else
 
 constexpr const char* kLocaleName = "de_DE.UTF-8";
 
@@ -46,5 +67,7 @@ class SwitchedProcess {
 
     bool switched = false;
 };
+
+#endif
 
 } // namespace decimalComma
