@@ -73,6 +73,10 @@ double Settings::getReal(const std::string& key) const {
 }
 
 int Settings::getDamage(const std::string& key) const {
+    return std::clamp(getInt(key), -kMostDamage, kMostDamage);
+}
+
+int Settings::getRealDamage(const std::string& key) const {
     return std::clamp(truncatedToInt(getReal(key)), -kMostDamage, kMostDamage);
 }
 

@@ -27,9 +27,11 @@ class Settings {
     // from it stays defined; ordinary values come back unchanged. Not a number
     // reads as 0.
 
-    // Damage per hit, read as a real cut toward zero (7.9 deals 7), within
-    // kMostDamage either way.
+    // Damage per hit, read as getInt reads it, within kMostDamage either way.
     int getDamage(const std::string& key) const;
+    // The same, read as a real cut toward zero (7.9 deals 7, 1e2 deals 100),
+    // as the tesla coil reads its damage.
+    int getRealDamage(const std::string& key) const;
     // Pixels per second, within kFastestSpeed either way.
     double getSpeed(const std::string& key) const;
     // A reach in pixels, 0 to kFarOffCanvas.

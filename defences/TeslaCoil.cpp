@@ -23,7 +23,7 @@ TeslaCoil::TeslaCoil() : range(0.0) {
     type = kTeslaType;
     sheet = engine.towerDefs[kTeslaType].sprite;
     period = static_cast<float>(engine.settings.getTime("Tower3FreqBase"));
-    damage = engine.settings.getDamage("Tower3DamageBase");
+    damage = engine.settings.getRealDamage("Tower3DamageBase");
     range = engine.settings.getRadius("Tower3RangeBase");
 }
 
