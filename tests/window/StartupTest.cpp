@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -51,6 +52,30 @@ TEST(Startup, WithoutSettingsSaysOnOneLineWhereItLookedBeforeAnyWindow) {
     const std::string message = game.errorOutput();
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
     EXPECT_NE(message.find(folder.path() + "/data"), std::string::npos) << message;
+}
+
+// A missing sound stops the game as a missing picture does, by name; with the
+// sound muted or at volume 0 no sound file is needed.
+TEST(Startup, AMissingSoundIsNamedUnlessTheSoundIsOff) {
+    GameFolder folder;
+    folder.remove("data/explosion.wav");
+    VirtualDisplay display;
+    {
+        RunningGame game(&display, folder.path());
+        EXPECT_EQ(game.waitForExit(), 1);
+        EXPECT_NE(game.errorOutput().find("SoundExplosion ("), std::string::npos)
+            << game.errorOutput();
+        EXPECT_NE(game.errorOutput().find("explosion.wav): "), std::string::npos);
+    }
+    for (const std::vector<std::string>& soundOff :
+         {std::vector<std::string>{"--mute"}, std::vector<std::string>{"--volume", "0"}}) {
+        RunningGame::Options options;
+        options.arguments = soundOff;
+        RunningGame game(&display, folder.path(), options);
+        game.window().pressCloseButton();
+        EXPECT_EQ(game.waitForExit(), 0) << soundOff[0];
+        EXPECT_EQ(game.errorOutput(), "") << soundOff[0];
+    }
 }
 
 TEST(Startup, CloseButtonEndsTheGameWithStatus0) {

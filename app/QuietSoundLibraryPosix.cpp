@@ -1,7 +1,5 @@
 #include "app/QuietSoundLibrary.h"
 
-#if defined(__linux__)
-
 #include <dlfcn.h>
 
 namespace {
@@ -22,9 +20,3 @@ void quietenSoundLibrary() {
         setHandler(ignoreMessage);
     dlclose(alsa);
 }
-
-#else
-
-void quietenSoundLibrary() {}
-
-#endif
