@@ -1,6 +1,7 @@
 #include "sim/Chart.h"
 
 #include "sim/BotGame.h"
+#include "sim/StrategyRows.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,12 +29,7 @@ std::string number(double value) {
 } // namespace
 
 void Chart::add(const std::string& strategy, const BotGame& game) {
-    auto line = std::find_if(lines.begin(), lines.end(),
-                             [&strategy](const Line& l) { return l.strategy == strategy; });
-    if (line == lines.end()) {
-        lines.push_back({strategy, {}});
-        line = lines.end() - 1;
-    }
+    Line* line = &rowOf(lines, strategy);
     for (const WaveRecord& record : game.waves) {
         if (record.wave < 1)
             continue;

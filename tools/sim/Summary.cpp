@@ -1,6 +1,7 @@
 #include "sim/Summary.h"
 
 #include "sim/BotGame.h"
+#include "sim/StrategyRows.h"
 
 #include "game/TowerType.h"
 
@@ -27,12 +28,7 @@ template <typename T, typename Field> Spread spreadOf(const std::vector<T>& game
 } // namespace
 
 void Summary::add(const std::string& strategy, const BotGame& game) {
-    auto row = std::find_if(rows.begin(), rows.end(),
-                            [&strategy](const Row& r) { return r.strategy == strategy; });
-    if (row == rows.end()) {
-        rows.push_back({strategy, {}});
-        row = rows.end() - 1;
-    }
+    Row* row = &rowOf(rows, strategy);
     Game result;
     result.lost = game.session.gameOver;
     result.stalled = game.stalled();
