@@ -56,7 +56,7 @@ TEST(Strings, TuneASmoothGameThatPaysForItsTowers) {
     // The cheapest tower first: the starting money buys lasers enough to
     // cover the whole first wave, whose block sways only some 70 pixels while
     // each laser shoots straight up, or one of the dearer towers instead; the
-    // first wave's bounties buy another laser.
+    // first three waves' bounties buy another laser.
     const int laser = s.getInt("Tower1Value");
     constexpr int kLasersToCoverABlock = 3;
     EXPECT_GE(s.getInt("StartingMoney"), kLasersToCoverABlock * laser);
@@ -65,7 +65,8 @@ TEST(Strings, TuneASmoothGameThatPaysForItsTowers) {
     EXPECT_LT(laser, s.getInt("Tower2Value"));
     EXPECT_LT(laser, s.getInt("Tower3Value"));
     constexpr int kFirstWave = 16;
-    EXPECT_GE(kFirstWave * s.getInt("Invader1Value"), laser);
+    constexpr int kFirstThreeWaves = kFirstWave + 18 + 20;
+    EXPECT_GE(kFirstThreeWaves * s.getInt("Invader1Value"), laser);
 
     // Those lasers deal the first wave's health well within the time the
     // wave needs to come down (about 14 descents and traverses).

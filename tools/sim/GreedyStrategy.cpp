@@ -25,16 +25,20 @@ constexpr double kLookAhead = 60.0;
 // on one minute's luck, such as the last missile turret for a laser mid-game,
 // wanted back as soon as the waves come low and tough.
 constexpr double kLeastService = 4 * kLookAhead;
+// Often enough that the bounties of a wave are spent while it still matters.
+constexpr double kShoppingInterval = 5.0;
 
 } // namespace
 
 void GreedyStrategy::act(BotGame& game) {
-    // Like a player who shops when a wave is cleared and when the next one
-    // comes, rather than in every frame.
+    // Like a player who shops when a wave is cleared, when the next one comes
+    // and now and then while it marches, rather than in every frame.
     const bool waveOn = game.session.wave != nullptr;
-    if (waveOn == lookedDuringWave && game.time > 0.0)
+    if (waveOn == lookedDuringWave && game.time < lastLook + kShoppingInterval &&
+        game.time > 0.0)
         return;
     lookedDuringWave = waveOn;
+    lastLook = game.time;
     while (choose(game)) {
     }
 }

@@ -40,4 +40,5 @@ class GreedyStrategy : public Strategy {
 
     const bool sells;
     bool lookedDuringWave = false;
+    double lastLook = 0.0; // game seconds
 };

@@ -133,7 +133,7 @@ void writeWaves(std::FILE* out, bool csv, const std::string& strategy, unsigned 
             const int width = static_cast<int>(towerTypes()[type].reportName.size());
             std::fprintf(out, csv ? "%d," : "%*d ", csv ? w.towers[type] : width, w.towers[type]);
         }
-        std::fprintf(out, csv ? "%.2f\n" : "%9.1f\n", w.time);
+        std::fprintf(out, csv ? "%d,%.2f\n" : "%6d %9.1f\n", w.purchases, w.time);
     }
 }
 
@@ -153,7 +153,7 @@ void writeWavesHeader(std::FILE* out, bool csv) {
                  "seed", "wave", "kills", "escapes", "health", "money");
     for (const TowerType& type : towerTypes())
         std::fprintf(out, csv ? "%s," : "%s ", type.reportName.c_str());
-    std::fprintf(out, csv ? "%s\n" : "%9s\n", "time");
+    std::fprintf(out, csv ? "%s,%s\n" : "%6s %9s\n", "bought", "time");
 }
 
 } // namespace
