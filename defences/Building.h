@@ -33,6 +33,9 @@ class Building {
     // Raises the tower one level: more damage, faster shots, and for some a
     // longer reach, as the type's upgrade keys say. The caller charges for it.
     virtual void upgrade();
+    // What the type's upgrade reach lengthens, as the player reads it; none
+    // when it lengthens nothing.
+    virtual const char* reachName() const { return nullptr; }
 
     const SpriteSheet* sheet; // the type's sheet, shared
     SpritePlayer* player;     // none until placed

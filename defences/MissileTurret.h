@@ -10,6 +10,7 @@ class MissileTurret : public Building {
     void update(double dt) override;
     // A level raises the splash too: its damage and its radius.
     void upgrade() override;
+    const char* reachName() const override { return "splash"; }
 
     int splashDamage;    // dealt by each blast to every invader near it
     double splashRadius; // pixels

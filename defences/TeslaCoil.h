@@ -12,6 +12,7 @@ class TeslaCoil : public Building {
     void update(double dt) override;
     // A level also lengthens the coil's reach.
     void upgrade() override;
+    const char* reachName() const override { return "range"; }
 
     // A random invader whose centre lies within range of the emitter, or null.
     Invader* pickTarget() const;

@@ -15,6 +15,9 @@
 
 #include <allegro.h>
 
+#include <cmath>
+#include <string>
+
 namespace {
 
 using layout::kButtonX;
@@ -34,6 +37,8 @@ constexpr int kDemolishCell = 0;
 constexpr int kUpgradeCell = 1;
 constexpr int kNoUpgradeCell = 2;
 constexpr int kUsedUpCell = 3;
+// Between what a level gives and its price on the panel's second line.
+constexpr int kGainsGap = 6;
 constexpr int kPipCell = 4;
 constexpr int kPipSize = 4;
 constexpr int kPipStep = 5;
@@ -55,6 +60,23 @@ constexpr int kCentreX = layout::kDialogCentreX;
 constexpr int kCaptionY = 50;
 constexpr int kWavesDefeatedY = 74;
 constexpr int kQuitQuestionY = 90;
+
+// What one more level gives, as the panel words it: "damage +1, rate +10%".
+std::string levelGains(const TowerDef& def, const Building& building) {
+    std::string gains;
+    const auto add = [&gains](const char* name, const std::string& amount) {
+        gains += (gains.empty() ? "" : ", ") + std::string(name) + " +" + amount;
+    };
+    if (def.upgradeDamage > 0)
+        add("damage", std::to_string(def.upgradeDamage));
+    const long ratePercent = std::lround(100.0 * def.upgradeSpeedup);
+    if (ratePercent > 0)
+        add("rate", std::to_string(ratePercent) + "%");
+    const long reach = std::lround(def.upgradeReach);
+    if (building.reachName() && reach > 0)
+        add(building.reachName(), std::to_string(reach));
+    return gains;
+}
 
 void drawIcon(BITMAP* target, BITMAP* strip, int sourceX, int sourceY, int x, int y) {
     if (strip)
@@ -253,6 +275,9 @@ void GameSession::drawSelection() {
                                      building->level + 1);
     const BitmapFont* font = cost > money ? engine->fontMainRed : engine->fontMain;
     font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", cost);
+    const std::string gains = levelGains(def, *building);
+    const int gainsRight = textRight - font->textWidthf("$%d", cost) - kGainsGap;
+    engine->fontMain->drawTextRight(canvas, gainsRight, kSecondLineY, gains.c_str());
 }
 
 bool GameSession::drawPanelButton(const layout::Rect& button, int iconCell, bool usable) {

@@ -61,12 +61,15 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
             // The bot's own ledger of prices paid, levels included, and refunds.
             const long long money = startingMoney + kills * bounty - game.spent + game.refunded;
             int standing = 0;
+            int purchases = game.upgrades;
             long long towerPrices = 0;
             for (int type = 0; type < towerTypeCount(); ++type) {
                 standing += wave.towers[type];
+                purchases += game.bought[type];
                 towerPrices += game.bought[type] * static_cast<long long>(defs[type].value);
             }
             EXPECT_EQ(wave.money, money);
+            EXPECT_EQ(wave.purchases, purchases);
             EXPECT_EQ(game.spent > towerPrices, game.upgrades > 0);
             EXPECT_EQ(standing, static_cast<int>(game.session.buildings.size()));
             for (const Building* building : game.session.buildings)

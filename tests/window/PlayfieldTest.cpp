@@ -107,7 +107,7 @@ TEST_F(Playfield, TheQuitDialogSaysNoThenYes) {
 }
 
 // The selected tower's panel: the upgrade button beside the demolish button,
-// the price over it, and once it is bought the money spent and a level pip
+// the price and what a level gives over it, and once it is bought the money spent and a level pip
 // under the tower.
 TEST(PlayfieldPanel, ASelectedTowerIsUpgradedFromItsPanel) {
     GameFolder folder;
@@ -130,6 +130,7 @@ TEST(PlayfieldPanel, ASelectedTowerIsUpgradedFromItsPanel) {
     const Screenshot offered = window.screenshot();
     offered.save(screenshotPath("PlayfieldPanel.offered"));
     EXPECT_GT(selected.changedCanvasPixels(offered, 150, 220, 125, 18), 20) << "no price shown";
+    EXPECT_GT(selected.changedCanvasPixels(offered, 140, 229, 90, 9), 20) << "no gain shown";
 
     window.clickCanvas(upgrade);
     window.waitForFrames(2);
