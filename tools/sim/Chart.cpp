@@ -82,9 +82,16 @@ std::string Chart::svg() const {
                "\" text-anchor=\"end\">" + number(most) + "</text>\n";
         out += "<text x=\"" + number(kLeft - 6) + "\" y=\"" + number(top + kPanelHeight) +
                "\" text-anchor=\"end\">0</text>\n";
-        out += "<text x=\"" + number(kLeft + plotWidth) + "\" y=\"" +
-               number(top + kPanelHeight + 16) + "\" text-anchor=\"end\">wave " + number(waves) +
-               "</text>\n";
+        // Wave 1 and every fifth wave, each over a faint line up the panel.
+        out += "<text x=\"" + number(kLeft - 6) + "\" y=\"" + number(top + kPanelHeight + 16) +
+               "\" text-anchor=\"end\">wave</text>\n";
+        for (size_t wave = 1; wave <= waves; wave += wave == 1 ? 4 : 5) {
+            out += "<line x1=\"" + number(x(wave - 1)) + "\" y1=\"" + number(top) + "\" x2=\"" +
+                   number(x(wave - 1)) + "\" y2=\"" + number(top + kPanelHeight) +
+                   "\" stroke=\"#eeeeee\"/>\n<text x=\"" + number(x(wave - 1)) + "\" y=\"" +
+                   number(top + kPanelHeight + 16) + "\" text-anchor=\"middle\">" +
+                   number(wave) + "</text>\n";
+        }
         for (size_t n = 0; n < lines.size(); ++n) {
             std::string points;
             for (size_t wave = 0; wave < lines[n].byWave.size(); ++wave) {
