@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,11 +32,7 @@ std::vector<Played> play(const std::string& strategyName) {
     std::vector<Played> games;
     for (unsigned seed = 1; seed <= kGames; ++seed) {
         BotGame game(seed, false, 0);
-        const std::unique_ptr<Strategy> strategy = makeStrategy(strategyName);
-        while (!game.over()) {
-            strategy->act(game);
-            game.frame();
-        }
+        game.playThrough(*makeStrategy(strategyName));
         Played played;
         played.wave = game.session.waveNumber;
         played.minutes = game.time / 60.0;

@@ -122,11 +122,7 @@ TEST(BotGameUpgrades, TheUpgradeBotFillsTheGroundThenBuysLevels) {
     EngineScope scope;
     scope.engine.settings.set("StartingMoney", "20000");
     BotGame game(kSeed, true, 1);
-    const std::unique_ptr<Strategy> strategy = makeStrategy("upgrade");
-    while (!game.over()) {
-        strategy->act(game);
-        game.frame();
-    }
+    game.playThrough(*makeStrategy("upgrade"));
     for (int type = 0; type < towerTypeCount(); ++type)
         EXPECT_TRUE(game.knownFull(type)) << type;
     EXPECT_GT(game.upgrades, 0);

@@ -1,4 +1,5 @@
 #include "sim/BotGame.h"
+#include "sim/Strategy.h"
 
 #include "app/Engine.h"
 #include "defences/Building.h"
@@ -72,6 +73,13 @@ int BotGame::playFor(double seconds) {
     while (!over() && time < end)
         frame();
     return kills + waveKills - killsBefore;
+}
+
+void BotGame::playThrough(Strategy& strategy) {
+    while (!over()) {
+        strategy.act(*this);
+        frame();
+    }
 }
 
 bool BotGame::over() const {

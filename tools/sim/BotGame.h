@@ -8,6 +8,7 @@
 
 class Building;
 class Engine;
+class Strategy;
 
 // What one wave came to, taken in the frame the game noticed it was over, or
 // in the frame the game was lost during it.
@@ -41,6 +42,8 @@ class BotGame {
     void frame();
     // Frames for the given game seconds or until play stops; the kills on the way.
     int playFor(double seconds);
+    // Frames until play stops, the strategy taking its turn before each.
+    void playThrough(Strategy& strategy);
     // Lost, stalled, or as many waves cleared as asked for.
     bool over() const;
     // Whether no wave has come or gone for stallLimit seconds: a game whose

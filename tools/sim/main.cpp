@@ -181,11 +181,7 @@ int main(int argc, char** argv) {
             const unsigned seed = options.seed + static_cast<unsigned>(g);
             BotGame game(seed, options.fast, options.maxWaves);
             game.stallLimit = options.stallLimit;
-            const std::unique_ptr<Strategy> strategy = makeStrategy(name);
-            while (!game.over()) {
-                strategy->act(game);
-                game.frame();
-            }
+            game.playThrough(*makeStrategy(name));
             if (game.stalled())
                 std::fprintf(stderr,
                              "groundline-sim: %s, seed %u: stalled in wave %d, nothing came or "
