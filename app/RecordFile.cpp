@@ -17,7 +17,7 @@ constexpr std::streamsize kLongestRecord = 64;
 // Why the last file operation failed, as the C library says it.
 std::string lastSystemError() {
     if (errno == 0)
-        return "write failed";
+        return "the system gave no reason";
     return std::error_code(errno, std::generic_category()).message();
 }
 

@@ -11,7 +11,8 @@
 // never the game.
 class RecordFile : public Records {
   public:
-    // folder: where this game's records live (made, with its parents, at the first save);
+    // folder: where this game's records live (made, with its parents, at the first save),
+    // spelt as recordFolder spells it, in UTF-8 on Windows;
     // settingsBytes: strings.txt's bytes as read from disk, which name the file.
     // Reads the file now; a record that cannot be read counts as none. An
     // empty folder keeps the best for this run only.
