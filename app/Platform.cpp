@@ -1,12 +1,32 @@
 #include "app/Platform.h"
 
+#include "app/PressLatch.h"
+
 #include <allegro.h>
 
 #include <chrono>
 #include <thread>
 
 namespace {
+
 using Clock = std::chrono::steady_clock;
+
+PressLatch latch;
+
+// Called by Allegro, on its own thread, for every movement and button change.
+void onMouseEvent(int flags) {
+    if (flags & MOUSE_FLAG_LEFT_DOWN)
+        latch.press(1);
+    if (flags & MOUSE_FLAG_RIGHT_DOWN)
+        latch.press(2);
+    if (flags & MOUSE_FLAG_MIDDLE_DOWN)
+        latch.press(4);
+}
+
+} // namespace
+
+void AllegroPlatform::latchPresses() {
+    mouse_callback = onMouseEvent;
 }
 
 double AllegroPlatform::now() {
@@ -33,7 +53,7 @@ int AllegroPlatform::mouseY() {
     return mouse_y;
 }
 int AllegroPlatform::mouseButtons() {
-    return mouse_b;
+    return latch.sample(mouse_b);
 }
 
 bool AllegroPlatform::keyPressed() {

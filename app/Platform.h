@@ -31,6 +31,10 @@ class Platform {
 // The real thing: std::chrono::steady_clock and Allegro's input globals.
 class AllegroPlatform : public Platform {
   public:
+    // From now on a press that is let go before the next frame still reaches
+    // it. Call once the mouse is installed.
+    void latchPresses();
+
     double now() override;
     long long clockFrequency() override;
     void yield() override;

@@ -1,4 +1,5 @@
 #include "app/Engine.h"
+#include "app/PressLatch.h"
 #include "game/GameSession.h"
 #include "support/EngineScope.h"
 
@@ -105,6 +106,24 @@ TEST_F(FrameClock, AClickIsSeenOnceOnRelease) {
     EXPECT_EQ(releases, 1);
     EXPECT_EQ(engine.previousMouseButtons, 2);
     EXPECT_EQ(engine.mouseButtons, 0);
+}
+
+// A tap quicker than a frame goes down and up between two samples: the latch
+// shows the press in the next sample, and the release in the one after.
+TEST(PressLatch, ShowsEveryPressInTheNextSampleEvenIfAlreadyLetGo) {
+    PressLatch latch;
+    const struct {
+        int pressedSince, heldNow, seen;
+    } samples[] = {
+        {0, 0, 0}, {1, 0, 1}, {0, 0, 0}, // a tap
+        {1, 1, 1}, {0, 1, 1}, {0, 0, 0}, // a press held across frames
+        {3, 0, 3}, {2, 0, 2}, {0, 0, 0}, // both tapped, then the right again
+    };
+    for (const auto& sample : samples) {
+        if (sample.pressedSince)
+            latch.press(sample.pressedSince);
+        EXPECT_EQ(latch.sample(sample.heldNow), sample.seen);
+    }
 }
 
 TEST(CloseButton, StopsTheSessionAndNeverReachesADestroyedOne) {
