@@ -2,6 +2,8 @@
 
 #include "app/AllegroSound.h"
 #include "app/BrokenPipe.h"
+#include "app/RecordFile.h"
+#include "app/RecordFolder.h"
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
 #include "game/GameSession.h"
@@ -15,6 +17,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace {
@@ -40,6 +44,7 @@ constexpr double kYieldMargin = 0.0003;
 
 AllegroPlatform allegroPlatform;
 Sound silence;
+Records noRecords;
 
 // Without the library or a window there is nothing the game can do; say which
 // step failed and why, once, and stop rather than crash at the first drawing.
@@ -83,7 +88,7 @@ void startLibrary() {
 
 } // namespace
 
-Engine::Engine() : platform(&allegroPlatform), sound(&silence) {}
+Engine::Engine() : platform(&allegroPlatform), sound(&silence), records(&noRecords) {}
 
 Engine& Engine::instance() {
     // Never destroyed, so that what it holds is still there for a window
@@ -98,6 +103,7 @@ void Engine::init() {
     startLibrary();
     install_keyboard();
     install_mouse();
+    allegroPlatform.latchPresses();
     registerPackedImageType();
     set_color_depth(32);
 
@@ -130,6 +136,7 @@ void Engine::init() {
     // one go.
     exitOnProblems(loadCheckedCatalogue());
     openSound();
+    openRecords();
 
     // For as long as the game runs: the frame wait sleeps on it.
     static const TimerResolution fineTimer;
@@ -153,6 +160,15 @@ void Engine::openSound() {
         exitOnProblems(problems);
     allegroSound->open(volume, startMuted, platform);
     sound = allegroSound;
+}
+
+void Engine::openRecords() {
+    std::ifstream file(dataFile(kSettingsName), std::ios::binary);
+    const std::string settingsBytes{std::istreambuf_iterator<char>(file),
+                                    std::istreambuf_iterator<char>()};
+    // Kept until the process ends, like the sound.
+    static RecordFile* recordFile = new RecordFile(recordFolder(), settingsBytes);
+    records = recordFile;
 }
 
 void Engine::initHeadless() {

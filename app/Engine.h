@@ -3,6 +3,7 @@
 #include "app/Canvas.h"
 #include "app/CommandLine.h"
 #include "app/Platform.h"
+#include "app/Records.h"
 #include "app/Settings.h"
 #include "app/Sound.h"
 #include "game/InvaderDef.h"
@@ -145,6 +146,9 @@ class Engine {
     // Where the sound effects go: nowhere until init opens the machine's
     // sound, and in tests a recorder.
     Sound* sound;
+    // Where the best wave is kept between games: nowhere until init finds
+    // the player's folder, so that tools and tests never write there.
+    Records* records;
 
   private:
     Engine();
@@ -153,6 +157,8 @@ class Engine {
     // is 0; a missing effect stops the game as a missing picture does, unless
     // the sound starts muted.
     void openSound();
+    // Finds the player's record of the best wave for these settings.
+    void openRecords();
 
     // Taken by the close-button callback and by setSession, so that the
     // session cannot be destroyed while the callback is stopping it.

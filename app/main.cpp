@@ -57,12 +57,17 @@ int main(int argc, char** argv) {
     engine.startMuted = commandLine.mute;
     engine.init();
 
-    GameSession* session = new GameSession;
-    engine.setSession(session);
-    session->run();
-
-    engine.setSession(nullptr);
-    delete session;
+    // Each game is a session of its own, so that a new one starts as empty
+    // as the first; only the loaded data carries over.
+    bool playAgain = true;
+    while (playAgain) {
+        GameSession* session = new GameSession;
+        engine.setSession(session);
+        session->run();
+        playAgain = session->playAgain;
+        engine.setSession(nullptr);
+        delete session;
+    }
     return 0;
 }
 END_OF_MAIN()

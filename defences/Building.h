@@ -36,6 +36,19 @@ class Building {
     // What the type's upgrade reach lengthens, as the player reads it; none
     // when it lengthens nothing.
     virtual const char* reachName() const { return nullptr; }
+    // How far that reach is now, in pixels; 0 when there is none.
+    virtual double reach() const { return 0.0; }
+
+    // A circle on the playfield, in pixels.
+    struct Circle {
+        int x = 0;
+        int y = 0;
+        int radius = 0;
+    };
+    // The circle the tower strikes within, for a tower whose resting frame is
+    // centred on centreX, placed or not: what the player is shown of its
+    // range. A radius of 0 for a tower that aims along a line instead.
+    virtual Circle strikeCircle(int centreX) const { return {centreX, 0, 0}; }
 
     const SpriteSheet* sheet; // the type's sheet, shared
     SpritePlayer* player;     // none until placed

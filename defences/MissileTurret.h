@@ -11,6 +11,7 @@ class MissileTurret : public Building {
     // A level raises the splash too: its damage and its radius.
     void upgrade() override;
     const char* reachName() const override { return "splash"; }
+    double reach() const override { return splashRadius; }
 
     int splashDamage;    // dealt by each blast to every invader near it
     double splashRadius; // pixels

@@ -4,6 +4,7 @@
 #include "defences/InvaderCentre.h"
 #include "effects/SparkEffect.h"
 #include "game/GameSession.h"
+#include "gfx/SpriteSheet.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 
@@ -56,6 +57,11 @@ void TeslaCoil::upgrade() {
     Building::upgrade();
     const double reach = Engine::instance().towerDefs[type].upgradeReach;
     range = std::min(range + reach, double{Settings::kFarOffCanvas});
+}
+
+Building::Circle TeslaCoil::strikeCircle(int centreX) const {
+    const int centreY = Engine::instance().towerBaseline - restingFrameHeight(sheet) / 2;
+    return {centreX, centreY - kEmitterHeight, static_cast<int>(range)};
 }
 
 void TeslaCoil::fire() {

@@ -13,6 +13,9 @@ class TeslaCoil : public Building {
     // A level also lengthens the coil's reach.
     void upgrade() override;
     const char* reachName() const override { return "range"; }
+    double reach() const override { return range; }
+    // Centred on the emitter, where the range is measured from.
+    Circle strikeCircle(int centreX) const override;
 
     // A random invader whose centre lies within range of the emitter, or null.
     Invader* pickTarget() const;

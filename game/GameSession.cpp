@@ -79,6 +79,8 @@ GameSession::~GameSession() {
     for (Effect* effect : effects)
         delete effect;
     delete wave;
+    for (Building* tower : newTowers)
+        delete tower;
 }
 
 void GameSession::run() {
@@ -88,12 +90,30 @@ void GameSession::run() {
         step(dt, engine->platform->keyDown(KEY_TAB));
         draw();
     }
+    // Quitting keeps what this game reached, as losing it does.
+    engine->records->keep(wavesDefeated());
 }
 
 double GameSession::step(double dt, bool fastForward) {
+    // Paused frames pass no game time at all, so that nothing has moved when
+    // play resumes; only the keys and clicks that end the pause are heard.
+    fastForwarding = false;
+    if (isPaused()) {
+        handleInput();
+        return 0.0;
+    }
+    fastForwarding = fastForward;
     const double gameTime = fastForward ? dt * kFastForward : dt;
     update(gameTime);
     return gameTime;
+}
+
+bool GameSession::isPaused() const {
+    return !gameOver && (paused || mode == QuitDialog);
+}
+
+int GameSession::bestWaves() const {
+    return std::max(bestBefore, wavesDefeated());
 }
 
 void GameSession::start() {
@@ -105,9 +125,14 @@ void GameSession::start() {
     waveNumber = 1;
     wave = nullptr;
     waveTimer = engine->settings.getTime("TimeBetweenWaves");
+    bestBefore = engine->records->bestWaves();
+    if (newTowers.empty())
+        for (int type = 0; type < towerTypeCount(); ++type)
+            newTowers.push_back(makeBuilding(type));
 }
 
 void GameSession::createClouds() {
+    clouds.clear();
     for (const CloudGroup& group : kCloudGroups) {
         for (int k = 0; k < group.clouds; ++k) {
             Cloud cloud;
@@ -293,8 +318,22 @@ void GameSession::upgradeSelected() {
     engine->sound->play(SoundEffect::Click, static_cast<int>(selectedBuilding->centreX()));
 }
 
+bool GameSession::chooseTower(int type) {
+    const TowerDef& def = engine->towerDefs[type];
+    if (!def.available || def.value > money)
+        return false;
+    placingType = type;
+    mode = Placing;
+    selectedBuilding = nullptr;
+    engine->sound->play(SoundEffect::Click,
+                        layout::buildButton(type, engine->buttonSpacing).centreX());
+    return true;
+}
+
 void GameSession::endGame() {
     gameOver = true;
     mode = QuitDialog;
+    paused = false;
     engine->sound->play(SoundEffect::GameOver, layout::kCanvasWidth / 2);
+    engine->records->keep(wavesDefeated());
 }

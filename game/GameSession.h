@@ -23,7 +23,7 @@ class GameSession {
         Idle = 0,             // the build buttons are shown
         Placing = 1,          // a tower type is chosen and follows the mouse
         BuildingSelected = 2, // a tower is marked and can be demolished
-        QuitDialog = 3,       // "Quit Game?" is shown
+        QuitDialog = 3,       // "Quit Game?" is shown, or "Play Again?" once lost
     };
 
     GameSession();
@@ -33,15 +33,27 @@ class GameSession {
     GameSession& operator=(const GameSession&) = delete;
 
     // Sets the game up and runs the frame loop until `running` is false at
-    // the end of a frame.
+    // the end of a frame, then keeps the record. Whether the player asked
+    // for another game is then in playAgain.
     void run();
 
-    // Money, health, clouds and the first countdown, from the settings.
+    // Money, health, clouds, the first countdown and the best so far, from
+    // the settings and the records.
     void start();
 
     // One frame's worth of play after dt seconds of real time: eight times
-    // as much while fastForward (Tab) is held. Returns the game time passed.
+    // as much while fastForward (Tab) is held, none while paused, when only
+    // the input is handled. Returns the game time passed.
     double step(double dt, bool fastForward);
+
+    // Whether the game stands still: paused with P, or the quit dialog open
+    // during play. A lost game is never paused: its grey screen goes on.
+    bool isPaused() const;
+
+    // The waves defeated in this game, and the best of any game with these
+    // settings, this one included.
+    int wavesDefeated() const { return waveNumber - 1; }
+    int bestWaves() const;
 
     // Advances the game by dt seconds, in the game's fixed order.
     void update(double dt);
@@ -63,7 +75,10 @@ class GameSession {
     bool canUpgradeSelected() const;
     // Raises selectedBuilding a level and charges for it.
     void upgradeSelected();
-    // Marks the game as lost and opens the quit dialog.
+    // Chooses a tower type to place, as its build button does: only when
+    // the type is available and the money is there. Whether it was chosen.
+    bool chooseTower(int type);
+    // Marks the game as lost, keeps the record and asks whether to play again.
     void endGame();
 
     // Every projectile against every living invader of the current wave, as
@@ -99,6 +114,16 @@ class GameSession {
     // The wave now running, or the next one between waves; starts at 1.
     int waveNumber = 1;
 
+    // P's pause, which only P (or the Pause key) lifts.
+    bool paused = false;
+    // Whether this frame ran at Tab's speed, for the fast-forward mark.
+    bool fastForwarding = false;
+    // Set when the lost game's "Play Again?" is answered yes: the loop ends
+    // and a new game follows in the same window.
+    bool playAgain = false;
+    // The most waves defeated in any earlier game with these settings.
+    int bestBefore = 0;
+
   private:
     // An invader's hit circle as the collision pass sees it. A dead invader's
     // radius squared is minus infinity, so that nothing falls inside it.
@@ -118,6 +143,8 @@ class GameSession {
     void removeExpiredEffects();
 
     void drawStatus();
+    void drawReadout();
+    void drawPausedCaption();
     void drawGameOver();
     void drawBuildButtons();
     void drawPlacing();
@@ -125,16 +152,32 @@ class GameSession {
     // A button of the selected tower's panel with an icon of the upgrade
     // strip; whether the mouse is over it.
     bool drawPanelButton(const layout::Rect& button, int iconCell, bool usable);
+    // What the selected tower does now: its level, damage, rate and reach.
+    void drawFigures(const Building& building);
+    // The circle a tower strikes within, as a ring; nothing for one that aims
+    // along a line.
+    void drawStrikeRing(const Building& building, int centreX);
     // Each upgraded tower's level, as pips under it.
     void drawLevels();
     void drawQuitDialog();
     void drawDebugTexts();
 
-    // The parts of handleInput: a key, a click on a tower, and the clicks
-    // that the screen's mode answers.
+    // The parts of handleInput: a key, a key that plays as a click would,
+    // a click on a tower, the clicks that the screen's mode answers, and the
+    // dialog's answers.
     void handleKey();
+    void handlePlayKey(int scanCode);
     void selectClickedBuilding();
     void handleModeClicks();
+    void handleDialog();
+    // The dialog's answers: "Yes" quits, or plays again once the game is
+    // lost; "No" goes back to the game, or quits once it is lost.
+    void answerYes();
+    void answerNo();
+
+    // One unplaced tower of each type, which the placing view asks for the
+    // figures of a new one.
+    std::vector<Building*> newTowers;
 
     // The collision pass's circles, kept between frames so that no frame
     // allocates.

@@ -38,9 +38,27 @@ constexpr Rect upgradeButton(int spacing) {
     return buildButton(1, spacing);
 }
 
-// The answers of the quit dialog, centred on the playfield.
+// The strip below the ground that holds the status display and the buttons:
+// a click there never sets a tower down.
+constexpr int kStripTop = 218;
+
+// The answers of the quit dialog, centred on the playfield; a lost game asks
+// its own question in the same place.
 constexpr int kDialogCentreX = kCanvasWidth / 2;
 constexpr Rect kYesAnswer{140, 110, 40, 8};
 constexpr Rect kNoAnswer{140, 120, 40, 8};
+
+// The wave now played and the best kept, right-aligned at the top right, one
+// over the other; the fast-forward mark below them while Tab runs the game.
+constexpr int kReadoutRight = 317;
+constexpr int kWaveReadoutY = 2;
+constexpr int kBestReadoutY = 11;
+constexpr Rect kFastForwardMark{307, 21, 10, 9};
+
+// "Paused", at twice its size, centred over the playfield.
+constexpr int kPausedCaptionY = 92;
+
+// The lost game's best, under the waves it defeated.
+constexpr int kGameOverBestY = 81;
 
 } // namespace layout

@@ -5,6 +5,7 @@
 #include "defences/Building.h"
 #include "defences/Projectile.h"
 #include "effects/Effect.h"
+#include "effects/TextImage.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
 #include "game/TowerType.h"
@@ -15,6 +16,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -42,6 +44,23 @@ constexpr int kGainsGap = 6;
 constexpr int kPipCell = 4;
 constexpr int kPipSize = 4;
 constexpr int kPipStep = 5;
+// The fast-forward mark's cell in the same strip, at the top left of it.
+constexpr int kFastForwardCell = 5;
+
+// Colours the screen draws itself, from the palette: its white, and its
+// darkest blue for the readout's plate and under the tesla ring.
+struct Ink {
+    int r, g, b;
+};
+constexpr Ink kPaletteWhite{0xff, 0xf1, 0xe8};
+constexpr Ink kPaletteDarkBlue{0x1d, 0x2b, 0x53};
+// Around the wave readout's text on its plate, and the main font's line.
+constexpr int kPlateMargin = 3;
+constexpr int kMainLineHeight = 9;
+constexpr int kRingDotSpacing = 3;
+constexpr double kTwoPi = 2.0 * 3.14159265358979323846;
+// A ring wider than this passes nowhere near the playfield.
+constexpr int kWidestRing = layout::kCanvasWidth + layout::kCanvasHeight;
 
 // Cells of the button frames in the slots strip.
 enum SlotCell { SlotNormal = 0, SlotHighlighted = 1, SlotDisabled = 2, SlotPressed = 3 };
@@ -128,6 +147,7 @@ void GameSession::draw() {
         drawGameOver();
     } else {
         drawStatus();
+        drawReadout();
         switch (mode) {
         case Idle:
             drawBuildButtons();
@@ -142,6 +162,8 @@ void GameSession::draw() {
             break;
         }
     }
+    if (paused && mode != QuitDialog && !gameOver)
+        drawPausedCaption();
     if (mode == QuitDialog)
         drawQuitDialog();
     if (debugOverlay)
@@ -169,6 +191,34 @@ void GameSession::drawStatus() {
     engine->fontMain->drawTextf(canvas, 2, kMoneyY, "$ %d", money);
 }
 
+void GameSession::drawReadout() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const BitmapFont* font = engine->fontMain;
+    // On a plate of the sky's darkest blue, so that the figures read over
+    // the dithered band below it and over the squibbles marching in.
+    const int width =
+        std::max(font->textWidthf("Wave %d", waveNumber), font->textWidthf("Best %d", bestWaves()));
+    const int plateLeft = layout::kReadoutRight - width - kPlateMargin;
+    const int plateBottom = layout::kBestReadoutY + kMainLineHeight;
+    rectfill(canvas, plateLeft, 0, layout::kCanvasWidth - 1, plateBottom,
+             makecol(kPaletteDarkBlue.r, kPaletteDarkBlue.g, kPaletteDarkBlue.b));
+    font->drawTextRightf(canvas, layout::kReadoutRight, layout::kWaveReadoutY, "Wave %d",
+                         waveNumber);
+    font->drawTextRightf(canvas, layout::kReadoutRight, layout::kBestReadoutY, "Best %d",
+                         bestWaves());
+    if (fastForwarding)
+        drawIcon(canvas, engine->upgradeIcons, kIconSize * kFastForwardCell, 0,
+                 layout::kFastForwardMark.x, layout::kFastForwardMark.y);
+}
+
+void GameSession::drawPausedCaption() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    BITMAP* caption = renderTextImage(engine->fontMain, "Paused");
+    masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
+                        layout::kPausedCaptionY, 2 * caption->w, 2 * caption->h);
+    destroy_bitmap(caption);
+}
+
 void GameSession::drawGameOver() {
     BITMAP* canvas = engine->canvas->bitmap;
     greyOut(canvas);
@@ -177,7 +227,12 @@ void GameSession::drawGameOver() {
         masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
                             kCaptionY, 2 * caption->w, 2 * caption->h);
     engine->fontSmallRed->drawTextCentredf(canvas, kCentreX, kWavesDefeatedY, "Waves Defeated: %d",
-                                           waveNumber - 1);
+                                           wavesDefeated());
+    if (wavesDefeated() > bestBefore)
+        engine->fontMain->drawTextCentred(canvas, kCentreX, layout::kGameOverBestY, "New Best!");
+    else
+        engine->fontSmall->drawTextCentredf(canvas, kCentreX, layout::kGameOverBestY, "Best: %d",
+                                            bestWaves());
 }
 
 void GameSession::drawBuildButtons() {
@@ -222,6 +277,8 @@ void GameSession::drawBuildButtons() {
 void GameSession::drawPlacing() {
     BITMAP* canvas = engine->canvas->bitmap;
     const TowerDef& def = engine->towerDefs[placingType];
+    if (newTowers[placingType])
+        drawStrikeRing(*newTowers[placingType], engine->mouseX);
     if (def.sprite) {
         const unsigned look = placementFits() ? 0 : 1; // 1: the blocked-place look
         def.sprite->drawFrame(canvas, engine->mouseX - restingFrameWidth(def.sprite) / 2,
@@ -250,6 +307,7 @@ void GameSession::drawSelection() {
             engine->towerBaseline - restingFrameHeight(building->sheet) / 2 - selector->h / 2;
         masked_blit(selector, canvas, 0, 0, x, y, selector->w, selector->h);
     }
+    drawStrikeRing(*building, building->x + restingFrameWidth(building->sheet) / 2);
 
     const TowerDef& def = engine->towerDefs[building->type];
     const bool upgrades = def.upgrades > 0;
@@ -258,15 +316,16 @@ void GameSession::drawSelection() {
         engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Demolish Building");
         engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "+$%d",
                                          def.paidFor(building->level) / 2);
-    }
-    if (!upgrades)
         return;
-
+    }
     const bool usedUp = building->level >= def.upgrades;
     const int cost = def.levelCost(building->level + 1);
     const int cell = usedUp ? kUsedUpCell : canUpgradeSelected() ? kUpgradeCell : kNoUpgradeCell;
-    if (!drawPanelButton(layout::upgradeButton(engine->buttonSpacing), cell, cell == kUpgradeCell))
+    if (!upgrades || !drawPanelButton(layout::upgradeButton(engine->buttonSpacing), cell,
+                                      cell == kUpgradeCell)) {
+        drawFigures(*building);
         return;
+    }
     if (usedUp) {
         engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Fully Upgraded");
         return;
@@ -278,6 +337,54 @@ void GameSession::drawSelection() {
     const std::string gains = levelGains(def, *building);
     const int gainsRight = textRight - font->textWidthf("$%d", cost) - kGainsGap;
     engine->fontMain->drawTextRight(canvas, gainsRight, kSecondLineY, gains.c_str());
+}
+
+void GameSession::drawFigures(const Building& building) {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const TowerDef& def = engine->towerDefs[building.type];
+    const int textRight = kMenuTextRight - (def.upgrades > 0 ? 2 : 1) * engine->buttonSpacing;
+    if (def.upgrades > 0)
+        engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "%s, Level %d of %d",
+                                         def.name.c_str(), building.level, def.upgrades);
+    else
+        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, def.name.c_str());
+
+    // A tower whose period is not a positive number never fires.
+    const double rate = building.period > 0.0f ? 1.0 / building.period : 0.0;
+    const long reach = std::lround(building.reach());
+    if (building.reachName() && reach > 0)
+        engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY,
+                                         "damage %d, rate %.1f/s, %s %ld", building.damage, rate,
+                                         building.reachName(), reach);
+    else
+        engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "damage %d, rate %.1f/s",
+                                         building.damage, rate);
+}
+
+void GameSession::drawStrikeRing(const Building& building, int centreX) {
+    const Building::Circle circle = building.strikeCircle(centreX);
+    if (circle.radius <= 0 || circle.radius > kWidestRing)
+        return;
+    BITMAP* canvas = engine->canvas->bitmap;
+    // A dot every few pixels of the rim, each with a dark one under it, so
+    // that the ring reads over the sky and the ground alike without hiding
+    // what it passes over.
+    // A whole number of dots in each quarter, so the ring is as even as the
+    // circle it draws.
+    const int dots =
+        4 * std::max(2, static_cast<int>(kTwoPi * circle.radius / (4 * kRingDotSpacing)));
+    const int light = makecol(kPaletteWhite.r, kPaletteWhite.g, kPaletteWhite.b);
+    const int dark = makecol(kPaletteDarkBlue.r, kPaletteDarkBlue.g, kPaletteDarkBlue.b);
+    for (int dot = 0; dot < dots; ++dot) {
+        const double angle = kTwoPi * dot / dots;
+        const int x = circle.x + static_cast<int>(std::lround(circle.radius * std::cos(angle)));
+        const int y = circle.y + static_cast<int>(std::lround(circle.radius * std::sin(angle)));
+        // The coil strikes nothing under the ground; the strip stays clear.
+        if (y >= engine->towerBaseline)
+            continue;
+        putpixel(canvas, x, y + 1, dark);
+        putpixel(canvas, x, y, light);
+    }
 }
 
 bool GameSession::drawPanelButton(const layout::Rect& button, int iconCell, bool usable) {
@@ -309,7 +416,8 @@ void GameSession::drawLevels() {
 
 void GameSession::drawQuitDialog() {
     BITMAP* canvas = engine->canvas->bitmap;
-    engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY, "Quit Game?");
+    engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY,
+                                       gameOver ? "Play Again?" : "Quit Game?");
     const bool overYes = engine->mouseInRect(layout::kYesAnswer);
     const bool overNo = engine->mouseInRect(layout::kNoAnswer);
     (overYes ? engine->fontMainRed : engine->fontMain)
@@ -328,19 +436,13 @@ void GameSession::drawDebugTexts() {
 
 void GameSession::handleInput() {
     handleKey();
-    if (!gameOver) {
+    if (!gameOver && !isPaused()) {
         if ((mode == Idle || mode == BuildingSelected) && leftClick())
             selectClickedBuilding();
         handleModeClicks();
     }
-    if (mode == QuitDialog && leftClick()) {
-        if (engine->mouseInRect(layout::kYesAnswer))
-            running = false;
-        if (engine->mouseInRect(layout::kNoAnswer)) {
-            mode = Idle;
-            engine->sound->play(SoundEffect::Click, layout::kNoAnswer.centreX());
-        }
-    }
+    if (mode == QuitDialog && leftClick())
+        handleDialog();
 }
 
 void GameSession::handleKey() {
@@ -348,12 +450,34 @@ void GameSession::handleKey() {
     if (!engine->platform->keyPressed())
         return;
     const int scanCode = engine->platform->readKey() >> 8;
+    const bool lostGameAsks = gameOver && mode == QuitDialog;
     if (scanCode == KEY_ESC)
         mode = mode == QuitDialog ? Idle : QuitDialog;
     else if (scanCode == KEY_D)
         debugOverlay = !debugOverlay;
     else if (scanCode == KEY_M)
         engine->sound->toggleMute();
+    else if ((scanCode == KEY_P || scanCode == KEY_PAUSE) && !gameOver)
+        paused = !paused;
+    else if (lostGameAsks &&
+             (scanCode == KEY_ENTER || scanCode == KEY_ENTER_PAD || scanCode == KEY_Y))
+        answerYes();
+    else if (lostGameAsks && scanCode == KEY_N)
+        answerNo();
+    else if (!gameOver && !isPaused())
+        handlePlayKey(scanCode);
+}
+
+void GameSession::handlePlayKey(int scanCode) {
+    for (int type = 0; type < towerTypeCount(); ++type)
+        if (scanCode == towerTypes()[type].key)
+            chooseTower(type);
+    if (mode != BuildingSelected)
+        return;
+    if (scanCode == KEY_U)
+        upgradeSelected();
+    else if (scanCode == KEY_DEL)
+        demolishSelected();
 }
 
 void GameSession::selectClickedBuilding() {
@@ -373,24 +497,19 @@ void GameSession::handleModeClicks() {
     case Idle:
         if (!leftClick())
             break;
-        for (int type = 0; type < towerTypeCount(); ++type) {
-            const TowerDef& def = engine->towerDefs[type];
+        for (int type = 0; type < towerTypeCount(); ++type)
             if (engine->mouseInRect(layout::buildButton(type, engine->buttonSpacing)) &&
-                def.value <= money && def.available) {
-                placingType = type;
-                mode = Placing;
-                engine->sound->play(SoundEffect::Click,
-                                    layout::buildButton(type, engine->buttonSpacing).centreX());
+                chooseTower(type))
                 break;
-            }
-        }
         break;
     case Placing:
-        if (rightClick())
+        // The button that shows the chosen tower puts it back; the rest of
+        // the strip is no place for a tower.
+        if (rightClick() || (leftClick() && engine->mouseInRect(kFirstButton)))
             mode = Idle;
         else if (money < engine->towerDefs[placingType].value)
             mode = Idle;
-        else if (leftClick() && placementFits())
+        else if (leftClick() && engine->mouseY < layout::kStripTop && placementFits())
             placeBuilding();
         break;
     case BuildingSelected:
@@ -405,4 +524,25 @@ void GameSession::handleModeClicks() {
     case QuitDialog:
         break;
     }
+}
+
+void GameSession::handleDialog() {
+    if (engine->mouseInRect(layout::kYesAnswer))
+        answerYes();
+    else if (engine->mouseInRect(layout::kNoAnswer))
+        answerNo();
+}
+
+void GameSession::answerYes() {
+    playAgain = gameOver;
+    running = false;
+}
+
+void GameSession::answerNo() {
+    if (gameOver) {
+        running = false;
+        return;
+    }
+    mode = Idle;
+    engine->sound->play(SoundEffect::Click, layout::kNoAnswer.centreX());
 }

@@ -4,6 +4,8 @@
 #include "defences/MissileTurret.h"
 #include "defences/TeslaCoil.h"
 
+#include <allegro.h>
+
 namespace {
 
 template <typename Tower> Building* makeTower() {
@@ -15,9 +17,9 @@ template <typename Tower> Building* makeTower() {
 const std::vector<TowerType>& towerTypes() {
     // The laser fires in animation 2; the missile turret turns in 2 to 4.
     static const std::vector<TowerType> types = {
-        {1, makeTower<LaserTurret>, 3, 1, "lasers", 'L'},
-        {2, makeTower<MissileTurret>, 5, 2, "missiles", 'M'},
-        {3, makeTower<TeslaCoil>, 2, 3, "teslas", 'T'},
+        {1, makeTower<LaserTurret>, 3, 1, KEY_1, "lasers", 'L'},
+        {2, makeTower<MissileTurret>, 5, 2, KEY_2, "missiles", 'M'},
+        {3, makeTower<TeslaCoil>, 2, 3, KEY_3, "teslas", 'T'},
     };
     return types;
 }

@@ -19,6 +19,8 @@ struct TowerType {
     unsigned animations;
     // Its icon's cell in the icons strip, counted in icons from the left.
     int iconCell;
+    // The key that chooses it as its build button does: an Allegro scan code.
+    int key;
     // What the bots' reports and the sim's options call a row of them
     // ("lasers"), and the letter that stands for it in the summary.
     std::string reportName;

@@ -71,6 +71,19 @@ TEST_F(MissileTest, LaunchesTowardsTheTargetsSideJudgedFromTheTurretsLeftEdge) {
         EXPECT_GE(puffs[i]->y + 3, kBaseline - 21);
         EXPECT_LE(puffs[i]->y + 3, kBaseline - 16);
     }
+
+    // Each level widens the splash by the type's reach and deepens it by its
+    // damage, for the missiles launched from then on.
+    engine.towerDefs[1].upgradeReach = 4.0;
+    engine.towerDefs[1].upgradeDamage = 1;
+    turret->upgrade();
+    turret->upgrade();
+    turret->update(1.6);
+    missiles = projectilesOfKind<MissileProjectile>();
+    ASSERT_EQ(missiles.size(), 2u);
+    EXPECT_EQ(missiles[1]->splashRadius, 28.0);
+    EXPECT_EQ(missiles[1]->splashDamage, 7);
+    EXPECT_EQ(missiles[0]->splashRadius, 20.0);
 }
 
 TEST_F(MissileTest, ATargetCentredOnTheLeftEdgeSendsTheMissileLeft) {

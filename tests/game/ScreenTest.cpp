@@ -2,6 +2,7 @@
 
 #include "defences/Building.h"
 #include "defences/LaserProjectile.h"
+#include "defences/TeslaCoil.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
 
@@ -298,7 +299,7 @@ TEST_F(SessionTest, TheUpgradeButtonSellsEachLevelOnceAndTheSaleRefundsHalfOfAll
     Building* tower = session->buildings.back();
     const int upgradeX = 280; // beside the demolish button at 300
     click(100, 200);
-    EXPECT_EQ(pixel(upgradeX, 220), colour(kBackground)) << "no levels, no button";
+    EXPECT_EQ(pixel(upgradeX, 236), colour(kBackground)) << "no levels, no button";
 
     TowerDef& def = engine.towerDefs[0];
     def.upgrades = 2;
@@ -324,8 +325,161 @@ TEST_F(SessionTest, TheUpgradeButtonSellsEachLevelOnceAndTheSaleRefundsHalfOfAll
     }
     EXPECT_EQ(tower->damage, damage + 2 * def.upgradeDamage);
     EXPECT_FLOAT_EQ(tower->period, period / 4);
+    // Two levels, two pips under the tower's middle at x 100, a pixel apart,
+    // below the selector.
+    const int pip = colour(upgradeIconColour(4));
+    EXPECT_EQ(pixel(95, 217), pip);
+    EXPECT_EQ(pixel(103, 218), pip);
+    EXPECT_EQ(pixel(99, 217), colour(kBackground));
+    EXPECT_EQ(pixel(104, 217), colour(kBackground));
 
     session->money = 0;
     click(300 + 9, 229);
     EXPECT_EQ(session->money, (kTowerValues[0] + 30 + 60) / 2);
+}
+
+// The keys act as the clicks they stand for, under the same rules, and not
+// while the game stands still.
+TEST_F(SessionTest, KeysChooseUpgradeAndDemolishAsTheirButtonsDo) {
+    session->money = 1000;
+    engine.towerDefs[0].upgrades = 1;
+    engine.towerDefs[0].upgradeCost = 100;
+    const auto key = [this](int scanCode) {
+        platform.press(scanCode);
+        frame(0.0);
+    };
+    key(KEY_1);
+    EXPECT_EQ(session->mode, GameSession::Placing);
+    key(KEY_3);
+    EXPECT_EQ(session->placingType, 2) << "switched while placing";
+    key(KEY_1);
+    click(100, 150);
+    click(200, 150, 2);
+    click(100, 200);
+    ASSERT_EQ(session->mode, GameSession::BuildingSelected);
+    key(KEY_U);
+    EXPECT_EQ(session->buildings.front()->level, 1);
+    EXPECT_EQ(session->money, 1000 - kTowerValues[0] - 100);
+    key(KEY_DEL);
+    EXPECT_TRUE(session->buildings.empty());
+
+    // Out of money, unavailable, paused: nothing is chosen.
+    session->money = 0;
+    key(KEY_1);
+    session->money = 1000;
+    engine.towerDefs[1].available = false;
+    key(KEY_2);
+    session->paused = true;
+    key(KEY_1);
+    EXPECT_EQ(session->mode, GameSession::Idle);
+    engine.towerDefs[1].available = true;
+    engine.towerDefs[0].upgrades = 0;
+
+    // With a tower selected, a type's key drops it for the new tower.
+    session->paused = false;
+    click(100, 150);
+    click(100, 200);
+    key(KEY_2);
+    EXPECT_EQ(session->mode, GameSession::Placing);
+    EXPECT_EQ(session->selectedBuilding, nullptr);
+}
+
+// The strip under the ground holds the status display and the buttons: a
+// click there never sets a tower down, and one on the button that shows the
+// chosen tower puts it back, as a right click does.
+TEST_F(SessionTest, TheStripNeverTakesATowerAndItsButtonPutsTheChoiceBack) {
+    click(310, 230);
+    click(100, 225);
+    click(200, 239);
+    EXPECT_TRUE(session->buildings.empty());
+    EXPECT_EQ(session->mode, GameSession::Placing);
+    click(100, layout::kStripTop - 1);
+    EXPECT_EQ(session->buildings.size(), 1u);
+    click(310, 230);
+    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(session->buildings.size(), 1u);
+}
+
+// Once the game is lost the dialog asks to play again: yes plays again, no
+// quits. During play it still asks to quit, and only its clicks answer.
+TEST_F(SessionTest, TheLostGamesDialogPlaysAgainOrQuitsByKeyOrClick) {
+    constexpr int kNoKey = 0;
+    const struct {
+        bool lost;
+        int key;
+        const layout::Rect* clicked;
+        bool running, playAgain;
+    } answers[] = {
+        {true, KEY_ENTER, nullptr, false, true},
+        {true, KEY_ENTER_PAD, nullptr, false, true},
+        {true, KEY_Y, nullptr, false, true},
+        {true, kNoKey, &layout::kYesAnswer, false, true},
+        {true, KEY_N, nullptr, false, false},
+        {true, kNoKey, &layout::kNoAnswer, false, false},
+        {false, KEY_ENTER, nullptr, true, false},
+        {false, KEY_Y, nullptr, true, false},
+        {false, KEY_N, nullptr, true, false},
+        {false, kNoKey, &layout::kYesAnswer, false, false},
+        {false, kNoKey, &layout::kNoAnswer, true, false},
+    };
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(std::to_string(answer.lost) + " " + std::to_string(answer.key));
+        TearDown();
+        SetUp();
+        if (answer.lost)
+            session->health = 0;
+        else
+            platform.press(KEY_ESC);
+        frame();
+        ASSERT_EQ(session->mode, GameSession::QuitDialog);
+        if (answer.key != kNoKey)
+            platform.press(answer.key);
+        if (answer.clicked)
+            click(answer.clicked->centreX(), answer.clicked->centreY());
+        frame();
+        EXPECT_EQ(session->running, answer.running);
+        EXPECT_EQ(session->playAgain, answer.playAgain);
+    }
+}
+
+// What the screen shows besides the battle: the wave and the best on their
+// plate, the fast-forward mark, the pause caption, and a selected tower's
+// figures and range.
+TEST_F(SessionTest, TheScreenShowsTheWaveTheBestTheSpeedThePauseAndATowersReach) {
+    const int plate = makecol(0x1d, 0x2b, 0x53);
+    session->bestBefore = 12;
+    frame(0.0);
+    // "Wave 1" and "Best 12" end at 317 with their kerning; the plate starts
+    // three pixels left of the longer.
+    EXPECT_EQ(pixel(315, layout::kWaveReadoutY), colour(kMainInk));
+    EXPECT_EQ(pixel(317 - 28, layout::kBestReadoutY), colour(kMainInk));
+    EXPECT_EQ(pixel(317 - 28 - 1, layout::kBestReadoutY), plate);
+    EXPECT_EQ(pixel(317 - 28 - 4, layout::kBestReadoutY), colour(kBackground));
+
+    const int mark = colour(upgradeIconColour(5));
+    EXPECT_NE(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
+    frame(0.016, true);
+    EXPECT_EQ(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
+
+    // "Paused" doubled: 26 pixels of text image, 52 wide, centred.
+    session->paused = true;
+    frame(0.016, true);
+    EXPECT_NE(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
+    EXPECT_EQ(pixel(136, layout::kPausedCaptionY), colour(kMainInk));
+    EXPECT_EQ(pixel(133, layout::kPausedCaptionY), colour(kBackground));
+    session->paused = false;
+
+    // A coil's figures where the buttons' texts go, and its ring: centred on
+    // its emitter, 8 pixels over the middle of its 20-pixel frame.
+    session->placingType = 2;
+    engine.mouseX = 100;
+    session->placeBuilding();
+    static_cast<TeslaCoil*>(session->buildings.back())->range = 40;
+    click(100, 200);
+    pointAt(20, 20);
+    frame(0.0);
+    EXPECT_EQ(pixel(100, 214 - 10 - 8 - 40), makecol(0xff, 0xf1, 0xe8));
+    EXPECT_EQ(pixel(100, 214 - 10 - 8 - 40 + 1), plate);
+    expectTextBox(317 - 20 - 4 * 5, 220, 317 - 20 - 2, kMainInk); // "Tesla"
+    EXPECT_EQ(pixel(317 - 20 - 2, 229), colour(kMainInk));        // damage, rate, range
 }

@@ -31,11 +31,11 @@ class SessionTest : public ::testing::Test {
         delete session;
     }
 
-    // One whole frame: sample the input, update by dt, draw.
-    void frame(double dt = 0.016) {
+    // One whole frame as the game's loop plays it: sample the input, step
+    // by the time the clock measured (dt), draw.
+    void frame(double dt = 0.016, bool fastForward = false) {
         platform.time += dt;
-        engine.waitForFrame();
-        session->update(dt);
+        session->step(engine.waitForFrame(), fastForward);
         session->draw();
     }
 

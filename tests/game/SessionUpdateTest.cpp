@@ -223,3 +223,105 @@ TEST_F(SessionTest, TheDestructorDeletesWhatTheListsStillHold) {
     session = nullptr;
     EXPECT_EQ(deletions, 1);
 }
+
+// P stops the whole game, Tab and all, until P again; the quit dialog stops
+// it while open. The frames go on meanwhile, so resuming takes up from the
+// frame before, with no jump for the time that stood still.
+TEST_F(SessionTest, NothingMovesWhilePausedAndResumingShowsNoJump) {
+    const double cloudX = session->clouds.front().x;
+    const double countdown = session->waveTimer;
+    const auto standsStill = [&](const char* why) {
+        EXPECT_EQ(session->clouds.front().x, cloudX) << why;
+        EXPECT_EQ(session->waveTimer, countdown) << why;
+    };
+    platform.press(KEY_P);
+    frame(0.0);
+    for (int second = 0; second < 5; ++second)
+        frame(1.0, true);
+    standsStill("paused");
+    platform.press(KEY_ESC);
+    frame(1.0);
+    platform.press(KEY_ESC);
+    frame(1.0);
+    standsStill("the dialog closed over the pause");
+    EXPECT_TRUE(session->paused);
+
+    // The frame that takes the key still stands; the one after moves on by
+    // its own time only.
+    platform.press(KEY_PAUSE);
+    frame(1.0);
+    frame(0.02);
+    EXPECT_DOUBLE_EQ(session->waveTimer, countdown - 0.02);
+
+    platform.press(KEY_ESC);
+    frame(0.0);
+    frame(1.0);
+    EXPECT_DOUBLE_EQ(session->waveTimer, countdown - 0.02) << "the quit dialog pauses";
+
+    // A lost game goes on behind its dialog, and P cannot stop it.
+    platform.press(KEY_ESC);
+    frame(0.0);
+    session->health = 0;
+    frame(0.0);
+    ASSERT_TRUE(session->gameOver);
+    platform.press(KEY_P);
+    frame(1.0);
+    EXPECT_FALSE(session->isPaused());
+    EXPECT_LT(session->clouds.front().x, cloudX);
+}
+
+namespace {
+
+// Records as a test reads them: a best to start from, and every keep.
+class KeptRecords : public Records {
+  public:
+    int bestWaves() const override { return best; }
+    void keep(int waves) override { kept.push_back(waves); }
+    int best = 0;
+    std::vector<int> kept;
+};
+
+// Closes the game, as the close button does, once it has run some frames.
+class ClosingPlatform : public FakePlatform {
+  public:
+    bool keyPressed() override {
+        if (++frames == 3)
+            Engine::instance().session->running = false;
+        return FakePlatform::keyPressed();
+    }
+    int frames = 0;
+};
+
+} // namespace
+
+// The game reads its best when it starts and keeps its waves when it is lost
+// and when it is closed; the game-over screen marks a new best.
+TEST_F(SessionTest, TheRecordIsReadAtTheStartAndKeptWhenLostAndWhenClosed) {
+    KeptRecords records;
+    records.best = 4;
+    engine.records = &records;
+    ClosingPlatform closing;
+    engine.platform = &closing;
+    GameSession closed;
+    engine.setSession(&closed);
+    closed.run();
+    EXPECT_EQ(closed.bestBefore, 4);
+    EXPECT_EQ(records.kept, std::vector<int>{0});
+    engine.setSession(session);
+    engine.platform = &platform;
+
+    // Three waves defeated: a new best over 2, not over 3. "New Best!" is in
+    // the main font, "Best: 3" in the small one.
+    for (const int best : {2, 3}) {
+        records.kept.clear();
+        session->gameOver = false;
+        session->mode = GameSession::Idle;
+        session->bestBefore = best;
+        session->waveNumber = 4;
+        session->health = 0;
+        frame();
+        EXPECT_EQ(records.kept, std::vector<int>{3});
+        const Rgb ink = best < 3 ? testCatalogue::kMainInk : testCatalogue::kSmallInk;
+        EXPECT_EQ(pixel(160, layout::kGameOverBestY), colour(ink)) << best;
+    }
+}

@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,8 +21,9 @@ namespace {
 constexpr int kWindowWidth = 2 * layout::kCanvasWidth;
 constexpr int kWindowHeight = 2 * layout::kCanvasHeight;
 
-// "Yes" in the quit dialog: the one place a random click must not land, or
-// the game would end before its time.
+// The dialog's answers: "Yes" quits during play and "No" once the game is
+// lost, so a random click lands on neither, or the game would end before its
+// time. The monkey answers only after looking at which question it is.
 constexpr layout::Rect kYes = layout::kYesAnswer;
 constexpr layout::Rect kNo = layout::kNoAnswer;
 
@@ -30,8 +33,14 @@ constexpr int kTowersTop = 150;
 constexpr int kTowersHeight = 40;
 
 // Keys that mean something to the game, and some that must mean nothing.
-const std::vector<std::string> kOtherKeys = {"a",      "q", "space", "Return", "F1",       "Left",
-                                             "Delete", "1", "y",     "n",      "BackSpace"};
+// "n" is not among them: it ends a lost game.
+const std::vector<std::string> kOtherKeys = {"a",    "q",      "space", "Return", "F1",
+                                             "Left", "Delete", "1",     "2",      "3",
+                                             "u",    "p",      "Pause", "y",      "BackSpace"};
+
+bool grey(std::uint32_t rgb) {
+    return (rgb >> 16 & 0xff) == (rgb >> 8 & 0xff) && (rgb >> 8 & 0xff) == (rgb & 0xff);
+}
 
 int environmentNumber(const char* name, int fallback) {
     const char* value = std::getenv(name);
@@ -63,11 +72,12 @@ class Monkey {
         else if (choice < 85)
             window.pressKey(kOtherKeys[pick(static_cast<int>(kOtherKeys.size()))]);
         else
-            answerNo();
+            answer();
     }
 
     // Leaves by the dialog: Escape opens it, or closes it when it was open
-    // already, in which case the next round opens it again.
+    // already, in which case the next round opens it again. A lost game's
+    // "Yes" plays again instead, and the next round quits the new game.
     void quit() {
         if (tabHeld)
             toggleTab();
@@ -110,9 +120,13 @@ class Monkey {
                 point = canvasPoint(pick(layout::kCanvasWidth), kTowersTop + pick(kTowersHeight));
             const int x = point.x / 2;
             const int y = point.y / 2;
-            if (x < kYes.x || x > kYes.x + kYes.width || y < kYes.y || y > kYes.y + kYes.height)
+            if (!inside(kYes, x, y) && !inside(kNo, x, y))
                 return point;
         }
+    }
+
+    static bool inside(const layout::Rect& rect, int x, int y) {
+        return x >= rect.x && x <= rect.x + rect.width && y >= rect.y && y <= rect.y + rect.height;
     }
 
     void clickSomewhere() {
@@ -142,11 +156,25 @@ class Monkey {
         tabHeld = !tabHeld;
     }
 
-    void answerNo() {
-        if (pick(2) == 0)
-            window.clickCanvas(kNo.centreX(), kNo.centreY());
-        else
+    // Back to the game, whichever question the dialog asks: "No" during
+    // play, and "Yes" to a new game once the last one is lost.
+    void answer() {
+        if (pick(2) != 0) {
             window.pressKey("Escape");
+            return;
+        }
+        const layout::Rect& back = lost() ? kYes : kNo;
+        window.clickCanvas(back.centreX(), back.centreY());
+    }
+
+    // A lost game greys the whole playfield; the sky and hills at its sides
+    // are never grey in play.
+    bool lost() {
+        const Screenshot shot = window.screenshot();
+        for (const auto& [x, y] : {std::pair{6, 100}, {314, 100}, {6, 170}, {314, 170}})
+            if (!grey(shot.canvasPixel(x, y)))
+                return false;
+        return true;
     }
 
     // The drag keeps a button down across moves, which GameWindow's clicks

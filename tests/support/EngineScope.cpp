@@ -19,7 +19,7 @@
     FIELD(gameOverCaption) FIELD(missileSheet) FIELD(selector)                              \
     FIELD(session) FIELD(towerDefs) FIELD(invaderDefs)                                      \
     FIELD(mouseX) FIELD(mouseY) FIELD(previousMouseButtons) FIELD(mouseButtons)             \
-    FIELD(lastFrameTime) FIELD(timestepThreshold) FIELD(platform) FIELD(sound)
+    FIELD(lastFrameTime) FIELD(timestepThreshold) FIELD(platform) FIELD(sound) FIELD(records)
 // clang-format on
 
 struct EngineScope::Saved {

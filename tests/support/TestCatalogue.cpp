@@ -86,7 +86,10 @@ void writeFolder(const std::string& root) {
         icons.fill(16 + 16 * type, 16, 16, 16, iconColour(type, true));
     }
     writeGzipFile(data + "icons.mz", icons.bytes());
-    writeGzipFile(data + "upgrade_icons.mz", Picture(16, 16, kDemolishIcon).bytes());
+    Picture upgradeIcons(6 * 16, 16, kMask);
+    for (int cell = 0; cell < 6; ++cell)
+        upgradeIcons.fill(16 * cell, 0, 16, 16, upgradeIconColour(cell));
+    writeGzipFile(data + "upgrade_icons.mz", upgradeIcons.bytes());
 
     Picture redBar(53, 20, kMask);
     redBar.fill(1, 1, 50, 7, kHealthFill);
@@ -141,6 +144,10 @@ void writeFolder(const std::string& root) {
 Rgb iconColour(int type, bool disabled) {
     const auto level = static_cast<unsigned char>(100 + 40 * type);
     return disabled ? Rgb{0, 0, level} : Rgb{0, level, 0};
+}
+
+Rgb upgradeIconColour(int cell) {
+    return {200, 200, static_cast<unsigned char>(40 * cell)};
 }
 
 int towerWidth(int type) {

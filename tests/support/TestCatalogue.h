@@ -23,6 +23,9 @@ constexpr Rgb kCloud{240, 240, 250};
 constexpr Rgb kSlotColours[4] = {{50, 0, 100}, {100, 0, 100}, {150, 0, 100}, {200, 0, 100}};
 // Tower icons: normal (0, 100 + 40 t, 0), disabled (0, 0, 100 + 40 t).
 Rgb iconColour(int type, bool disabled);
+// The upgrade strip's cells (demolish, upgrade, none left, used up, level
+// pip, fast-forward) painted (200, 200, 40 c).
+Rgb upgradeIconColour(int cell);
 constexpr Rgb kDemolishIcon{200, 200, 0};
 constexpr Rgb kHealthFill{250, 10, 10};
 constexpr Rgb kHealthFrame{100, 0, 0};

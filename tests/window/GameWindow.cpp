@@ -241,6 +241,10 @@ void GameWindow::pressKey(const std::string& keyName) {
     letTheGameSeeInput();
 }
 
+void GameWindow::pressKeyToEnd(const std::string& keyName) {
+    xdotool({"key", keyName});
+}
+
 void GameWindow::holdKey(const std::string& keyName) {
     xdotool({"keydown", keyName});
     letTheGameSeeInput();
@@ -262,6 +266,12 @@ void GameWindow::click(int x, int y, int button) {
     xdotool({"mousedown", std::to_string(button)});
     letTheGameSeeInput();
     xdotool({"mouseup", std::to_string(button)});
+    letTheGameSeeInput();
+}
+
+void GameWindow::tap(int x, int y) {
+    moveMouse(x, y);
+    xdotool({"click", "1"});
     letTheGameSeeInput();
 }
 

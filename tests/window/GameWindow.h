@@ -58,6 +58,8 @@ class GameWindow {
     // no window manager, keys go to the window under the pointer: keep the
     // pointer over the game (it starts there, at the screen's centre).
     void pressKey(const std::string& keyName);
+    // A key that is to end the game: it does not wait for a frame to follow.
+    void pressKeyToEnd(const std::string& keyName);
     void holdKey(const std::string& keyName);
     void releaseKey(const std::string& keyName);
 
@@ -66,6 +68,11 @@ class GameWindow {
     // after the game has seen the release.
     void moveMouse(int x, int y);
     void click(int x, int y, int button = 1);
+
+    // A left click as quick as a touchpad's tap: the press and the release
+    // reach the game between two of its frames.
+    void tap(int x, int y);
+    void tapCanvas(int x, int y) { tap(toWindow(x), toWindow(y)); }
 
     // A left click that is to end the game ("Yes" in the quit dialog): it
     // does not wait to see the release drawn, since no frame may follow.

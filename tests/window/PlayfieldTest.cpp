@@ -106,6 +106,53 @@ TEST_F(Playfield, TheQuitDialogSaysNoThenYes) {
     game.reset();
 }
 
+// About a second of frames at the shipped frame period.
+constexpr int kSecondOfFrames = 60;
+// Where the money is shown, and where a tower under the strip's first button
+// would stand.
+constexpr int kMoneyX = 2, kMoneyY = 229, kMoneyWidth = 40, kMoneyHeight = 9;
+
+TEST_F(Playfield, PFreezesThePlayfieldUnderItsCaptionAndASecondPResumes) {
+    window().pressKey("p");
+    const Screenshot paused = after();
+    EXPECT_GT(idle->changedCanvasPixels(paused, 100, layout::kPausedCaptionY, 120, 16), 20)
+        << "no caption";
+    const Screenshot later = after(kSecondOfFrames);
+    EXPECT_EQ(paused.changedCanvasPixels(later, 0, 0, layout::kCanvasWidth, layout::kCanvasHeight),
+              0);
+
+    window().pressKey("p");
+    const Screenshot resumed = after(kSecondOfFrames);
+    EXPECT_EQ(idle->changedCanvasPixels(resumed, 100, layout::kPausedCaptionY + 20, 120, 4), 0);
+    EXPECT_GT(paused.changedCanvasPixels(resumed, 0, 40, layout::kCanvasWidth, 30), 0)
+        << "the clouds stand still";
+}
+
+// The keys play as the buttons do, and a tap too quick for any frame to see
+// the button held still counts as a click. A click on the button strip
+// while placing puts the tower back rather than buying one under it.
+TEST_F(Playfield, OneAndATapBuildALaserButTheStripsButtonBuysNothing) {
+    const int baseline = towerBaseline();
+    window().pressKey("1");
+    window().tapCanvas(100, kQuietY);
+    pointAt(kQuietX, kQuietY);
+    window().clickCanvas(kQuietX, kQuietY, 3);
+    const Screenshot built = after();
+    EXPECT_GT(idle->changedCanvasPixels(built, 92, baseline - 12, 16, 12), 20) << "no laser";
+    EXPECT_GT(idle->changedCanvasPixels(built, kMoneyX, kMoneyY, kMoneyWidth, kMoneyHeight), 0);
+
+    const layout::Rect button = GameWindow::buildButton(0);
+    window().clickCanvas(button);
+    window().clickCanvas(button);
+    pointAt(kQuietX, kQuietY);
+    const Screenshot after = this->after();
+    EXPECT_EQ(built.changedCanvasPixels(after, kMoneyX, kMoneyY, kMoneyWidth, kMoneyHeight), 0)
+        << "a tower was bought under the button";
+    // Away from the laser, which fires all the while.
+    EXPECT_EQ(built.changedCanvasPixels(after, kQuietX - 20, baseline - 30, 40, 30), 0)
+        << "a tower follows the pointer: still placing";
+}
+
 // The selected tower's panel: the upgrade button beside the demolish button,
 // the price and what a level gives over it, and once it is bought the money spent and a level pip
 // under the tower.

@@ -35,6 +35,9 @@ RunningGame::RunningGame(const VirtualDisplay* display, const std::string& worki
     // A test that listens to the game names a device of its own.
     launch.environment.emplace("ALSA_CONFIG_PATH",
                                repositoryRoot() + "/tests/window/alsa-silent.conf");
+    // The game keeps its best wave in the player's folder: a test's game
+    // keeps it beside its output, unless the test names a folder itself.
+    launch.environment.emplace("XDG_DATA_HOME", outputFolder.path() + "/records");
     if (display) {
         displayName = display->name();
         launch.environment["DISPLAY"] = displayName;

@@ -1,11 +1,15 @@
 #include "window/GameFolder.h"
 #include "window/RunningGame.h"
+#include "window/TempFolder.h"
 #include "window/VirtualDisplay.h"
 #include "window/WindowTestPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,6 +80,48 @@ TEST(Startup, AMissingSoundIsNamedUnlessTheSoundIsOff) {
         EXPECT_EQ(game.waitForExit(), 0) << soundOff[0];
         EXPECT_EQ(game.errorOutput(), "") << soundOff[0];
     }
+}
+
+namespace {
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+// The best wave is kept in the player's folder when the game is closed; a
+// record that has been damaged since is written anew, and a folder that
+// cannot be made costs the record with one line, never the game.
+TEST(Startup, ARecordThatCannotBeReadOrKeptCostsTheRecordNotTheGame) {
+    GameFolder folder;
+    TempFolder home;
+    VirtualDisplay display;
+    const auto play = [&](const std::string& dataHome) {
+        RunningGame::Options options;
+        options.environment["XDG_DATA_HOME"] = dataHome;
+        RunningGame game(&display, folder.path(), options);
+        game.window().pressCloseButton();
+        EXPECT_EQ(game.waitForExit(), 0) << dataHome;
+        return game.errorOutput();
+    };
+
+    EXPECT_EQ(play(home.path()), "");
+    std::vector<std::filesystem::path> records;
+    for (const auto& entry : std::filesystem::directory_iterator(home.path() + "/groundline"))
+        records.push_back(entry.path());
+    ASSERT_EQ(records.size(), 1u) << "no record, or more than one";
+    const std::string record = readFile(records[0]);
+    std::ofstream(records[0], std::ios::binary) << record.substr(0, record.size() / 2);
+    EXPECT_EQ(play(home.path()), "");
+    EXPECT_EQ(readFile(records[0]), record) << "the damaged record was not written anew";
+
+    // A regular file where the folder would be made.
+    const std::string underAFile = records[0].string() + "/data";
+    const std::string message = play(underAFile);
+    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
+    EXPECT_NE(message.find(underAFile), std::string::npos) << message;
 }
 
 TEST(Startup, CloseButtonEndsTheGameWithStatus0) {

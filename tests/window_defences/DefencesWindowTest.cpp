@@ -193,7 +193,7 @@ TEST(Defences, EachTowerFiresAndADemolishedTowerIsGoneWithItsRefundShown) {
     EXPECT_EQ(game.waitForExit(), 0);
 }
 
-TEST(Defences, WithTabHeldTheGameRunsToGameOverAndYesEndsIt) {
+TEST(Defences, WithTabHeldTheGameRunsToGameOverAndNoEndsIt) {
     GameFolder folder;
     prepare(folder);
     folder.setSetting("StartingHealth", "3");
@@ -215,7 +215,7 @@ TEST(Defences, WithTabHeldTheGameRunsToGameOverAndYesEndsIt) {
     window.releaseKey("Tab");
     ASSERT_TRUE(over.has_value()) << "the game never ended";
 
-    clickToQuit(window, 160, 113);
+    clickToQuit(window, 160, 123); // "No": once the game is lost, "Yes" plays again
     EXPECT_EQ(game.waitForExit(), 0);
 }
 

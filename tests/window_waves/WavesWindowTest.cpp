@@ -1,5 +1,6 @@
 #include "window/GameFolder.h"
 #include "window/RunningGame.h"
+#include "window/TempFolder.h"
 #include "window/VirtualDisplay.h"
 #include "window/WindowTestPaths.h"
 
@@ -7,6 +8,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -108,11 +112,96 @@ TEST(Waves, UndefendedWavesReachTheBottomAndTheGameIsLost) {
     EXPECT_GT(changed(over, nullptr, 120, 74, 200, 82), 5) << "no waves-defeated line in colour";
     EXPECT_GT(changed(over, nullptr, 140, 110, 180, 128), 5) << "no dialog buttons";
 
-    // The game ends while the click still waits to see it drawn, which the
-    // harness reports as an error; the exit status tells whether it was right.
+    // "No" to another game ends this one. The game ends while the click still
+    // waits to see it drawn, which the harness reports as an error; the exit
+    // status tells whether it was right.
     try {
-        window.clickCanvas(layout::kYesAnswer);
+        window.clickCanvas(layout::kNoAnswer);
     } catch (const std::runtime_error&) {
     }
     EXPECT_EQ(game.waitForExit(), 0);
+}
+
+namespace {
+
+// Holds Tab until the playfield turns grey, and returns the game-over screen.
+Screenshot loseAtFullSpeed(GameWindow& window) {
+    window.holdKey("Tab");
+    const auto held = std::chrono::steady_clock::now();
+    bool lost = false;
+    while (!lost && std::chrono::steady_clock::now() < held + std::chrono::seconds(60)) {
+        window.waitForFrames(5);
+        lost = playfieldIsGrey(window.screenshot());
+    }
+    window.releaseKey("Tab");
+    window.waitForFrames(3);
+    if (!lost)
+        throw std::runtime_error("the game was not lost in time");
+    return window.screenshot();
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The status display at the bottom left: health and money.
+constexpr int kStatusLeft = 0, kStatusTop = 218, kStatusWidth = 100, kStatusHeight = 21;
+// The wave readout at the top right, and the lost game's best under the waves it defeated.
+constexpr int kReadoutLeft = 260, kReadoutHeight = 20;
+constexpr int kBestLeft = 110, kBestWidth = 100, kBestHeight = 9;
+
+} // namespace
+
+// Three waves that die as they come (their squibbles' health is 0 or less),
+// then a fourth that marches fast and costs the only point of health: each
+// game is lost with three waves defeated in a few seconds.
+TEST(Waves, EnterPlaysAgainFromTheStartAndTheSecondGameShowsTheFirstOnesRecord) {
+    GameFolder folder;
+    folder.setSetting("StartingHealth", "1");
+    folder.setSetting("TimeBetweenWaves", "0.2");
+    folder.setSetting("Invader1Health", "-2");
+    folder.setSetting("Invader1HealthIncrease", "1");
+    folder.setSetting("Wave1SpeedBase", "60");
+    folder.setSetting("Wave1SpeedMax", "60");
+    TempFolder records;
+    RunningGame::Options options;
+    options.environment["XDG_DATA_HOME"] = records.path();
+    VirtualDisplay display;
+    RunningGame game(&display, folder.path(), options);
+    GameWindow& window = game.window();
+    const Screenshot firstStart = window.screenshot();
+
+    const Screenshot firstOver = loseAtFullSpeed(window);
+    firstOver.save(screenshotPath("Waves.firstLoss"));
+    const std::filesystem::path recordFolder = std::filesystem::path(records.path()) / "groundline";
+    std::string record;
+    for (const auto& entry : std::filesystem::directory_iterator(recordFolder))
+        record = readFile(entry.path());
+    EXPECT_NE(record.find("bestWaves=3\n"), std::string::npos) << "no record left: " << record;
+
+    window.pressKey("Return");
+    window.waitForFrames(3);
+    const Screenshot secondStart = window.screenshot();
+    secondStart.save(screenshotPath("Waves.playAgain"));
+    EXPECT_FALSE(playfieldIsGrey(secondStart));
+    EXPECT_EQ(firstStart.changedCanvasPixels(secondStart, kStatusLeft, kStatusTop, kStatusWidth,
+                                             kStatusHeight),
+              0)
+        << "not the starting health and money";
+    EXPECT_GT(firstStart.changedCanvasPixels(secondStart, kReadoutLeft, 0,
+                                             layout::kCanvasWidth - kReadoutLeft, kReadoutHeight),
+              5)
+        << "the readout does not show the first game's best";
+
+    // The first loss was a new best; the second only equals it.
+    const Screenshot secondOver = loseAtFullSpeed(window);
+    secondOver.save(screenshotPath("Waves.secondLoss"));
+    EXPECT_GT(firstOver.changedCanvasPixels(secondOver, kBestLeft, layout::kGameOverBestY,
+                                            kBestWidth, kBestHeight),
+              20);
+
+    window.pressKeyToEnd("n");
+    EXPECT_EQ(game.waitForExit(), 0);
+    EXPECT_EQ(game.errorOutput(), "");
 }

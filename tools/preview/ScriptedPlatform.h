@@ -2,6 +2,8 @@
 
 #include "app/Platform.h"
 
+#include <deque>
+
 // The machine as the preview plays it: a clock that moves when told, and a
 // mouse that sits where the script puts it. Nothing waits and nothing reads
 // a real device, so a whole game can be played without a display.
@@ -14,9 +16,16 @@ class ScriptedPlatform : public Platform {
     int mouseX() override { return x; }
     int mouseY() override { return y; }
     int mouseButtons() override { return buttons; }
-    bool keyPressed() override { return false; }
-    int readKey() override { return 0; }
+    bool keyPressed() override { return !keys.empty(); }
+    int readKey() override {
+        const int next = keys.front();
+        keys.pop_front();
+        return next;
+    }
     bool keyDown(int) override { return false; }
+
+    // A key pressed, as the keyboard queue reports it: scan code in the high byte.
+    void press(int scanCode) { keys.push_back(scanCode << 8); }
 
     // Puts the pointer over canvas pixel (cx, cy); the window shows it doubled.
     void pointAt(int cx, int cy) {
@@ -28,4 +37,5 @@ class ScriptedPlatform : public Platform {
     int x = 0;
     int y = 0;
     int buttons = 0;
+    std::deque<int> keys;
 };

@@ -5,6 +5,7 @@
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
+#include "defences/Building.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 #include "glpack/PngFile.h"
@@ -18,7 +19,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -27,6 +30,10 @@ constexpr int kWindowScale = 2;
 // Low enough for the tesla coils' arcs to reach.
 constexpr double kStrikeLine = 120.0;
 
+// Every game of the preview starts from this seed, so that a new game can be
+// held to the first one's picture.
+constexpr unsigned kSeed = 7;
+
 struct Preview {
     Engine& engine;
     GameSession& session;
@@ -34,12 +41,12 @@ struct Preview {
     std::string folder;
     bool saved = true;
 
-    void frames(double seconds, int buttons = 0) {
+    void frames(double seconds, int buttons = 0, bool fastForward = false) {
         for (double t = 0.0; t < seconds; t += kFrameTime) {
             platform.buttons = buttons;
             platform.time += kFrameTime;
             engine.waitForFrame();
-            session.step(kFrameTime, false);
+            session.step(kFrameTime, fastForward);
         }
     }
 
@@ -92,6 +99,29 @@ struct Preview {
     }
 };
 
+// A new game with the preview's seed and the pointer where the first game's
+// was, drawn once; the caller deletes it.
+GameSession* newGame(Engine& engine, ScriptedPlatform& platform) {
+    std::srand(kSeed);
+    GameSession* session = new GameSession;
+    engine.setSession(session);
+    session->start();
+    platform.pointAt(160, 150);
+    platform.time += kFrameTime;
+    engine.waitForFrame();
+    session->step(kFrameTime, false);
+    session->draw();
+    return session;
+}
+
+bool sameCanvas(BITMAP* first, BITMAP* second) {
+    for (int y = 0; y < first->h; ++y)
+        for (int x = 0; x < first->w; ++x)
+            if (getpixel(first, x, y) != getpixel(second, x, y))
+                return false;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +130,8 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
+    std::error_code madeFolder;
+    std::filesystem::create_directories(argv[1], madeFolder);
     Engine::initHeadless();
     Engine& engine = Engine::instance();
     ScriptedPlatform platform;
@@ -109,12 +141,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "preview-frames: %s\n", problem.c_str());
     if (!problems.empty())
         return 1;
-    std::srand(7);
-
-    GameSession session;
-    engine.setSession(&session);
-    session.start();
+    GameSession* first = newGame(engine, platform);
+    GameSession& session = *first;
     Preview preview{engine, session, platform, argv[1]};
+    preview.save("first_frame");
+    BITMAP* firstFrame = create_bitmap(engine.canvas->bitmap->w, engine.canvas->bitmap->h);
+    blit(engine.canvas->bitmap, firstFrame, 0, 0, 0, 0, firstFrame->w, firstFrame->h);
 
     // A well-defended ground line against the fourth wave.
     session.money = 1000;
@@ -148,12 +180,39 @@ int main(int argc, char** argv) {
     preview.frames(kFrameTime);
     preview.save("placing_blocked");
 
+    // Placing a tesla coil shows the ring it will strike within.
+    session.placingType = 2;
+    platform.pointAt(120, 150);
+    preview.frames(kFrameTime);
+    preview.save("placing_tesla");
+
     // A tower selected, the pointer on the demolish button.
     session.mode = GameSession::BuildingSelected;
     session.selectedBuilding = session.buildings.front();
     platform.pointAt(308, 228);
     preview.frames(kFrameTime);
     preview.save("selected");
+
+    // An upgraded tesla coil selected, the pointer away from the buttons:
+    // its figures, its ring and its level pips.
+    session.selectedBuilding = *std::next(session.buildings.begin(), 3);
+    session.selectedBuilding->upgrade();
+    session.selectedBuilding->upgrade();
+    platform.pointAt(160, 150);
+    preview.frames(kFrameTime);
+    preview.save("selected_figures");
+
+    // Tab held: the fast-forward mark under the wave's number.
+    session.mode = GameSession::Idle;
+    preview.frames(kFrameTime, 0, true);
+    preview.save("fast_forward");
+
+    // P: everything stands still under the caption.
+    platform.press(KEY_P);
+    preview.frames(2 * kFrameTime);
+    preview.save("paused");
+    platform.press(KEY_P);
+    preview.frames(kFrameTime);
 
     // The quit dialog, the pointer on "Yes".
     session.mode = GameSession::QuitDialog;
@@ -162,11 +221,27 @@ int main(int argc, char** argv) {
     preview.save("dialog");
 
     // Lost: the playfield greys and the dialog opens by itself.
+    session.mode = GameSession::Idle;
     session.health = 0;
     platform.pointAt(160, 123);
     preview.frames(0.3);
     preview.save("game_over");
 
+    // Enter plays again: a new game that starts as the first did.
+    platform.press(KEY_ENTER);
+    preview.frames(kFrameTime);
+    const bool again = session.playAgain && !session.running;
     engine.setSession(nullptr);
-    return preview.saved ? 0 : 1;
+    delete first;
+    GameSession* second = newGame(engine, platform);
+    Preview{engine, *second, platform, argv[1]}.save("again_first_frame");
+    const bool same = sameCanvas(firstFrame, engine.canvas->bitmap);
+    if (!again || !same)
+        std::fprintf(stderr, "preview-frames: %s\n",
+                     !again ? "Enter did not start a new game after the game was lost"
+                            : "the new game's first frame differs from the first game's");
+    engine.setSession(nullptr);
+    delete second;
+    destroy_bitmap(firstFrame);
+    return preview.saved && again && same ? 0 : 1;
 }
