@@ -114,7 +114,7 @@ class GameSession {
     // The wave now running, or the next one between waves; starts at 1.
     int waveNumber = 1;
 
-    // P's pause, which only P (or the Pause key) lifts.
+    // P's pause, lifted by P (or the Pause key) again or by losing the game.
     bool paused = false;
     // Whether this frame ran at Tab's speed, for the fast-forward mark.
     bool fastForwarding = false;
@@ -175,8 +175,7 @@ class GameSession {
     void answerYes();
     void answerNo();
 
-    // One unplaced tower of each type, which the placing view asks for the
-    // figures of a new one.
+    // One unplaced tower of each type, whose range the placing view rings.
     std::vector<Building*> newTowers;
 
     // The collision pass's circles, kept between frames so that no frame

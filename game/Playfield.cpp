@@ -368,9 +368,8 @@ void GameSession::drawStrikeRing(const Building& building, int centreX) {
     BITMAP* canvas = engine->canvas->bitmap;
     // A dot every few pixels of the rim, each with a dark one under it, so
     // that the ring reads over the sky and the ground alike without hiding
-    // what it passes over.
-    // A whole number of dots in each quarter, so the ring is as even as the
-    // circle it draws.
+    // what it passes over; as many in each quarter, so that it is as even as
+    // the circle it stands for.
     const int dots =
         4 * std::max(2, static_cast<int>(kTwoPi * circle.radius / (4 * kRingDotSpacing)));
     const int light = makecol(kPaletteWhite.r, kPaletteWhite.g, kPaletteWhite.b);
