@@ -196,8 +196,11 @@ void GameSession::drawReadout() {
     const BitmapFont* font = engine->fontMain;
     // On a plate of the sky's darkest blue, so that the figures read over
     // the dithered band below it and over the squibbles marching in.
-    const int width =
-        std::max(font->textWidthf("Wave %d", waveNumber), font->textWidthf("Best %d", bestWaves()));
+    // A modder's kerning can make a text of any width, negative or past the
+    // screen; the plate stays on it.
+    const int width = std::clamp(
+        std::max(font->textWidthf("Wave %d", waveNumber), font->textWidthf("Best %d", bestWaves())),
+        0, layout::kCanvasWidth);
     const int plateLeft = layout::kReadoutRight - width - kPlateMargin;
     const int plateBottom = layout::kBestReadoutY + kMainLineHeight;
     rectfill(canvas, plateLeft, 0, layout::kCanvasWidth - 1, plateBottom,
