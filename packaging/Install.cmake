@@ -3,10 +3,8 @@
 # and the modder's glpack with its palette ("tools"), which a player does not
 # need, nor the PNG library that comes with it.
 
-# The home page and the reverse-domain name that desktops know the game by go
-# together: set both when the game has a home of its own.
-set(GROUNDLINE_HOMEPAGE "https://groundline.example/" CACHE STRING
-    "The game's home page; the AppStream screenshot is docs/battle.png under it")
+# The home page (set at the top) and the reverse-domain name that desktops
+# know the game by go together: set both when the game has a home of its own.
 set(GROUNDLINE_APP_ID "example.groundline.Groundline" CACHE STRING
     "The desktop entry's and the AppStream metainfo's name, in reverse-domain form")
 set(GROUNDLINE_MAINTAINER "The Groundline Defence developers <groundline@example.org>"
