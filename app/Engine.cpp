@@ -2,6 +2,7 @@
 
 #include "app/AllegroSound.h"
 #include "app/BrokenPipe.h"
+#include "app/Random.h"
 #include "app/RecordFile.h"
 #include "app/RecordFolder.h"
 #include "app/TimerResolution.h"
@@ -146,7 +147,7 @@ void Engine::init() {
 
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
     set_close_button_callback(onCloseButton);
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    Random::seed(static_cast<unsigned>(std::time(nullptr)));
 }
 
 void Engine::openSound() {

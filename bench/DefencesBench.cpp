@@ -13,6 +13,7 @@
 
 #include "GameData.h"
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/Building.h"
 #include "defences/LaserProjectile.h"
 #include "defences/MissileProjectile.h"
@@ -113,7 +114,7 @@ Effect* makeEffect(int i) {
 // projectiles bolts and half missiles chasing random squibbles, and the
 // effects; every count but the towers' scaled by `scale`.
 void buildScene(GameSession* session, double scale) {
-    std::srand(1);
+    Random::seed(1);
     deleteAll(session->projectiles);
     deleteAll(session->effects);
     deleteAll(session->buildings);

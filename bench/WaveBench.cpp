@@ -7,6 +7,7 @@
 
 #include "GameData.h"
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/SimpleEffect.h"
 #include "effects/SparkEffect.h"
@@ -82,7 +83,7 @@ void buildScene(GameSession* session, bool withWave, int kinds) {
         for (Invader* invader : session->wave->invaders)
             invader->y += kWaveInSight;
     }
-    std::srand(1);
+    Random::seed(1);
     for (int i = 0; kinds && i < kEffects; ++i) {
         Effect* effect = makeEffect(i, kinds);
         effect->lifetime = kSceneLifetime;

@@ -1,6 +1,7 @@
 #include "defences/MissileProjectile.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "app/Saturating.h"
 #include "defences/InvaderCentre.h"
 #include "effects/SimpleEffect.h"
@@ -73,7 +74,7 @@ bool MissileProjectile::acquireTarget() {
     }
     const std::list<Invader*>& invaders = session->wave->invaders;
     const int count = static_cast<int>(invaders.size());
-    target.set(*std::next(invaders.begin(), std::rand() % count));
+    target.set(*std::next(invaders.begin(), Random::next() % count));
     return true;
 }
 
@@ -106,8 +107,8 @@ void MissileProjectile::explode() {
         // Below one pixel there is nothing to scatter over: the blasts stay
         // at the centre.
         if (scatter >= 1) {
-            ex = static_cast<int>(x + 2 * (std::rand() % scatter) - splashRadius);
-            ey = static_cast<int>(y + 2 * (std::rand() % scatter) - splashRadius);
+            ex = static_cast<int>(x + 2 * (Random::next() % scatter) - splashRadius);
+            ey = static_cast<int>(y + 2 * (Random::next() % scatter) - splashRadius);
         }
         const double delay = kBlastSpread * (i + 1) / blasts;
         session->effects.push_back(new SimpleEffect(ex, ey, engine.explosionSmallSheet, delay));

@@ -1,6 +1,7 @@
 #include "defences/MissileTurret.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/InvaderCentre.h"
 #include "defences/MissileProjectile.h"
 #include "effects/SimpleEffect.h"
@@ -79,8 +80,8 @@ void MissileTurret::fire() {
     engine.sound->play(SoundEffect::MissileLaunch, static_cast<int>(missile->x));
 
     for (int i = 0; i < kSmokePuffs; ++i) {
-        const int dx = facingRight ? std::rand() % 6 + 3 : std::rand() % 6 - 9;
-        const int py = std::rand() % 6 + engine.towerBaseline - 21;
+        const int dx = facingRight ? Random::next() % 6 + 3 : Random::next() % 6 - 9;
+        const int py = Random::next() % 6 + engine.towerBaseline - 21;
         engine.session->effects.push_back(new SimpleEffect(
             x + halfWidth + dx, py, engine.puff2Sheet, kFirstPuffDelay + kPuffDelayStep * i));
     }

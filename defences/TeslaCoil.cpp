@@ -1,6 +1,7 @@
 #include "defences/TeslaCoil.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/InvaderCentre.h"
 #include "effects/SparkEffect.h"
 #include "game/GameSession.h"
@@ -50,7 +51,7 @@ Invader* TeslaCoil::pickTarget() const {
     }
     if (candidates.empty())
         return nullptr;
-    return candidates[std::rand() % candidates.size()];
+    return candidates[Random::next() % candidates.size()];
 }
 
 void TeslaCoil::upgrade() {

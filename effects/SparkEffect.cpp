@@ -1,5 +1,6 @@
 #include "effects/SparkEffect.h"
 
+#include "app/Random.h"
 #include "game/Layout.h"
 
 #include <allegro.h>
@@ -82,7 +83,7 @@ Span span(int from, int to) {
 
 // A bend kth of the way along, pushed off the line at random and kept in the image.
 int bend(int start, int end, int k, int limit) {
-    const int offset = std::rand() % (2 * kJitter + 1) - kJitter;
+    const int offset = Random::next() % (2 * kJitter + 1) - kJitter;
     return std::clamp(start + (end - start) * k / (kBends + 1) + offset, 0, limit);
 }
 

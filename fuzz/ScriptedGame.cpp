@@ -1,6 +1,7 @@
 #include "ScriptedGame.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "game/GameSession.h"
 
 #include <allegro.h>
@@ -80,7 +81,7 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames, int fr
     Engine& engine = Engine::instance();
     engine.mouseButtons = engine.previousMouseButtons = 0;
     engine.lastFrameTime = platform.time;
-    std::srand(1);
+    Random::seed(1);
 
     session = new GameSession;
     engine.setSession(session);

@@ -1,6 +1,7 @@
 #include "game/GameSession.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "app/Saturating.h"
 #include "defences/Building.h"
 #include "defences/InvaderCentre.h"
@@ -136,8 +137,8 @@ void GameSession::createClouds() {
     for (const CloudGroup& group : kCloudGroups) {
         for (int k = 0; k < group.clouds; ++k) {
             Cloud cloud;
-            cloud.x = k * group.step + std::rand() % group.jitter;
-            cloud.y = group.y0 + std::rand() % group.spread;
+            cloud.x = k * group.step + Random::next() % group.jitter;
+            cloud.y = group.y0 + Random::next() % group.spread;
             cloud.speed = group.speed;
             cloud.image = group.image;
             clouds.push_back(cloud);

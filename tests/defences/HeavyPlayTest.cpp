@@ -1,5 +1,6 @@
 #include "DefencesFixture.h"
 
+#include "app/Random.h"
 #include "defences/LaserTurret.h"
 #include "defences/MissileProjectile.h"
 #include "defences/MissileTurret.h"
@@ -34,7 +35,7 @@ TEST_F(HeavyPlayTest, MissilesNeverReachADeletedInvader) {
     engine.settings.set("Tower1FreqBase", "0.2");
     engine.settings.set("Tower2FreqBase", "0.05");
     engine.settings.set("Tower3FreqBase", "0.1");
-    std::srand(7);
+    Random::seed(7);
     for (int i = 0; i < 16; ++i) {
         Building* tower = makeBuilding(i % 3);
         tower->setPosition(10 + i * 19);
@@ -47,13 +48,14 @@ TEST_F(HeavyPlayTest, MissilesNeverReachADeletedInvader) {
         if (!session->wave) {
             session->wave = new SinkingWave;
             for (int i = 0; i < 30; ++i)
-                addInvader(20 + std::rand() % 280, 20 + std::rand() % 120, 1 + std::rand() % 300);
+                addInvader(20 + Random::next() % 280, 20 + Random::next() % 120,
+                           1 + Random::next() % 300);
             ++wavesCleared;
         }
         // Somebody else's kill, between the defences' own.
-        if (std::rand() % 10 == 0 && !session->wave->invaders.empty()) {
+        if (Random::next() % 10 == 0 && !session->wave->invaders.empty()) {
             auto it = session->wave->invaders.begin();
-            std::advance(it, std::rand() % session->wave->invaders.size());
+            std::advance(it, Random::next() % session->wave->invaders.size());
             (*it)->health = 0;
         }
         session->update(step % 50 == 0 ? 0.4 : 0.02);

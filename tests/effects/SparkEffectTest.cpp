@@ -1,4 +1,5 @@
 #include "effects/SparkEffect.h"
+#include "app/Random.h"
 #include "effects/TestArt.h"
 
 #include <allegro.h>
@@ -39,7 +40,7 @@ bool cornerToWhite(BITMAP* image, int x, int y) {
 TEST(SparkEffectTest, TheImageHoldsBothEndsWithAFourPixelMargin) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         SCOPED_TRACE(seed);
-        std::srand(seed);
+        Random::seed(seed);
         SparkEffect forward(10, 50, 40, 20);
         EXPECT_EQ(forward.lifetime, 0.06);
         ASSERT_NE(forward.image, nullptr);
@@ -61,7 +62,7 @@ TEST(SparkEffectTest, TheImageHoldsBothEndsWithAFourPixelMargin) {
 
 TEST(SparkEffectTest, ABoltOnOnePointStaysNearIt) {
     for (unsigned seed = 1; seed <= 50; ++seed) {
-        std::srand(seed);
+        Random::seed(seed);
         SparkEffect spark(100, 100, 100, 100);
         ASSERT_EQ(spark.image->w, 8);
         ASSERT_EQ(spark.image->h, 8);
@@ -79,7 +80,7 @@ TEST(SparkEffectTest, TheGlowIsOnePixelBesideTheBoltAndNeverOnItsCorners) {
     bool sawDiagonal = false;
     for (unsigned seed = 1; seed <= 20; ++seed) {
         SCOPED_TRACE(seed);
-        std::srand(seed);
+        Random::seed(seed);
         SparkEffect spark(20, 200, 90, 150);
         BITMAP* image = spark.image;
         int glowing = 0;
@@ -102,7 +103,7 @@ TEST(SparkEffectTest, TheGlowIsOnePixelBesideTheBoltAndNeverOnItsCorners) {
 }
 
 TEST(SparkEffectTest, IsDrawnMaskedAtItsCorner) {
-    std::srand(7);
+    Random::seed(7);
     SparkEffect spark(10, 50, 40, 20);
     BITMAP* canvas = create_bitmap(320, 240);
     clear_to_color(canvas, makecol(0, 0, 0));
@@ -130,7 +131,7 @@ TEST(SparkEffectTest, FarPointsNeitherMakeHugeImagesNorDrawOutside) {
     };
     for (const Ends& e : cases) {
         SCOPED_TRACE(testing::Message() << e.x1 << ", " << e.y1 << " to " << e.x2 << ", " << e.y2);
-        std::srand(3);
+        Random::seed(3);
         SparkEffect spark(e.x1, e.y1, e.x2, e.y2);
         ASSERT_NE(spark.image, nullptr);
         EXPECT_LE(spark.image->w, 320 + 2 * 16 + 8);
@@ -143,7 +144,7 @@ TEST(SparkEffectTest, FarPointsNeitherMakeHugeImagesNorDrawOutside) {
 }
 
 TEST(SparkEffectTest, AFarBoltIsCutAtTheEdgeButKeepsItsDirection) {
-    std::srand(5);
+    Random::seed(5);
     SparkEffect spark(160, 210, 160, -1000000);
     ASSERT_NE(spark.image, nullptr);
     // Straight up from the coil to 16 pixels above the playfield.

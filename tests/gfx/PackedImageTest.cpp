@@ -1,4 +1,5 @@
 #include "gfx/PackedImage.h"
+#include "app/Random.h"
 #include "support/Headless.h"
 #include "support/PackedBytes.h"
 
@@ -101,10 +102,10 @@ TEST(PackedImage, BrokenFilesLoadAsNullOrWhiteButNeverCrash) {
 TEST(PackedImage, AStreamCorruptPartWayKeepsThePixelsDecodedBeforeIt) {
     const int width = 320, height = 240;
     std::vector<Rgb> pixels(width * height);
-    std::srand(7);
+    Random::seed(7);
     for (Rgb& pixel : pixels)
-        pixel = {static_cast<unsigned char>(std::rand() % 4 * 60), 90,
-                 static_cast<unsigned char>(std::rand() % 3 * 80)};
+        pixel = {static_cast<unsigned char>(Random::next() % 4 * 60), 90,
+                 static_cast<unsigned char>(Random::next() % 3 * 80)};
     const std::string path = makeTempFolder() + "/image.mz";
     writeGzipFile(path, packedImageBytes(width, height, pixels));
     std::ifstream in(path, std::ios::binary);

@@ -8,6 +8,7 @@
 #include "RealGame.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/LaserProjectile.h"
 #include "defences/MissileProjectile.h"
 #include "effects/SimpleEffect.h"
@@ -73,31 +74,31 @@ Outcome runScene(unsigned seed, bool asFirstWritten) {
         session.waveNumber = kWaveNumber;
         session.wave = new SquibbleWave(2 * kWaveNumber + 14);
 
-        std::srand(seed);
+        Random::seed(seed);
         for (Invader* invader : session.wave->invaders) {
             places[invader] = static_cast<int>(places.size());
             invader->y += kWaveInSight;
-            switch (std::rand() % 6) {
+            switch (Random::next() % 6) {
             case 0:
                 invader->health = 0;
                 break;
             case 1:
-                invader->damage(invader->health - 1 - std::rand() % 3);
+                invader->damage(invader->health - 1 - Random::next() % 3);
                 break;
             default:
                 break;
             }
         }
         for (int i = 0; i < kProjectiles; ++i) {
-            const int x = std::rand() % 330 - 5;
-            const int y = std::rand() % 110 + 40;
-            switch (std::rand() % 3) {
+            const int x = Random::next() % 330 - 5;
+            const int y = Random::next() % 110 + 40;
+            switch (Random::next() % 3) {
             case 0:
-                session.projectiles.push_back(new LaserProjectile(x, y, std::rand() % 40 + 1));
+                session.projectiles.push_back(new LaserProjectile(x, y, Random::next() % 40 + 1));
                 break;
             case 1:
                 session.projectiles.push_back(
-                    new MissileProjectile(x, y, std::rand() % 20, std::rand() % 10, 12.0));
+                    new MissileProjectile(x, y, Random::next() % 20, Random::next() % 10, 12.0));
                 break;
             default:
                 session.projectiles.push_back(new Probe(x, y, i, outcome.hits, places));
@@ -105,7 +106,7 @@ Outcome runScene(unsigned seed, bool asFirstWritten) {
             }
         }
 
-        std::srand(seed + 1);
+        Random::seed(seed + 1);
         if (asFirstWritten)
             collideAsFirstWritten(session);
         else
@@ -125,7 +126,7 @@ Outcome runScene(unsigned seed, bool asFirstWritten) {
             if (const auto* simple = dynamic_cast<const SimpleEffect*>(effect))
                 numbers.insert(numbers.end(), {simple->x, simple->y, simple->delay});
         }
-        numbers.push_back(std::rand());
+        numbers.push_back(Random::next());
         engine.setSession(nullptr);
     }
     return outcome;

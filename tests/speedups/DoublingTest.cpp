@@ -7,6 +7,7 @@
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
 #include "game/TowerType.h"
@@ -55,7 +56,7 @@ void drawARealFrame() {
     Engine& engine = Engine::instance();
     GameSession session;
     engine.setSession(&session);
-    std::srand(4);
+    Random::seed(4);
     session.start();
     session.waveTimer = 0.0;
     session.money = 100000;
@@ -84,19 +85,20 @@ TEST(Doubling, GivesStretchBlitsPixelsOnARealFrameAndOnNoise) {
         expectAsStretchBlit(canvas, 640, 479);
         expectAsStretchBlit(canvas, 500, 400);
 
-        std::srand(9);
+        Random::seed(9);
         for (int y = 0; y < canvas.bitmap->h; ++y)
             for (int x = 0; x < canvas.bitmap->w; ++x)
-                putpixel(canvas.bitmap, x, y, makecol(std::rand() % 256, std::rand() % 256, 0));
+                putpixel(canvas.bitmap, x, y,
+                         makecol(Random::next() % 256, Random::next() % 256, 0));
     }
 }
 
 TEST(Doubling, KeepsToTheTargetsClipRectangleAndSubBitmaps) {
     Canvas canvas(320, 240);
-    std::srand(11);
+    Random::seed(11);
     for (int y = 0; y < 240; ++y)
         for (int x = 0; x < 320; ++x)
-            putpixel(canvas.bitmap, x, y, makecol(std::rand() % 256, 0, std::rand() % 256));
+            putpixel(canvas.bitmap, x, y, makecol(Random::next() % 256, 0, Random::next() % 256));
 
     const Clip clips[] = {{0, 0, 639, 479}, {1, 1, 638, 478}, {3, 5, 200, 101},
                           {317, 0, 639, 2}, {0, 477, 7, 479}, {100, 100, 100, 100}};

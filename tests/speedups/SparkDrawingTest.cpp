@@ -4,6 +4,7 @@
 
 #include "SamePixels.h"
 
+#include "app/Random.h"
 #include "effects/SparkEffect.h"
 
 #include <allegro.h>
@@ -15,10 +16,10 @@ namespace {
 
 BITMAP* noise(int width, int height) {
     BITMAP* bitmap = create_bitmap(width, height);
-    std::srand(21);
+    Random::seed(21);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            putpixel(bitmap, x, y, makecol(std::rand() % 256, 40, std::rand() % 256));
+            putpixel(bitmap, x, y, makecol(Random::next() % 256, 40, Random::next() % 256));
     return bitmap;
 }
 
@@ -45,7 +46,7 @@ void expectMaskedBlitEverywhere(SparkEffect& spark, BITMAP* background, BITMAP* 
 } // namespace
 
 TEST(SparkDrawing, PutsTheSamePixelsAsMaskedBlitAtEveryPosition) {
-    std::srand(13);
+    Random::seed(13);
     SparkEffect spark(10, 30, 26, 8);
     ASSERT_NE(spark.image, nullptr);
     BITMAP* background = noise(60, 50);

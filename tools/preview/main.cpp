@@ -5,6 +5,7 @@
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
@@ -102,7 +103,7 @@ struct Preview {
 // A new game with the preview's seed and the pointer where the first game's
 // was, drawn once; the caller deletes it.
 GameSession* newGame(Engine& engine, ScriptedPlatform& platform) {
-    std::srand(kSeed);
+    Random::seed(kSeed);
     GameSession* session = new GameSession;
     engine.setSession(session);
     session->start();

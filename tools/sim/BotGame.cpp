@@ -2,6 +2,7 @@
 #include "sim/Strategy.h"
 
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/Building.h"
 #include "game/TowerType.h"
 
@@ -30,7 +31,7 @@ BotGame::BotGame(unsigned seed, bool fast, int maxWaves)
     // left it at a later time than this game's clock shows.
     engine.lastFrameTime = engine.now();
     engine.setSession(&session);
-    std::srand(seed);
+    Random::seed(seed);
     session.start();
 }
 

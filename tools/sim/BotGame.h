@@ -29,7 +29,7 @@ struct WaveRecord {
 // through the input seam, so it can do nothing a player could not.
 class BotGame {
   public:
-    // A new game with the C library's generator seeded, so that the same seed
+    // A new game with the game's random sequence seeded, so that the same seed
     // and the same purchases give the same game. fast runs every step eight
     // times as long, as holding Tab does. Play stops once wave maxWaves is
     // cleared; 0 plays on until the game is lost.
