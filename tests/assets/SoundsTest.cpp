@@ -30,6 +30,9 @@ constexpr double kQuietestLoudness = 0.05;
 // The last 5 ms are all but silent: no sound ends in a click.
 constexpr int kTailSamples = Synth::kSampleRate / 200;
 constexpr double kTailPeak = 0.01;
+// No offset from the midline: played by the dozen, offsets add up and push
+// the whole mix against one end of the range.
+constexpr double kMostOffset = 0.005;
 
 } // namespace
 
@@ -52,12 +55,15 @@ TEST(Sounds, EachIsWhatTheSynthesiserMakesAndPlaysCleanly) {
         destroy_sample(loaded);
 
         double peak = 0.0;
+        double sum = 0.0;
         double energy = 0.0;
         for (const int16_t sample : samples) {
             peak = std::max(peak, std::abs(sample) / 32767.0);
+            sum += sample / 32767.0;
             energy += (sample / 32767.0) * (sample / 32767.0);
         }
         EXPECT_LE(peak, kLoudestPeak);
+        EXPECT_LE(std::abs(sum / samples.size()), kMostOffset);
         EXPECT_GE(std::sqrt(energy / samples.size()), kQuietestLoudness);
         ASSERT_GT(samples.size(), static_cast<size_t>(kTailSamples));
         for (size_t i = samples.size() - kTailSamples; i < samples.size(); ++i)
