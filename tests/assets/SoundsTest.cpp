@@ -2,6 +2,8 @@
 // each one fit to play among the others.
 
 #include "ShippedData.h"
+#include "app/AllegroSound.h"
+#include "app/Engine.h"
 #include "app/Settings.h"
 #include "app/SoundEffect.h"
 #include "synth/SoundBook.h"
@@ -82,5 +84,35 @@ TEST(Sounds, StringsNameAShippedFileForEveryEffect) {
             std::any_of(soundBook().begin(), soundBook().end(),
                         [&file](const SoundRecipe& sound) { return file == "data/" + sound.file; }))
             << key << "=" << file;
+    }
+}
+
+// Before Allegro mixes a crowd, AllegroSound thins it: every effect asked for
+// in every frame starts again 40 ms after its last start at the soonest, and
+// not while two copies of it still sound, but as soon as both allow.
+TEST(Sounds, ACrowdIsThinnedToTwoOfAnEffectAtOnceAndOneStartIn40Ms) {
+    constexpr double kFrame = 1.0 / 60.0;
+    Engine& engine = Engine::instance();
+    ASSERT_TRUE(engine.loadSettings().empty());
+    AllegroSound sound;
+    ASSERT_TRUE(sound.load(engine).empty());
+    for (int i = 0; i < kSoundEffectCount; ++i) {
+        const SoundEffect effect = static_cast<SoundEffect>(i);
+        SCOPED_TRACE(soundKey(effect));
+        const SAMPLE* sample = sound.sample(effect);
+        const double length = static_cast<double>(sample->len) / sample->freq;
+        const auto allowed = [&](const std::vector<double>& starts, double now) {
+            const size_t n = starts.size();
+            return (n < 1 || now - starts[n - 1] >= 0.04) &&
+                   (n < 2 || now - starts[n - 2] >= length);
+        };
+        std::vector<double> starts;
+        for (int frame = 0; frame < 120; ++frame) {
+            const double now = frame * kFrame;
+            const bool started = sound.admit(effect, now);
+            EXPECT_EQ(started, allowed(starts, now)) << "frame " << frame;
+            if (started)
+                starts.push_back(now);
+        }
     }
 }
