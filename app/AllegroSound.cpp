@@ -19,6 +19,13 @@ constexpr int kLoudest = 255;
 constexpr int kLoudestVolume = 100;
 constexpr int kPitchAsRecorded = 1000;
 
+// Puts a start first in a list of the latest ones, newest first, and lets
+// the oldest go.
+template <size_t N> void remember(double (&starts)[N], double now) {
+    std::copy_backward(starts, starts + N - 1, starts + N);
+    starts[0] = now;
+}
+
 } // namespace
 
 std::vector<std::string> AllegroSound::load(const Engine& engine) {
@@ -34,8 +41,10 @@ std::vector<std::string> AllegroSound::load(const Engine& engine) {
         }
         samples[i]->priority = soundMatters(effect) ? kMatteringPriority : kShotPriority;
     }
+    constexpr double kLongAgo = -std::numeric_limits<double>::infinity();
     for (double(&starts)[kMostAtOnce] : started)
-        std::fill(std::begin(starts), std::end(starts), -std::numeric_limits<double>::infinity());
+        std::fill(std::begin(starts), std::end(starts), kLongAgo);
+    std::fill(std::begin(shotsStarted), std::end(shotsStarted), kLongAgo);
     return problems;
 }
 
@@ -70,8 +79,12 @@ bool AllegroSound::admit(SoundEffect effect, double now) {
     const double length = static_cast<double>(sample->len) / sample->freq;
     if (now - starts[0] < kRepeatGap || now - starts[kMostAtOnce - 1] < length)
         return false;
-    std::copy_backward(starts, starts + kMostAtOnce - 1, starts + kMostAtOnce);
-    starts[0] = now;
+    const bool shot = !soundMatters(effect);
+    if (shot && now - shotsStarted[kShotsTogether - 1] < kTogether)
+        return false;
+    remember(starts, now);
+    if (shot)
+        remember(shotsStarted, now);
     return true;
 }
 

@@ -12,8 +12,8 @@ class Platform;
 // The sound the player hears, through Allegro's mixer. Crowds are thinned
 // before they reach it: an effect that started a moment ago, or that still
 // sounds twice, is not started again, so forty lasers firing in one frame, or
-// a frame eight times as long, sound as one, and the effects that matter
-// outrank the shots for a voice.
+// a frame eight times as long, sound as one; a few shots at a time start
+// together; and the effects that matter outrank the shots for a voice.
 class AllegroSound : public Sound {
   public:
     // Loads the effects that the engine's settings name from its data
@@ -30,9 +30,10 @@ class AllegroSound : public Sound {
 
     // Whether the effect, asked for at now (seconds on the platform's clock),
     // starts a voice: not within kRepeatGap of its last start, nor while
-    // kMostAtOnce copies of it still sound. A start is remembered. It needs
-    // the effects loaded but no device, so that the crowd a game makes can be
-    // weighed without one.
+    // kMostAtOnce copies of it still sound, nor, for a shot, when
+    // kShotsTogether shots started within kTogether. A start is remembered.
+    // It needs the effects loaded but no device, so that the crowd a game
+    // makes can be weighed without one.
     bool admit(SoundEffect effect, double now);
     // The effect as loaded; null when it did not load.
     const SAMPLE* sample(SoundEffect effect) const { return samples[static_cast<int>(effect)]; }
@@ -60,11 +61,17 @@ class AllegroSound : public Sound {
     // an explosion every few frames; a dozen of them ringing at once only
     // thicken the noise, and they add up past the loudest sample.
     static constexpr int kMostAtOnce = 2;
+    // Nor is a shot the one past this many to start within kTogether
+    // (seconds). A frame that came late asks for every kind of shot at once,
+    // and they would start in one buffer of the mixer, loudest parts together.
+    static constexpr int kShotsTogether = 3;
+    static constexpr double kTogether = 0.03;
 
     SAMPLE* samples[kSoundEffectCount] = {};
-    // When the latest copies of each effect started, newest first, on the
-    // platform's clock.
+    // When the latest copies of each effect, and the latest shots of any
+    // kind, started: newest first, on the platform's clock.
     double started[kSoundEffectCount][kMostAtOnce] = {};
+    double shotsStarted[kShotsTogether] = {};
     Platform* clock = nullptr;
     bool opened = false;
     bool muted = false;
