@@ -37,7 +37,19 @@ constexpr int kFirstTowerX = 12;
 constexpr int kTowerSpacing = 21;
 constexpr int kLateWave = 26;
 constexpr int kSeeds = 3;
-constexpr double kFrameTime = 1.0 / 60.0;
+
+// How the wave is played: with Tab held or not, and how long a frame takes. A
+// machine that falls behind asks for a long frame's sounds all at once.
+struct Pace {
+    const char* name;
+    bool fastForward;
+    double frameTime; // seconds
+};
+constexpr Pace kPaces[] = {
+    {"as played", false, 1.0 / 60.0},
+    {"Tab held", true, 1.0 / 60.0},
+    {"Tab, 10 fps", true, 1.0 / 10.0},
+};
 // Allegro mixes for ALSA at this rate, a buffer at a time: a voice started
 // meanwhile begins with the next buffer, in step with every other voice
 // started since the last. A 16-bit sample reaches no further than full scale.
@@ -169,7 +181,7 @@ int mostSounding(const AllegroSound& sound, const std::vector<Voice>& voices) {
 
 // A row of towers whose types follow each other in turn, every one raised to
 // its top level, and the late wave played to its end. Returns the voices.
-std::vector<Voice> playLateWave(const std::vector<int>& types, bool fastForward, int seed,
+std::vector<Voice> playLateWave(const std::vector<int>& types, const Pace& pace, int seed,
                                 FakePlatform& platform, AllegroSound& thinning) {
     Engine& engine = Engine::instance();
     Crowd crowd(thinning, platform);
@@ -192,9 +204,9 @@ std::vector<Voice> playLateWave(const std::vector<int>& types, bool fastForward,
     // The point is the crowd, not the score: nothing that gets through ends it.
     session->health = session->maxHealth = 1 << 30;
     while (session->waveNumber == kLateWave) {
-        platform.time += kFrameTime;
+        platform.time += pace.frameTime;
         engine.waitForFrame();
-        session->step(kFrameTime, fastForward);
+        session->step(pace.frameTime, pace.fastForward);
     }
     engine.setSession(nullptr);
     delete session;
@@ -206,7 +218,7 @@ std::vector<Voice> playLateWave(const std::vector<int>& types, bool fastForward,
 // volume and at the top of --volume's range.
 struct PlayedWave {
     std::string towers;
-    bool fastForward = false;
+    const Pace* pace = nullptr;
     int seed = 0;
     std::vector<Voice> voices;
     Loudest shipped;
@@ -218,7 +230,7 @@ struct PlayedWave {
 void takeApart(const PlayedWave& wave, const AllegroSound& sound, int volume) {
     const double when = wave.shipped.when;
     std::printf("\nThe worst moment: %s, %s, seed %d, on the %s, %.3f s after the wave's call:\n",
-                wave.towers.c_str(), wave.fastForward ? "Tab held" : "as played", wave.seed,
+                wave.towers.c_str(), wave.pace->name, wave.seed,
                 wave.shipped.left ? "left" : "right", when - wave.voices.front().start);
     const int allegroVolume = AllegroSound::voiceVolume(volume);
     for (const Voice& voice : wave.voices) {
@@ -262,22 +274,22 @@ int main() {
 
     std::printf("%d towers at their top level, wave %d, SoundVolume %d:\n", kTowers, kLateWave,
                 volume);
-    std::printf("  %-20s %-10s %4s %7s %7s %9s %9s\n", "towers", "speed", "seed", "voices",
+    std::printf("  %-20s %-12s %4s %7s %7s %9s %9s\n", "towers", "pace", "seed", "voices",
                 "at once", "loudest", "headroom");
     std::vector<PlayedWave> waves;
     for (const auto& [towers, types] : rows) {
-        for (const bool fastForward : {false, true}) {
+        for (const Pace& pace : kPaces) {
             for (int seed = 1; seed <= kSeeds; ++seed) {
                 PlayedWave wave;
                 wave.towers = towers;
-                wave.fastForward = fastForward;
+                wave.pace = &pace;
                 wave.seed = seed;
-                wave.voices = playLateWave(types, fastForward, seed, platform, sound);
+                wave.voices = playLateWave(types, pace, seed, platform, sound);
                 wave.shipped = loudest(mixDown(sound, wave.voices, volume));
                 wave.top = loudest(mixDown(sound, wave.voices, CommandLine::kLoudestVolume));
                 const int sounding = mostSounding(sound, wave.voices);
-                std::printf("  %-20s %-10s %4d %7zu %7d %9.3f %6.1f dB%s\n", towers.c_str(),
-                            fastForward ? "Tab held" : "as played", seed, wave.voices.size(),
+                std::printf("  %-20s %-12s %4d %7zu %7d %9.3f %6.1f dB%s\n", towers.c_str(),
+                            pace.name, seed, wave.voices.size(),
                             sounding, wave.shipped.level / kFullScale, headroom(wave.shipped),
                             sounding > AllegroSound::kVoices ? " (voices stolen: too loud)" : "");
                 waves.push_back(std::move(wave));
