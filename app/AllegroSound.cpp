@@ -1,5 +1,6 @@
 #include "app/AllegroSound.h"
 
+#include "app/CommandLine.h"
 #include "app/Engine.h"
 #include "app/QuietSoundLibrary.h"
 #include "game/Layout.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr int kShotPriority = 128;
 constexpr int kMatteringPriority = 255;
 constexpr int kLoudest = 255;
-constexpr int kLoudestVolume = 100;
 constexpr int kPitchAsRecorded = 1000;
 
 // Puts a start first in a list of the latest ones, newest first, and lets
@@ -89,7 +89,8 @@ bool AllegroSound::admit(SoundEffect effect, double now) {
 }
 
 int AllegroSound::voiceVolume(int volume) {
-    return std::clamp(volume, 0, kLoudestVolume) * kLoudest / kLoudestVolume;
+    constexpr int kTop = CommandLine::kLoudestVolume;
+    return std::clamp(volume, 0, kTop) * kLoudest / kTop;
 }
 
 int AllegroSound::voicePan(int x) {
