@@ -223,8 +223,11 @@ TEST(Defences, WithTabHeldTheGameRunsToGameOverAndYesEndsIt) {
 namespace {
 
 // Options that send the real mixer's output to a file: ALSA's file device
-// over its null device, which writes 16-bit unsigned stereo at 44.1 kHz, in
-// order but faster than real time.
+// over its null device, which writes 16-bit unsigned stereo at 44.1 kHz. The
+// null device keeps no time, and Allegro hands ALSA a buffer at each of its
+// 10 ms ticks: 1,024 frames unless told otherwise, which writes the mix 2.3
+// times faster than it plays and spreads the sounds apart. 441 frames keep
+// the capture in step with the game (allegro.cfg, found through $ALLEGRO).
 RunningGame::Options capturedTo(const GameFolder& folder, const std::string& capture) {
     std::ofstream(folder.path() + "/alsa.conf")
         << "pcm.!default { type file slave.pcm { type null } file \"" << capture
@@ -292,8 +295,7 @@ TEST(Defences, TheLaserIsHeardAndThenTheWaveWithNothingPrinted) {
     RunningGame game(&display, folder.path(), capturedTo(folder, capture));
     build(game.window(), 0, kLaserX);
 
-    // The device writes faster than real time, in order; the wave's level
-    // shows once the countdown is over.
+    // The wave's level shows once the countdown is over.
     constexpr int kThreshold = 1000;
     const auto deadline = Clock::now() + std::chrono::seconds(30);
     while (firstPlateau(capturedMix(capture), -1, kThreshold) < 0 && Clock::now() < deadline)
