@@ -12,6 +12,7 @@
 
 #include "app/AllegroSound.h"
 #include "app/Engine.h"
+#include "app/Random.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
 #include "game/TowerType.h"
@@ -186,7 +187,7 @@ std::vector<Voice> playLateWave(const std::vector<int>& types, const Pace& pace,
     Engine& engine = Engine::instance();
     Crowd crowd(thinning, platform);
     engine.sound = &crowd;
-    std::srand(static_cast<unsigned>(seed));
+    Random::seed(static_cast<unsigned>(seed));
     GameSession* session = new GameSession;
     engine.setSession(session);
     session->start();
