@@ -32,7 +32,10 @@ std::vector<std::string> AllegroSound::load(const Engine& engine) {
     std::vector<std::string> problems;
     for (int i = 0; i < kSoundEffectCount; ++i) {
         const SoundEffect effect = static_cast<SoundEffect>(i);
-        const std::string path = engine.dataFile(engine.settings.get(soundKey(effect)));
+        const std::string file = engine.settings.get(soundKey(effect));
+        if (file.empty() && soundOptional(effect))
+            continue;
+        const std::string path = engine.dataFile(file);
         samples[i] = load_sample(path.c_str());
         if (!samples[i]) {
             problems.push_back(std::string(soundKey(effect)) + " (" + path +

@@ -9,6 +9,7 @@
 #include "game/InvaderDef.h"
 #include "game/Layout.h"
 #include "game/TowerDef.h"
+#include "invaders/InvaderKind.h"
 
 #include <atomic>
 #include <mutex>
@@ -134,7 +135,8 @@ class Engine {
 
     // One for each of towerTypes(), in its order.
     std::vector<TowerDef> towerDefs;
-    InvaderDef invaderDefs[1];
+    // One for each of invaderKinds(), in its order.
+    std::vector<InvaderDef> invaderDefs = std::vector<InvaderDef>(invaderKindCount());
 
     // The frame clock. lastFrameTime is also written by the switch-in
     // callback, which may run on a thread of the library's.

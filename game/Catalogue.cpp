@@ -7,6 +7,7 @@
 #include "gfx/AssetChecker.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpriteSheet.h"
+#include "invaders/InvaderKind.h"
 
 #include <allegro.h>
 
@@ -18,9 +19,11 @@
 
 namespace {
 
-// How many animations the invader's and the missile's sheets are drawn with.
-constexpr unsigned kInvaderAnimations = 4; // healthy, hit, damaged, hit while damaged
+// How many animations the missile's sheet is drawn with.
 constexpr unsigned kMissileDirections = 16;
+// The icons strip holds each tower's icon over its greyed form.
+constexpr int kIconSize = 16;
+constexpr int kIconRows = 2;
 
 std::string numbered(const char* pattern, int number) {
     char key[64];
@@ -32,6 +35,12 @@ std::string numbered(const char* pattern, int number) {
 constexpr int kMostUpgrades = 5;
 // Each level at most this many times as fast again: far past any balance.
 constexpr double kMostSpeedup = 10.0;
+
+// A share of a wave's invaders, from none to all of them.
+double readShare(const Settings& settings, const std::string& key) {
+    const double share = settings.getReal(key);
+    return std::isnan(share) ? 0.0 : std::clamp(share, 0.0, 1.0);
+}
 
 void readUpgrades(const Settings& settings, int n, TowerDef& def) {
     def.upgrades = std::clamp(settings.getInt(numbered("Tower%dUpgrades", n)), 0, kMostUpgrades);
@@ -92,6 +101,35 @@ void checkFont(std::vector<std::string>& problems, const BitmapFont* font, const
         problems.push_back(name + ": " + refusal(path, AssetChecker::Kind::Font));
 }
 
+void loadInvader(Engine& engine, int kind) {
+    const Settings& settings = engine.settings;
+    InvaderDef& def = engine.invaderDefs[kind];
+    const int n = invaderKinds()[kind].settingsNumber;
+    const auto key = [n](const char* pattern) { return numbered(pattern, n); };
+    // The squibble is every game's; the other kinds come with their keys.
+    def.present = kind == 0 || !settings.get(key("Invader%dSprite")).empty();
+    if (!def.present)
+        return;
+    def.value = settings.getInt(key("Invader%dValue"));
+    def.sprite = loadSheet(engine, settings.get(key("Invader%dSprite")));
+    def.health = settings.getInt(key("Invader%dHealth"));
+    def.healthIncrease = settings.getReal(key("Invader%dHealthIncrease"));
+    def.size = settings.getRadius(key("Invader%dSize"));
+
+    def.name = settings.get(key("Invader%dName"));
+    const std::string poof = settings.get(key("Invader%dPoof"));
+    def.poof = poof.empty() ? nullptr : loadSheet(engine, poof);
+    // Without the key an escape costs the one point a squibble's does.
+    const int cost = settings.getInt(key("Invader%dEscapeCost"));
+    def.escapeCost = cost > 0 ? cost : 1;
+    def.armour = std::max(settings.getDamage(key("Invader%dArmour")), 0);
+    def.firstWave = settings.getInt(key("Invader%dFirstWave"));
+    def.share = readShare(settings, key("Invader%dShare"));
+    def.speed = std::max(settings.getSpeed(key("Invader%dSpeed")), 0.0);
+    def.longestWait = settings.getTime(key("Invader%dLongestWait"));
+}
+
+
 } // namespace
 
 void Engine::loadCatalogue() {
@@ -118,12 +156,9 @@ void Engine::loadCatalogue() {
         readUpgrades(settings, n, def);
     }
 
-    InvaderDef& invader = invaderDefs[0];
-    invader.value = settings.getInt("Invader1Value");
-    invader.sprite = loadSheet(*this, settings.get("Invader1Sprite"));
-    invader.health = settings.getInt("Invader1Health");
-    invader.healthIncrease = settings.getReal("Invader1HealthIncrease");
-    invader.size = settings.getRadius("Invader1Size");
+    invaderDefs.assign(invaderKinds().size(), InvaderDef());
+    for (size_t kind = 0; kind < invaderDefs.size(); ++kind)
+        loadInvader(*this, static_cast<int>(kind));
 
     laserSmall = loadImage(*this, "data/laser_small.mz");
     laserMedium = loadImage(*this, "data/laser_medium.mz");
@@ -144,6 +179,7 @@ void Engine::loadCatalogue() {
     gameOverCaption = renderTextImage(fontMainRed, "Game Over");
 }
 
+
 // Refuses only what the game would really read or draw. The medium laser and
 // the first puff are loaded with the rest, but nothing ever shows them.
 std::vector<std::string> Engine::checkCatalogue() const {
@@ -162,6 +198,16 @@ std::vector<std::string> Engine::checkCatalogue() const {
     checkImage(problems, redBar, dataFile("redbar.mz"));
     checkImage(problems, slots, dataFile("slots.mz"));
     checkImage(problems, icons, dataFile("icons.mz"));
+    // Every build button cuts its icon from the strip: a row whose cell lies
+    // past its end would draw whatever memory follows.
+    if (icons) {
+        for (const TowerType& row : towerTypes()) {
+            if (row.iconCell < 0 || (row.iconCell + 1) * kIconSize > icons->w ||
+                kIconRows * kIconSize > icons->h)
+                problems.push_back(dataFile("icons.mz") + ": no icon in cell " +
+                                   std::to_string(row.iconCell) + " for the " + row.reportName);
+        }
+    }
     checkImage(problems, upgradeIcons, dataFile("upgrade_icons.mz"));
 
     // A tower that cannot be built is never drawn; a modder who switches one
@@ -173,8 +219,16 @@ std::vector<std::string> Engine::checkCatalogue() const {
         const std::string key = numbered("Tower%dSprite", row.settingsNumber);
         checkSheet(problems, towerDefs[type].sprite, named(key), fileOf(key), row.animations);
     }
-    checkSheet(problems, invaderDefs[0].sprite, named("Invader1Sprite"), fileOf("Invader1Sprite"),
-               kInvaderAnimations);
+    for (size_t kind = 0; kind < invaderDefs.size(); ++kind) {
+        if (!invaderDefs[kind].present)
+            continue;
+        const InvaderKind& row = invaderKinds()[kind];
+        const std::string key = numbered("Invader%dSprite", row.settingsNumber);
+        checkSheet(problems, invaderDefs[kind].sprite, named(key), fileOf(key), row.animations);
+        const std::string poof = numbered("Invader%dPoof", row.settingsNumber);
+        if (invaderDefs[kind].poof)
+            checkSheet(problems, invaderDefs[kind].poof, named(poof), fileOf(poof), 1);
+    }
 
     checkImage(problems, laserSmall, dataFile("laser_small.mz"));
     for (int n = 1; n <= 5; ++n)

@@ -6,14 +6,16 @@
 #include "defences/Building.h"
 #include "defences/InvaderCentre.h"
 #include "defences/Projectile.h"
+#include "effects/BannerEffect.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "game/Layout.h"
 #include "game/TowerType.h"
 #include "gfx/SpritePlayer.h"
 #include "gfx/SpriteSheet.h"
+#include "invaders/BossWave.h"
 #include "invaders/Invader.h"
-#include "invaders/SquibbleWave.h"
+#include "invaders/InvaderKind.h"
 
 #include <allegro.h>
 
@@ -70,7 +72,8 @@ template <typename T, typename Predicate> void removeIf(std::list<T*>& list, Pre
 
 } // namespace
 
-GameSession::GameSession() : engine(&Engine::instance()) {}
+GameSession::GameSession()
+    : engine(&Engine::instance()), kills(invaderKindCount()), escapes(invaderKindCount()) {}
 
 GameSession::~GameSession() {
     for (Building* building : buildings)
@@ -125,6 +128,8 @@ void GameSession::start() {
     createClouds();
     waveNumber = 1;
     wave = nullptr;
+    std::fill(kills.begin(), kills.end(), 0);
+    std::fill(escapes.begin(), escapes.end(), 0);
     waveTimer = engine->settings.getTime("TimeBetweenWaves");
     bestBefore = engine->records->bestWaves();
     if (newTowers.empty())
@@ -183,13 +188,8 @@ void GameSession::update(double dt) {
 void GameSession::updateWaveSchedule(double dt) {
     const double left = waveTimer;
     if (left >= 0 && dt >= left) {
-        wave = new SquibbleWave(invadersInWave(waveNumber));
+        startWave();
         waveTimer = -1.0;
-        char title[32];
-        std::snprintf(title, sizeof title, "Wave %d", waveNumber);
-        effects.push_back(
-            new BounceTextEffect(kAnnouncementX, kAnnouncementY, engine->fontMain, title));
-        engine->sound->play(SoundEffect::WaveAnnounced, kAnnouncementX);
     } else {
         waveTimer = left - dt;
     }
@@ -200,6 +200,44 @@ void GameSession::updateWaveSchedule(double dt) {
         ++waveNumber;
         wave = nullptr;
     }
+}
+
+void GameSession::startWave() {
+    const int boss = bossOf(waveNumber);
+    if (boss >= 0)
+        wave = new BossWave(boss);
+    else
+        wave = new SquibbleWave(invadersInWave(waveNumber));
+
+    char title[32];
+    std::snprintf(title, sizeof title, "Wave %d", waveNumber);
+    effects.push_back(new BounceTextEffect(kAnnouncementX, kAnnouncementY, engine->fontMain, title));
+    engine->sound->play(SoundEffect::WaveAnnounced, kAnnouncementX);
+    if (boss < 0)
+        return;
+    effects.push_back(new BannerEffect(layout::kBossBannerY, engine->fontMainRed,
+                                       engine->invaderDefs[boss].name.c_str()));
+    engine->sound->play(SoundEffect::BossArrived, kAnnouncementX);
+}
+
+int GameSession::bossOf(int n) const {
+    const int every = engine->settings.getInt("BossWaveEvery");
+    if (every < 1 || n % every != 0)
+        return -1;
+    for (int kind = 0; kind < invaderKindCount(); ++kind)
+        if (invaderKinds()[kind].leadsBossWaves && engine->invaderDefs[kind].present)
+            return kind;
+    return -1;
+}
+
+void GameSession::countKill(int kind) {
+    if (kind >= 0 && kind < static_cast<int>(kills.size()))
+        ++kills[kind];
+}
+
+void GameSession::countEscape(int kind) {
+    if (kind >= 0 && kind < static_cast<int>(escapes.size()))
+        ++escapes[kind];
 }
 
 void GameSession::updateClouds(double dt) {

@@ -81,6 +81,14 @@ class GameSession {
     // Marks the game as lost, keeps the record and asks whether to play again.
     void endGame();
 
+    // Counts an invader of the kind killed, or got through.
+    void countKill(int kind);
+    void countEscape(int kind);
+    // The kind of the boss that comes alone in wave n, every
+    // "BossWaveEvery"th wave when a boss's keys are there; -1 for a wave of
+    // the marching block.
+    int bossOf(int n) const;
+
     // Every projectile against every living invader of the current wave, as
     // update does it; public so that the benchmarks can time the one
     // quadratic step of a frame on its own.
@@ -108,6 +116,10 @@ class GameSession {
     Building* selectedBuilding = nullptr;
     std::vector<Cloud> clouds;
     bool debugOverlay = false;
+
+    // Invaders killed and got through in this game, by kind.
+    std::vector<int> kills;
+    std::vector<int> escapes;
 
     // Seconds left until the next wave; negative while a wave is on.
     double waveTimer = 0.0;
@@ -138,6 +150,8 @@ class GameSession {
 
     void createClouds();
     void updateWaveSchedule(double dt);
+    // The wave that comes now, announced.
+    void startWave();
     void updateClouds(double dt);
     void removeSpentProjectiles();
     void removeExpiredEffects();

@@ -55,6 +55,13 @@ constexpr int kWaveReadoutY = 2;
 constexpr int kBestReadoutY = 11;
 constexpr Rect kFastForwardMark{307, 21, 10, 9};
 
+// A boss's health bar never rises above this line, so the readout and the
+// fast-forward mark never cover it.
+constexpr int kBossBarHighest = kFastForwardMark.y + kFastForwardMark.height + 1;
+
+// The banner that names a boss, under the wave's own announcement.
+constexpr int kBossBannerY = 108;
+
 // "Paused", at twice its size, centred over the playfield.
 constexpr int kPausedCaptionY = 92;
 

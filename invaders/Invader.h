@@ -17,6 +17,9 @@ class Invader {
     virtual void draw(BITMAP* bitmap) = 0;
     // Takes `amount` health points; a kill pays the bounty.
     virtual void damage(int amount) = 0;
+    // Whether its wave moves it: false once it has left the block to go its
+    // own way, when it neither moves with the block nor turns it.
+    virtual bool marching() const { return true; }
 
     // The middle of the current frame in whole pixels, where the effects that
     // the invader leaves behind are centred.
@@ -29,4 +32,5 @@ class Invader {
     SpritePlayer* player;
     double size; // radius of the hit circle, in pixels
     Wave* wave;  // the wave that holds it
+    int kind;    // its place in invaderKinds()
 };

@@ -21,9 +21,10 @@ constexpr int kDamagedLoop = 2;
 constexpr int kDamagedHit = 3;
 } // namespace
 
-Squibble::Squibble() {
+Squibble::Squibble(int kind) : healthyLoop(kHealthyLoop), damagedLoop(kDamagedLoop) {
+    this->kind = kind;
     Engine& engine = Engine::instance();
-    const InvaderDef& def = engine.invaderDefs[0];
+    const InvaderDef& def = engine.invaderDefs[kind];
     const int waveNumber = engine.session ? engine.session->waveNumber : 1;
 
     // Only the growth is cut to a whole number; the base health already is one.
@@ -33,6 +34,18 @@ Squibble::Squibble() {
     health = maxHealth = saturatingAdd(growth, def.health);
     size = def.size;
     player = new SpritePlayer(def.sprite);
+}
+
+const InvaderDef& Squibble::def() const {
+    return Engine::instance().invaderDefs[kind];
+}
+
+int Squibble::restingLoop() const {
+    return health > static_cast<int>(maxHealth * kDamagedShare) ? healthyLoop : damagedLoop;
+}
+
+int Squibble::hitReaction() const {
+    return health > static_cast<int>(maxHealth * kDamagedShare) ? kHealthyHit : kDamagedHit;
 }
 
 void Squibble::update(double dt) {
@@ -56,11 +69,7 @@ void Squibble::damage(int amount) {
 
     health = saturatingSubtract(health, amount);
     if (health > 0) {
-        const int threshold = static_cast<int>(maxHealth * kDamagedShare);
-        if (health > threshold)
-            player->playThen(kHealthyHit, kHealthyLoop);
-        else
-            player->playThen(kDamagedHit, kDamagedLoop);
+        player->playThen(hitReaction(), restingLoop());
         return;
     }
 
@@ -68,12 +77,14 @@ void Squibble::damage(int amount) {
     GameSession* session = engine.session;
     if (!session)
         return;
-    const int bounty = engine.invaderDefs[0].value;
+    const int bounty = def().value;
     session->money = saturatingAdd(session->money, bounty);
+    session->countKill(kind);
 
     char text[16];
     std::snprintf(text, sizeof text, "+%d", bounty);
-    session->effects.push_back(new SimpleEffect(centreX(), centreY(), engine.poofSheet, 0.0));
+    const SpriteSheet* poof = def().poof ? def().poof : engine.poofSheet;
+    session->effects.push_back(new SimpleEffect(centreX(), centreY(), poof, 0.0));
     session->effects.push_back(new TextEffect(centreX(), centreY(), engine.fontSmall, text));
     engine.sound->play(SoundEffect::SquibbleKilled, centreX());
 }

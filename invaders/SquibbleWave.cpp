@@ -6,9 +6,11 @@
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
-#include "invaders/Squibble.h"
+#include "invaders/Invader.h"
+#include "invaders/InvaderKind.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 // March states.
@@ -34,7 +36,11 @@ constexpr double kStepDown = 16.0;
 constexpr double kBottomLine = 190.0;
 } // namespace
 
-SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
+SquibbleWave::SquibbleWave(double speed)
+    : speed(speed), march(kDownAtLeft), descended(0.0), rightTurn(kRightTurn),
+      leftTurn(kLeftTurn), bottomLine(kBottomLine) {}
+
+SquibbleWave::SquibbleWave(int count) : SquibbleWave(0.0) {
     Engine& engine = Engine::instance();
     const int waveNumber = engine.session ? engine.session->waveNumber : 1;
     const double base = engine.settings.getReal("Wave1SpeedBase");
@@ -45,17 +51,39 @@ SquibbleWave::SquibbleWave(int count) : march(kDownAtLeft), descended(0.0) {
         speed = cap;
     speed = heldSpeed(speed);
 
+    const std::vector<int> kinds = kindsOfPlaces(count, waveNumber);
     const int lastRow = (count - 1) / kRowLength;
     for (int i = 0; i < count; ++i) {
-        Squibble* squibble = new Squibble();
-        invaders.push_back(squibble);
-        squibble->wave = this;
+        Invader* invader = makeInvader(kinds[i]);
+        invaders.push_back(invader);
+        invader->wave = this;
 
         const int row = i / kRowLength;
         const int inRow = std::min(count - kRowLength * row, kRowLength);
-        squibble->x = (i % kRowLength) * kCellWidth - inRow * (kCellWidth / 2) + kFormationCentre;
-        squibble->y = (row - lastRow) * kRowSpacing + kLastRowY;
+        invader->x = (i % kRowLength) * kCellWidth - inRow * (kCellWidth / 2) + kFormationCentre;
+        invader->y = (row - lastRow) * kRowSpacing + kLastRowY;
     }
+}
+
+std::vector<int> SquibbleWave::kindsOfPlaces(int count, int waveNumber) {
+    std::vector<int> kinds(std::max(count, 0), 0);
+    const std::vector<InvaderDef>& defs = Engine::instance().invaderDefs;
+    for (int kind = 1; kind < static_cast<int>(defs.size()); ++kind) {
+        const InvaderDef& def = defs[kind];
+        if (!def.present || def.firstWave < 1 || waveNumber < def.firstWave)
+            continue;
+        // Of the places still held by squibbles, every so many, counted from
+        // the front row so that the first to come are seen first.
+        std::vector<int> open;
+        for (int i = count - 1; i >= 0; --i)
+            if (kinds[i] == 0)
+                open.push_back(i);
+        const int wanted = std::min(static_cast<int>(count * def.share + 0.5),
+                                    static_cast<int>(open.size()));
+        for (int k = 0; k < wanted; ++k)
+            kinds[open[(2 * k + 1) * open.size() / (2 * wanted)]] = kind;
+    }
+    return kinds;
 }
 
 void SquibbleWave::update(double dt) {
@@ -72,6 +100,12 @@ void SquibbleWave::update(double dt) {
     int leftmost = layout::kCanvasWidth;
     int rightmost = 0;
     for (Invader* invader : invaders) {
+        if (!invader->marching()) {
+            invader->update(dt);
+            if (invader->health > 0 && invader->y >= bottomLine)
+                escape(invader);
+            continue;
+        }
         switch (march) {
         case kRight:
             invader->x += dt * speed;
@@ -91,7 +125,7 @@ void SquibbleWave::update(double dt) {
 
         invader->update(dt);
 
-        if (invader->health > 0 && invader->y >= kBottomLine)
+        if (invader->health > 0 && invader->y >= bottomLine)
             escape(invader);
     }
 
@@ -99,12 +133,12 @@ void SquibbleWave::update(double dt) {
         descended += dt * speed;
 
     // One turn per step at most; the overshoot of a step down is dropped.
-    if (rightmost > kRightTurn && march == kRight) {
+    if (rightmost > rightTurn && march == kRight) {
         march = kDownAtRight;
     } else if (descended >= kStepDown && march == kDownAtRight) {
         march = kLeft;
         descended = 0.0;
-    } else if (leftmost <= kLeftTurn && march == kLeft) {
+    } else if (leftmost <= leftTurn && march == kLeft) {
         march = kDownAtLeft;
     } else if (descended >= kStepDown && march == kDownAtLeft) {
         march = kRight;
@@ -120,10 +154,14 @@ void SquibbleWave::escape(Invader* invader) {
     GameSession* session = engine.session;
     if (!session)
         return;
-    session->health -= 1;
+    const int cost = engine.invaderDefs[invader->kind].escapeCost;
+    session->health = saturatingSubtract(session->health, cost);
+    session->countEscape(invader->kind);
+    char text[16];
+    std::snprintf(text, sizeof text, "-%d", cost);
     session->effects.push_back(
         new SimpleEffect(invader->centreX(), invader->centreY(), engine.poofSheet, 0.0));
     session->effects.push_back(
-        new TextEffect(invader->centreX(), invader->centreY(), engine.fontSmallRed, "-1"));
+        new TextEffect(invader->centreX(), invader->centreY(), engine.fontSmallRed, text));
     engine.sound->play(SoundEffect::SquibbleEscaped, invader->centreX());
 }

@@ -78,19 +78,43 @@ SheetStrip EffectPainter::missile() {
 }
 
 SheetStrip EffectPainter::poof() {
-    constexpr int kSize = 16;
-    SheetStrip strip(kSize, kSize);
-    Dice dice(0x9007);
-    Picture first(kSize, kSize);
-    first.disc(7.5, 7.5, 3.2, Ink::White);
+    return burst(16, {Ink::White, Ink::LightGrey, Ink::Lavender}, 0x9007,
+                 "0: a puff of white smoke, played once");
+}
+
+SheetStrip EffectPainter::shards() {
+    return burst(16, {Ink::White, Ink::LightGrey, Ink::DarkGrey}, 0x5be11,
+                 "0: the shell bursts into grey shards, played once");
+}
+
+SheetStrip EffectPainter::feathers() {
+    return burst(16, {Ink::Yellow, Ink::Orange, Ink::Peach}, 0xfea7,
+                 "0: a puff of yellow down, played once");
+}
+
+SheetStrip EffectPainter::broodBurst() {
+    return burst(32, {Ink::White, Ink::Green, Ink::DarkGreen}, 0xb00d,
+                 "0: the broodmother bursts in a great green cloud, played once");
+}
+
+SheetStrip EffectPainter::burst(int size, const std::array<int, 3>& inks, unsigned seed,
+                                const std::string& note) {
+    SheetStrip strip(size, size);
+    Dice dice(seed);
+    // The shipped poof was drawn at 16 pixels; larger bursts spread as far
+    // in proportion.
+    const double scale = size / 16.0;
+    const double centre = size / 2.0 - 0.5;
+    Picture first(size, size);
+    first.disc(centre, centre, 3.2 * scale, inks[0]);
     const std::vector<int> frames = strip.add({
         first,
-        puffRing(kSize, 2.5, 2.6, Ink::LightGrey, Ink::White, dice),
-        puffRing(kSize, 4.0, 2.2, Ink::LightGrey, Ink::White, dice),
-        puffRing(kSize, 5.2, 1.7, Ink::Lavender, Ink::LightGrey, dice),
-        thinned(puffRing(kSize, 6.2, 1.2, Ink::Lavender, Picture::kClear, dice), 2),
+        puffRing(size, 2.5 * scale, 2.6 * scale, inks[1], inks[0], dice),
+        puffRing(size, 4.0 * scale, 2.2 * scale, inks[1], inks[0], dice),
+        puffRing(size, 5.2 * scale, 1.7 * scale, inks[2], inks[1], dice),
+        thinned(puffRing(size, 6.2 * scale, 1.2 * scale, inks[2], Picture::kClear, dice), 2),
     });
-    strip.animate("0: a puff of white smoke, played once", 15.0f, frames);
+    strip.animate(note, 15.0f, frames);
     return strip;
 }
 

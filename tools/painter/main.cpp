@@ -46,10 +46,19 @@ int main(int argc, char** argv) {
               TowerPainter::missileTurret());
     art.sheet("tower_tesla", "Tesla coil: a mast with a glowing ball.", TowerPainter::teslaCoil());
     art.sheet("squibble", "Squibble: the invader.", InvaderPainter::squibble());
+    art.sheet("shellback", "Shellback: a squibble under a steel shell.",
+              InvaderPainter::shellback());
+    art.sheet("dartling", "Dartling: a frail flier that dives out of the block.",
+              InvaderPainter::dartling());
+    art.sheet("broodmother", "Broodmother: the boss, who comes alone.",
+              InvaderPainter::broodmother());
 
     art.sheet("missile", "Missile: one animation per direction, 22.5 degrees apart.",
               EffectPainter::missile());
     art.sheet("poof", "Poof: a squibble vanishes.", EffectPainter::poof());
+    art.sheet("poof_shards", "Shards: a shellback's shell bursts.", EffectPainter::shards());
+    art.sheet("poof_feathers", "Down: a dartling vanishes.", EffectPainter::feathers());
+    art.sheet("poof_brood", "Great cloud: the broodmother bursts.", EffectPainter::broodBurst());
     art.sheet("explosion_small", "Small explosion: a missile's blast.",
               EffectPainter::explosionSmall());
     art.sheet("puff1", "Puff: a large puff of smoke.", EffectPainter::puff(10));

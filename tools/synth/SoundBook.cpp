@@ -76,6 +76,15 @@ const std::vector<SoundRecipe>& soundBook() {
         // Four notes falling, over a low hum.
         {"game_over.wav", joined(melody(Wave::Square, 0.22, {392.0, 330.0, 262.0, 196.0}, 0.28),
                                  {note(Wave::Triangle, 0.0, 1.1, 98.0, 65.0, 0.25)})},
+        // A boss: three low horn notes sinking, over a rumble that swells.
+        {"boss.wav", joined(melody(Wave::Square, 0.2, {196.0, 185.0, 147.0}, 0.24),
+                            {note(Wave::Triangle, 0.0, 0.8, 62.0, 46.0, 0.3)})},
+        // A hit turned aside: a short bright clink off steel.
+        {"armour.wav",
+         {note(Wave::Square, 0.0, 0.05, 2600.0, 2300.0, 0.14, 0.75),
+          note(Wave::Noise, 0.0, 0.04, 9000.0, 7000.0, 0.08)}},
+        // A dive: a whistle falling away.
+        {"dive.wav", {note(Wave::Square, 0.0, 0.32, 1500.0, 350.0, 0.14, 0.25)}},
     };
     return sounds;
 }
