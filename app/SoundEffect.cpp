@@ -2,9 +2,10 @@
 
 const char* soundKey(SoundEffect effect) {
     static const char* const keys[kSoundEffectCount] = {
-        "SoundLaserShot",      "SoundMissileLaunch",   "SoundExplosion",   "SoundTeslaStrike",
-        "SoundSquibbleKilled", "SoundSquibbleEscaped", "SoundTowerPlaced", "SoundTowerSold",
-        "SoundClick",          "SoundWaveAnnounced",   "SoundGameOver",    "SoundBossArrived",
+        "SoundLaserShot",         "SoundMissileLaunch",  "SoundExplosion",
+        "SoundTeslaStrike",       "SoundSquibbleKilled", "SoundSquibbleEscaped",
+        "SoundTowerPlaced",       "SoundTowerSold",      "SoundClick",
+        "SoundWaveAnnounced",     "SoundGameOver",       "SoundBossArrived",
         "SoundArmourTurnedAside", "SoundDive",
     };
     return keys[static_cast<int>(effect)];

@@ -129,7 +129,6 @@ void loadInvader(Engine& engine, int kind) {
     def.longestWait = settings.getTime(key("Invader%dLongestWait"));
 }
 
-
 } // namespace
 
 void Engine::loadCatalogue() {
@@ -178,7 +177,6 @@ void Engine::loadCatalogue() {
 
     gameOverCaption = renderTextImage(fontMainRed, "Game Over");
 }
-
 
 // Refuses only what the game would really read or draw. The medium laser and
 // the first puff are loaded with the rest, but nothing ever shows them.

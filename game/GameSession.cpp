@@ -211,7 +211,8 @@ void GameSession::startWave() {
 
     char title[32];
     std::snprintf(title, sizeof title, "Wave %d", waveNumber);
-    effects.push_back(new BounceTextEffect(kAnnouncementX, kAnnouncementY, engine->fontMain, title));
+    effects.push_back(
+        new BounceTextEffect(kAnnouncementX, kAnnouncementY, engine->fontMain, title));
     engine->sound->play(SoundEffect::WaveAnnounced, kAnnouncementX);
     if (boss < 0)
         return;

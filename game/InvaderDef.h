@@ -17,10 +17,10 @@ struct InvaderDef {
     SpriteSheet* sprite = nullptr; // owned; lives as long as the game
     SpriteSheet* poof = nullptr;   // its own death poof, or null for the shared one
 
-    int escapeCost = 1;         // health the player loses when one gets through
-    int armour = 0;             // taken off every hit
-    int firstWave = 0;          // the first wave it marches in; 0 never
-    double share = 0.0;         // of a wave's invaders, from 0 to 1
-    double speed = 0.0;         // its own pace, in pixels per second: a dive or a boss's march
-    double longestWait = 0.0;   // most seconds on the playfield before it dives
+    int escapeCost = 1;       // health the player loses when one gets through
+    int armour = 0;           // taken off every hit
+    int firstWave = 0;        // the first wave it marches in; 0 never
+    double share = 0.0;       // of a wave's invaders, from 0 to 1
+    double speed = 0.0;       // its own pace, in pixels per second: a dive or a boss's march
+    double longestWait = 0.0; // most seconds on the playfield before it dives
 };

@@ -3,8 +3,7 @@
 #include "gfx/SpritePlayer.h"
 
 Invader::Invader()
-    : x(0.0), y(0.0), health(0), maxHealth(0), player(nullptr), size(0.0), wave(nullptr),
-      kind(0) {}
+    : x(0.0), y(0.0), health(0), maxHealth(0), player(nullptr), size(0.0), wave(nullptr), kind(0) {}
 
 Invader::~Invader() {
     delete player;

@@ -37,8 +37,8 @@ constexpr double kBottomLine = 190.0;
 } // namespace
 
 SquibbleWave::SquibbleWave(double speed)
-    : speed(speed), march(kDownAtLeft), descended(0.0), rightTurn(kRightTurn),
-      leftTurn(kLeftTurn), bottomLine(kBottomLine) {}
+    : speed(speed), march(kDownAtLeft), descended(0.0), rightTurn(kRightTurn), leftTurn(kLeftTurn),
+      bottomLine(kBottomLine) {}
 
 SquibbleWave::SquibbleWave(int count) : SquibbleWave(0.0) {
     Engine& engine = Engine::instance();
@@ -78,8 +78,8 @@ std::vector<int> SquibbleWave::kindsOfPlaces(int count, int waveNumber) {
         for (int i = count - 1; i >= 0; --i)
             if (kinds[i] == 0)
                 open.push_back(i);
-        const int wanted = std::min(static_cast<int>(count * def.share + 0.5),
-                                    static_cast<int>(open.size()));
+        const int wanted =
+            std::min(static_cast<int>(count * def.share + 0.5), static_cast<int>(open.size()));
         for (int k = 0; k < wanted; ++k)
             kinds[open[(2 * k + 1) * open.size() / (2 * wanted)]] = kind;
     }

@@ -4,7 +4,9 @@
 #include "ShippedData.h"
 
 #include "app/Settings.h"
+#include "game/TowerType.h"
 #include "gfx/SpriteSheet.h"
+#include "invaders/InvaderKind.h"
 
 #include <gtest/gtest.h>
 
@@ -54,17 +56,36 @@ double redShare(const BITMAP* frame) {
     return opaque ? static_cast<double>(red) / opaque : 0.0;
 }
 
+std::string towerKey(int type, const char* key) {
+    return "Tower" + std::to_string(towerTypes()[type].settingsNumber) + key;
+}
+
 std::string towerSheet(int type) {
-    return settings().get("Tower" + std::to_string(type + 1) + "Sprite");
+    return settings().get(towerKey(type, "Sprite"));
+}
+
+std::string invaderKey(int kind, const char* key) {
+    return "Invader" + std::to_string(invaderKinds()[kind].settingsNumber) + key;
+}
+
+// The average brightness of a frame's opaque pixels.
+int light(const BITMAP* frame) {
+    int sum = 0, opaque = 0;
+    for (int y = 0; y < frame->h; ++y)
+        for (int x = 0; x < frame->w; ++x)
+            if (rgb(frame, x, y) != kMask) {
+                sum += brightness(rgb(frame, x, y));
+                ++opaque;
+            }
+    return opaque ? sum / opaque : 0;
 }
 
 } // namespace
 
 TEST(TowerSheets, StandOnTheGroundLineAtASizeThatReadsBesideTheOthers) {
-    const unsigned animationsPlayed[] = {3, 5, 2};
-    for (int type = 0; type < 3; ++type) {
+    for (int type = 0; type < towerTypeCount(); ++type) {
         const SpriteSheet sheet(towerSheet(type));
-        ASSERT_GE(sheet.animationCount, animationsPlayed[type]) << "type " << type;
+        ASSERT_GE(sheet.animationCount, towerTypes()[type].animations) << "type " << type;
         const BITMAP* rest = sheet.selectFrame(0, 0.0f);
         EXPECT_GE(rest->w, 16) << type;
         EXPECT_LE(rest->w, 24) << type;
@@ -73,7 +94,7 @@ TEST(TowerSheets, StandOnTheGroundLineAtASizeThatReadsBesideTheOthers) {
         EXPECT_GT(opaquePixels(rest, 0, rest->h - 1, rest->w, 1), rest->w / 2)
             << "type " << type << " stands on its bottom row";
         // The footprint lies within the sprite that is centred on it.
-        EXPECT_LE(settings().getInt("Tower" + std::to_string(type + 1) + "Width"), rest->w) << type;
+        EXPECT_LE(settings().getInt(towerKey(type, "Width")), rest->w) << type;
 
         // Every animation keeps the resting size, so the tower does not jump about.
         for (unsigned a = 0; a < sheet.animationCount; ++a)
@@ -139,36 +160,50 @@ TEST(TowerSheets, ShotsLeaveFromTheMachineItself) {
     EXPECT_TRUE(emitter == 0x29adff || emitter == 0xfff1e8) << std::hex << emitter;
 }
 
-TEST(InvaderSheet, IsASmallCreatureWhoseRowsFitTwentyPixelsApart) {
-    const SpriteSheet sheet(settings().get("Invader1Sprite"));
-    ASSERT_GE(sheet.animationCount, 4u);
-    for (unsigned a = 0; a < 4; ++a)
-        for (int frame : sheet.animations[a].frameNumbers) {
-            // Neighbours in a row stand 20 apart and rows 16 apart, without touching.
-            EXPECT_LT(sheet.frames[frame]->w, 20) << a;
-            EXPECT_LT(sheet.frames[frame]->h, 16) << a;
-            EXPECT_GE(sheet.frames[frame]->w, 10) << a;
+// Every kind the shipped strings.txt brings. Those that march in the block
+// stand 20 apart in a row and 16 between rows without touching; a boss comes
+// alone and is larger than them all.
+TEST(InvaderSheets, AreCreaturesThatFitWhereTheyMarch) {
+    const SpriteSheet squibble(settings().get(invaderKey(0, "Sprite")));
+    for (int kind = 0; kind < invaderKindCount(); ++kind) {
+        const std::string file = settings().get(invaderKey(kind, "Sprite"));
+        if (file.empty())
+            continue;
+        SCOPED_TRACE(file);
+        const SpriteSheet sheet(file);
+        ASSERT_GE(sheet.animationCount, invaderKinds()[kind].animations);
+        const bool boss = invaderKinds()[kind].leadsBossWaves;
+        for (unsigned a = 0; a < sheet.animationCount; ++a)
+            for (int frame : sheet.animations[a].frameNumbers) {
+                // Every frame the resting size, so the march never jumps.
+                EXPECT_EQ(sheet.frames[frame]->w, sheet.selectFrame(0, 0.0f)->w) << a;
+                EXPECT_EQ(sheet.frames[frame]->h, sheet.selectFrame(0, 0.0f)->h) << a;
+            }
+        const BITMAP* rest = sheet.selectFrame(0, 0.0f);
+        if (boss) {
+            EXPECT_GT(rest->w, 2 * squibble.selectFrame(0, 0.0f)->w);
+        } else {
+            EXPECT_LT(rest->w, 20);
+            EXPECT_LT(rest->h, 16);
+            EXPECT_GE(rest->w, 10);
         }
-    EXPECT_GE(distinctFrames(sheet, 0), 2) << "the healthy loop wobbles";
-    EXPECT_GE(distinctFrames(sheet, 2), 2) << "the damaged loop wobbles";
-    for (unsigned hit : {1u, 3u}) {
-        EXPECT_LE(cycleSeconds(sheet, hit), 0.5) << "a hit reaction is short: " << hit;
-        EXPECT_TRUE(differ(sheet.selectFrame(hit, 0.0f), sheet.selectFrame(hit - 1, 0.0f))) << hit;
+        EXPECT_GE(distinctFrames(sheet, 0), 2) << "the healthy loop moves";
+        EXPECT_GE(distinctFrames(sheet, 2), 2) << "the damaged loop moves";
+        for (unsigned hit : {1u, 3u}) {
+            EXPECT_LE(cycleSeconds(sheet, hit), 0.5) << "a hit reaction is short: " << hit;
+            EXPECT_TRUE(differ(sheet.selectFrame(hit, 0.0f), sheet.selectFrame(hit - 1, 0.0f)))
+                << hit;
+        }
+        EXPECT_LT(light(sheet.selectFrame(2, 0.0f)), light(rest)) << "badly hurt looks darker";
+        // The hit circle covers the body without reaching the next one in the row.
+        const double size = settings().getReal(invaderKey(kind, "Size"));
+        EXPECT_GE(2 * size, rest->h - 2);
+        EXPECT_LT(size, boss ? rest->w / 2 + 1 : 10.0);
+        // Each kind is told from the squibble at a glance.
+        const BITMAP* squibbleRest = squibble.selectFrame(0, 0.0f);
+        if (kind > 0 && rest->w == squibbleRest->w && rest->h == squibbleRest->h)
+            EXPECT_TRUE(differ(rest, squibbleRest));
     }
-    // Badly hurt looks darker than healthy.
-    auto light = [&](unsigned animation) {
-        const BITMAP* frame = sheet.selectFrame(animation, 0.0f);
-        int sum = 0;
-        for (int y = 0; y < frame->h; ++y)
-            for (int x = 0; x < frame->w; ++x)
-                if (rgb(frame, x, y) != kMask)
-                    sum += brightness(rgb(frame, x, y));
-        return sum;
-    };
-    EXPECT_LT(light(2), light(0));
-    // The hit circle covers the body without reaching the next one in the row.
-    EXPECT_GE(2 * settings().getReal("Invader1Size"), sheet.selectFrame(0, 0.0f)->h);
-    EXPECT_LT(settings().getReal("Invader1Size"), 10.0);
 }
 
 TEST(MissileSheet, AnimationKPointsKTimes22AndAHalfDegreesFromRight) {
@@ -196,8 +231,12 @@ TEST(MissileSheet, AnimationKPointsKTimes22AndAHalfDegreesFromRight) {
 }
 
 TEST(EffectSheets, AreShortOneShotAnimationsThatChange) {
-    for (const char* path :
-         {"data/poof.sz", "data/explosion_small.sz", "data/puff1.sz", "data/puff2.sz"}) {
+    std::vector<std::string> paths = {"data/poof.sz", "data/explosion_small.sz", "data/puff1.sz",
+                                      "data/puff2.sz"};
+    for (int kind = 0; kind < invaderKindCount(); ++kind)
+        if (!settings().get(invaderKey(kind, "Poof")).empty())
+            paths.push_back(settings().get(invaderKey(kind, "Poof")));
+    for (const std::string& path : paths) {
         const SpriteSheet sheet(path);
         ASSERT_GE(sheet.animationCount, 1u) << path;
         EXPECT_GE(distinctFrames(sheet, 0), 3) << path;

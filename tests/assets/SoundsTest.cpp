@@ -74,7 +74,21 @@ TEST(Sounds, EachIsWhatTheSynthesiserMakesAndPlaysCleanly) {
     EXPECT_LE(total, kMostBytes);
 }
 
-TEST(Sounds, StringsNameAShippedFileForEveryEffect) {
+TEST(Sounds, StringsNameAShippedFileForEveryEffectAndTheKindsMayNameNone) {
+    // Without the kinds' and the boss's keys their events are silent, and
+    // nothing stops the game from starting.
+    Engine& engine = Engine::instance();
+    ASSERT_TRUE(engine.loadSettings().empty());
+    for (int i = 0; i < kSoundEffectCount; ++i)
+        if (soundOptional(static_cast<SoundEffect>(i)))
+            engine.settings.set(soundKey(static_cast<SoundEffect>(i)), "");
+    AllegroSound withoutKinds;
+    EXPECT_TRUE(withoutKinds.load(engine).empty());
+    EXPECT_EQ(withoutKinds.sample(SoundEffect::Dive), nullptr);
+    EXPECT_FALSE(withoutKinds.admit(SoundEffect::Dive, 0.0));
+    ASSERT_NE(withoutKinds.sample(SoundEffect::LaserShot), nullptr);
+    ASSERT_TRUE(engine.loadSettings().empty());
+
     const Settings& settings = shippedData::settings();
     EXPECT_GT(settings.getInt("SoundVolume"), 0);
     for (int i = 0; i < kSoundEffectCount; ++i) {

@@ -1,5 +1,7 @@
 #include "DefencesFixture.h"
 
+#include "game/TowerType.h"
+
 #include "effects/SimpleEffect.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpritePlayer.h"
@@ -117,11 +119,13 @@ const DefenceArt& DefenceArt::get() {
 
 void DefencesTest::SetUp() {
     engine.towerBaseline = kBaseline;
-    engine.towerDefs.assign(3, TowerDef());
-    for (int type = 0; type < 3; ++type) {
-        engine.towerDefs[type].value = kTowerValues[type];
+    // Towers past the three drawn here borrow the laser's sheet and price.
+    engine.towerDefs.assign(towerTypeCount(), TowerDef());
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        const int drawn = type < 3 ? type : 0;
+        engine.towerDefs[type].value = kTowerValues[drawn];
         engine.towerDefs[type].width = 16;
-        engine.towerDefs[type].sprite = art.towers[type];
+        engine.towerDefs[type].sprite = art.towers[drawn];
     }
     engine.laserSmall = art.bolt;
     engine.missileSheet = art.missile;

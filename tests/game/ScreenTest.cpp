@@ -5,12 +5,20 @@
 #include "defences/TeslaCoil.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
+#include "game/TowerType.h"
 
 namespace {
 
 using namespace testCatalogue;
 
-constexpr int kSlotX[3] = {300, 280, 260};
+// Where the build button of a tower type stands, and where the menu's name
+// and price end: left of the last button, however many the table has.
+int slotX(int type) {
+    return layout::buildButton(type, kButtonSpacing).x;
+}
+int menuTextRight() {
+    return 317 - towerTypeCount() * kButtonSpacing;
+}
 
 int slotColour(int cell) {
     return makecol(kSlotColours[cell].r, kSlotColours[cell].g, kSlotColours[cell].b);
@@ -30,15 +38,15 @@ TEST_F(SessionTest, MoneyExactlyAtThePriceBuysTheLastTower) {
     pointAt(100, 100);
     frame();
     for (int type : {0, 1}) {
-        EXPECT_EQ(pixel(kSlotX[type], 220), slotColour(0)) << type;
-        EXPECT_EQ(pixel(kSlotX[type] + 5, 225), colour(iconColour(type, false))) << type;
+        EXPECT_EQ(pixel(slotX(type), 220), slotColour(0)) << type;
+        EXPECT_EQ(pixel(slotX(type) + 5, 225), colour(iconColour(type, false))) << type;
     }
-    EXPECT_EQ(pixel(260, 220), slotColour(2));
-    EXPECT_EQ(pixel(265, 225), colour(iconColour(2, true)));
+    EXPECT_EQ(pixel(slotX(2), 220), slotColour(2));
+    EXPECT_EQ(pixel(slotX(2) + 5, 225), colour(iconColour(2, true)));
 
     pointAt(285, 230);
     frame();
-    EXPECT_EQ(pixel(255, 229), colour(kMainInk)); // the price, not in red
+    EXPECT_EQ(pixel(menuTextRight() - 2, 229), colour(kMainInk)); // the price, not in red
     click(285, 230);
     ASSERT_EQ(session->mode, GameSession::Placing);
     EXPECT_EQ(session->placingType, 1);
@@ -64,32 +72,33 @@ TEST_F(SessionTest, HoveringAndHoldingChangeTheButtonsLook) {
     frame();
     EXPECT_EQ(pixel(300, 220), slotColour(1));
     EXPECT_EQ(pixel(317, 237), colour(kBackground));
-    // The name and price end at 317 - 3 * 20, the last kerning pixel included.
-    EXPECT_EQ(pixel(255, 220), colour(kMainInk));
-    EXPECT_EQ(pixel(255, 229), colour(kMainInk));
-    EXPECT_EQ(pixel(258, 220), colour(kBackground));
+    // The name and price end left of the last button, the last kerning
+    // pixel included.
+    EXPECT_EQ(pixel(menuTextRight() - 2, 220), colour(kMainInk));
+    EXPECT_EQ(pixel(menuTextRight() - 2, 229), colour(kMainInk));
+    EXPECT_EQ(pixel(menuTextRight() + 1, 220), colour(kBackground));
 
     platform.buttons = 1;
     frame();
     EXPECT_EQ(pixel(300, 220), slotColour(3));
-    EXPECT_EQ(pixel(280, 220), slotColour(0));                // only the button under the pointer
+    EXPECT_EQ(pixel(slotX(1), 220), slotColour(0));           // only the button under the pointer
     EXPECT_EQ(pixel(317, 237), colour(iconColour(0, false))); // one pixel lower and right
     EXPECT_EQ(session->mode, GameSession::Idle);              // chosen on release only
 }
 
 TEST_F(SessionTest, AnUnaffordableOrUnavailableTowerSaysWhyInRed) {
     session->money = 50;
-    pointAt(262, 225); // the tesla coil's button
+    pointAt(slotX(2) + 2, 225); // the tesla coil's button
     frame();
-    EXPECT_EQ(pixel(255, 229), colour(kMainRedInk));
+    EXPECT_EQ(pixel(menuTextRight() - 2, 229), colour(kMainRedInk));
 
     engine.towerDefs[1].available = false;
     session->money = 1000;
-    pointAt(282, 225);
+    pointAt(slotX(1) + 2, 225);
     frame();
-    EXPECT_EQ(pixel(280, 220), slotColour(2));
-    EXPECT_EQ(pixel(255, 229), colour(kMainRedInk)); // "Not Available"
-    click(282, 225);
+    EXPECT_EQ(pixel(slotX(1), 220), slotColour(2));
+    EXPECT_EQ(pixel(menuTextRight() - 2, 229), colour(kMainRedInk)); // "Not Available"
+    click(slotX(1) + 2, 225);
     EXPECT_EQ(session->mode, GameSession::Idle);
     engine.towerDefs[1].available = true;
 }

@@ -4,6 +4,7 @@
 #include "effects/Effect.h"
 #include "game/TowerType.h"
 #include "invaders/Invader.h"
+#include "invaders/InvaderKind.h"
 #include "invaders/Wave.h"
 
 #include <cmath>
@@ -201,15 +202,24 @@ TEST_F(SessionTest, PlacingChargesAndSellingRefundsHalf) {
     EXPECT_EQ(session->effects.size(), 1u); // the refund floats up
 }
 
-TEST_F(SessionTest, OnlyTheThreeTowerTypesCanBeMade) {
-    for (int type = 0; type < 3; ++type) {
+TEST_F(SessionTest, OnlyTheTablesTypesAndKindsCanBeMade) {
+    for (int type = 0; type < towerTypeCount(); ++type) {
         Building* building = makeBuilding(type);
         ASSERT_NE(building, nullptr);
         EXPECT_EQ(building->type, type);
         delete building;
     }
     EXPECT_EQ(makeBuilding(-1), nullptr);
-    EXPECT_EQ(makeBuilding(3), nullptr);
+    EXPECT_EQ(makeBuilding(towerTypeCount()), nullptr);
+
+    for (int kind = 0; kind < invaderKindCount(); ++kind) {
+        Invader* invader = makeInvader(kind);
+        ASSERT_NE(invader, nullptr);
+        EXPECT_EQ(invader->kind, kind);
+        delete invader;
+    }
+    EXPECT_EQ(makeInvader(-1), nullptr);
+    EXPECT_EQ(makeInvader(invaderKindCount()), nullptr);
 }
 
 TEST_F(SessionTest, TheDestructorDeletesWhatTheListsStillHold) {

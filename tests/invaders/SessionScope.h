@@ -15,14 +15,15 @@
 // definition, poof sheet, fonts and wave speeds; the engine gets its own
 // things back when the scope ends. The session is never run.
 //
-// Invader sheet: 14 × 12 frames; animation a (0 to 3) shows frame a, two
+// Invader sheet: 14 × 12 frames; animation a (0 to 4) shows frame a, two
 // frames of animation 1 and 3 so that a restart can be told apart. Poof: one
-// 8 × 6 frame.
+// 8 × 6 frame. The other kinds are absent until a test gives them keys with
+// kindLike.
 class SessionScope {
   public:
     SessionScope() {
         invaderSheet = testart::stripSheet(
-            14, 12, 5, {{4.0f, {0}}, {8.0f, {1, 4}}, {4.0f, {2}}, {8.0f, {3, 4}}});
+            14, 12, 5, {{4.0f, {0}}, {8.0f, {1, 4}}, {4.0f, {2}}, {8.0f, {3, 4}}, {8.0f, {4}}});
         poof = testart::stripSheet(8, 6, 1, {{10.0f, {0}}});
         small = testart::blockFont({250, 250, 250}, 3, 5);
         smallRed = testart::blockFont({250, 0, 0}, 3, 5);
@@ -45,6 +46,16 @@ class SessionScope {
 
     SessionScope(const SessionScope&) = delete;
     SessionScope& operator=(const SessionScope&) = delete;
+
+    // Gives the kind the squibble's definition, its own bounty, and makes it
+    // present; a test changes the rest.
+    InvaderDef& kindLike(int kind, int value) {
+        InvaderDef& def = engine.invaderDefs[kind];
+        def = engine.invaderDefs[0];
+        def.present = true;
+        def.value = value;
+        return def;
+    }
 
     void setSpeeds(const char* base, const char* increase, const char* max) {
         engine.settings.set("Wave1SpeedBase", base);

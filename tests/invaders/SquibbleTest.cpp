@@ -1,9 +1,15 @@
 #include "invaders/Squibble.h"
+#include "app/Random.h"
 #include "gfx/SpritePlayer.h"
+#include "invaders/Dartling.h"
+#include "invaders/InvaderKind.h"
 #include "invaders/SessionScope.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <memory>
 
 TEST(SquibbleTest, HealthGrowsWithTheWaveAndOnlyTheGrowthIsCut) {
     SessionScope scope;
@@ -120,4 +126,88 @@ TEST(SquibbleTest, TheDebugOverlayShowsTheHealthAtTheCorner) {
     EXPECT_NE(getpixel(canvas, 43, 50), ink);
     EXPECT_NE(getpixel(canvas, 40, 55), ink);
     destroy_bitmap(canvas);
+}
+
+// The other kinds take hits and pay as the squibble does, by their own
+// definitions: the shellback's armour comes off every hit and turns a hit no
+// stronger than itself aside whole; each kind leaves its own poof and is
+// counted as what it is.
+TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
+    SessionScope scope;
+    const auto shards = testart::stripSheet(8, 6, 1, {{10.0f, {0}}});
+    InvaderDef& shellDef = scope.kindLike(1, 9);
+    shellDef.armour = 3;
+    shellDef.poof = shards.get();
+    scope.kindLike(2, 4);
+    scope.kindLike(3, 50);
+
+    const struct {
+        int kind;
+        int hit;
+        int health;    // left after the hit
+        int animation; // played after it
+    } cases[] = {
+        {0, 3, 7, 1}, {1, 3, 10, 4}, {1, 2, 10, 4}, {1, 5, 8, 1}, {2, 3, 7, 1}, {3, 3, 7, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", hit " << c.hit);
+        std::unique_ptr<Invader> invader(makeInvader(c.kind));
+        invader->damage(c.hit);
+        EXPECT_EQ(invader->health, c.health);
+        EXPECT_EQ(invader->player->animation, c.animation);
+        EXPECT_EQ(invader->player->queue, std::deque<int>{0});
+    }
+    EXPECT_EQ(scope.session.money, 100);
+    EXPECT_TRUE(scope.session.effects.empty());
+
+    for (int kind : {1, 2, 3}) {
+        std::unique_ptr<Invader> invader(makeInvader(kind));
+        invader->damage(1000);
+    }
+    EXPECT_EQ(scope.session.money, 100 + 9 + 4 + 50);
+    for (int kind : {0, 1, 2, 3})
+        EXPECT_EQ(scope.session.kills[kind], kind == 0 ? 0 : 1) << kind;
+    const auto* poof = dynamic_cast<SimpleEffect*>(scope.session.effects.front());
+    ASSERT_NE(poof, nullptr);
+    EXPECT_EQ(poof->player->sheet, shards.get());
+    const auto* dartlingPoof =
+        dynamic_cast<SimpleEffect*>(*std::next(scope.session.effects.begin(), 2));
+    ASSERT_NE(dartlingPoof, nullptr);
+    EXPECT_EQ(dartlingPoof->player->sheet, scope.poof.get());
+}
+
+// A dartling waits out of sight, then for its drawn moment once in sight,
+// then leaves the block and drops at its own speed, wings folded.
+TEST(SquibbleTest, ADartlingDivesAtItsOwnMomentAndSpeed) {
+    SessionScope scope;
+    InvaderDef& def = scope.kindLike(2, 4);
+    def.longestWait = 10.0;
+    def.speed = 30.0;
+    Random::seed(5);
+    const int draw = Random::next() % 1000;
+    Random::seed(5);
+    Dartling dartling(2);
+    EXPECT_DOUBLE_EQ(dartling.waitLeft, 10.0 * draw / 1000);
+
+    dartling.y = -4.0;
+    dartling.update(100.0);
+    EXPECT_TRUE(dartling.marching()) << "out of sight, the wait does not run";
+    dartling.y = 0.0;
+    dartling.update(dartling.waitLeft - 0.01);
+    EXPECT_TRUE(dartling.marching());
+    dartling.update(0.02);
+    EXPECT_FALSE(dartling.marching());
+    EXPECT_EQ(dartling.player->animation, 4);
+    EXPECT_EQ(dartling.y, 0.0);
+    dartling.update(0.5);
+    EXPECT_DOUBLE_EQ(dartling.y, 15.0);
+
+    // Hit in its dive, it flinches and dives on.
+    dartling.damage(1);
+    EXPECT_EQ(dartling.player->queue, std::deque<int>{4});
+
+    // Once the game is lost it hangs where it is.
+    scope.session.gameOver = true;
+    dartling.update(1.0);
+    EXPECT_DOUBLE_EQ(dartling.y, 15.0);
 }

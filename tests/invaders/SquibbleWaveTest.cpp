@@ -1,11 +1,14 @@
 #include "invaders/SquibbleWave.h"
 #include "gfx/SpritePlayer.h"
+#include "invaders/BossWave.h"
+#include "invaders/Dartling.h"
 #include "invaders/SessionScope.h"
 #include "invaders/Squibble.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -160,6 +163,94 @@ TEST(SquibbleWaveTest, ReachingTheBottomLineCostsAHealthPoint) {
 
     // A poof, then "-1" in red, at the centre (140 + 7, 190 + 6).
     scope.expectPoofAndText(147, 196, makecol(250, 0, 0));
+}
+
+// Each kind whose first wave has come takes its share of the block's places,
+// spread through it from the front row; without the keys, every place is a
+// squibble's, as it always was.
+TEST(SquibbleWaveTest, KindsTakeTheirShareOfPlacesFromTheirFirstWave) {
+    SessionScope scope;
+    const auto countOf = [](const std::vector<int>& kinds, int kind) {
+        return std::count(kinds.begin(), kinds.end(), kind);
+    };
+    EXPECT_EQ(SquibbleWave::kindsOfPlaces(30, 8), std::vector<int>(30, 0));
+
+    scope.kindLike(1, 2).firstWave = 5;
+    scope.engine.invaderDefs[1].share = 0.25;
+    scope.kindLike(2, 2).firstWave = 7;
+    scope.engine.invaderDefs[2].share = 0.5;
+    const struct {
+        int count, wave, shellbacks, dartlings;
+    } cases[] = {{30, 4, 0, 0}, {30, 5, 8, 0}, {30, 7, 8, 15}, {16, 9, 4, 8}, {2, 9, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.count << " in wave " << c.wave);
+        const std::vector<int> kinds = SquibbleWave::kindsOfPlaces(c.count, c.wave);
+        ASSERT_EQ(kinds.size(), static_cast<size_t>(c.count));
+        EXPECT_EQ(countOf(kinds, 1), c.shellbacks);
+        EXPECT_EQ(countOf(kinds, 2), c.dartlings);
+        EXPECT_EQ(countOf(kinds, 0), c.count - c.shellbacks - c.dartlings);
+    }
+    // Spread, not bunched: the front row of 12 holds its share of shellbacks.
+    const std::vector<int> kinds = SquibbleWave::kindsOfPlaces(24, 5);
+    EXPECT_EQ(std::count(kinds.begin() + 12, kinds.end(), 1), 3);
+
+    scope.session.waveNumber = 5;
+    SquibbleWave wave(24);
+    int place = 0;
+    for (const Invader* invader : wave.invaders)
+        EXPECT_EQ(invader->kind, kinds[place++]);
+}
+
+// A boss marches as the block does, but turns when its own right side passes
+// where a squibble's would, and gets through when its feet reach where a
+// squibble's do; it costs its own price in health. A dartling that has left
+// the block neither moves with it nor turns it, and gets through as a
+// squibble does.
+TEST(SquibbleWaveTest, ABossAndADiverTurnAndGetThroughByThemselves) {
+    SessionScope scope;
+    const auto big =
+        testart::stripSheet(34, 22, 1, {{4.0f, {0}}, {4.0f, {0}}, {4.0f, {0}}, {4.0f, {0}}});
+    InvaderDef& bossDef = scope.kindLike(3, 40);
+    bossDef.sprite = big.get();
+    bossDef.speed = 10.0;
+    bossDef.escapeCost = 5;
+
+    BossWave boss(3);
+    ASSERT_EQ(boss.invaders.size(), 1u);
+    Invader* broodmother = boss.invaders.front();
+    EXPECT_EQ(broodmother->x, 150 - 34 / 2);
+    EXPECT_EQ(boss.speed, 10.0);
+    step(boss, 16, 0.1); // the first step down
+    EXPECT_EQ(boss.march, kRight);
+    broodmother->x = 276.5; // its right side at 310, as a squibble's at 296 + 14
+    boss.update(0.0);
+    EXPECT_EQ(boss.march, kDownAtRight);
+
+    broodmother->y = 180.0 - 0.5; // its feet 0.5 above where a squibble's get through
+    boss.update(0.0);
+    EXPECT_EQ(scope.session.health, 20);
+    boss.update(0.05);
+    EXPECT_EQ(scope.session.health, 15);
+    EXPECT_EQ(scope.session.escapes[3], 1);
+    EXPECT_TRUE(boss.invaders.empty());
+
+    InvaderDef& diverDef = scope.kindLike(2, 2);
+    diverDef.speed = 100.0;
+    SquibbleWave block(2);
+    auto* diver = new Dartling(2);
+    diver->wave = &block;
+    diver->diving = true;
+    diver->x = 300.0;
+    diver->y = 150.0;
+    block.invaders.push_back(diver);
+    block.update(0.1);
+    EXPECT_EQ(block.march, kDownAtLeft) << "the diver far right does not turn the block";
+    EXPECT_EQ(diver->x, 300.0);
+    EXPECT_DOUBLE_EQ(diver->y, 160.0);
+    block.update(0.3);
+    EXPECT_EQ(scope.session.health, 14);
+    EXPECT_EQ(scope.session.escapes[2], 1);
+    EXPECT_EQ(block.invaders.size(), 2u);
 }
 
 TEST(SquibbleWaveTest, TwoEscapesInOneStepCostTwoPoints) {

@@ -1,7 +1,10 @@
+#include "effects/BannerEffect.h"
 #include "game/SessionFixture.h"
+#include "invaders/BossWave.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -47,4 +50,40 @@ TEST_F(SessionTest, UndefendedWavesEndTheGame) {
     EXPECT_EQ(heights(session->wave), frozen);
     EXPECT_EQ(session->waveNumber, 2);
     frame();
+}
+
+// Every "BossWaveEvery"th wave is the boss alone, named by a banner of its
+// own under the wave's announcement, once the boss's keys are there.
+TEST_F(SessionTest, EveryNthWaveIsTheBossAloneUnderItsBanner) {
+    engine.settings.set("BossWaveEvery", "2");
+    session->waveNumber = 2;
+    session->waveTimer = 0.0;
+    session->update(0.0);
+    ASSERT_NE(session->wave, nullptr);
+    EXPECT_EQ(session->wave->invaders.size(), 18u) << "no boss without its keys";
+    delete session->wave;
+    session->wave = nullptr;
+
+    InvaderDef& boss = engine.invaderDefs[3];
+    boss = engine.invaderDefs[0];
+    boss.present = true;
+    boss.name = "Boss";
+    for (const int wave : {3, 4}) {
+        session->waveNumber = wave;
+        session->waveTimer = 0.0;
+        session->update(0.0);
+        ASSERT_NE(session->wave, nullptr);
+        const bool bossWave = dynamic_cast<BossWave*>(session->wave) != nullptr;
+        EXPECT_EQ(bossWave, wave == 4) << wave;
+        const long banners =
+            std::count_if(session->effects.begin(), session->effects.end(),
+                          [](const Effect* e) { return dynamic_cast<const BannerEffect*>(e); });
+        EXPECT_EQ(banners, bossWave ? 1 : 0) << wave;
+        if (bossWave) {
+            ASSERT_EQ(session->wave->invaders.size(), 1u);
+            EXPECT_EQ(session->wave->invaders.front()->kind, 3);
+        }
+        delete session->wave;
+        session->wave = nullptr;
+    }
 }

@@ -21,6 +21,7 @@ struct WaveRecord {
     size_t projectilesAfter = 0;
     size_t effectsAfter = 0;
     size_t buildings = 0;
+    bool boss = false; // a boss came alone
 };
 
 // A long game, headless, on the catalogue already in the engine, played

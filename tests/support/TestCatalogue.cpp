@@ -1,10 +1,12 @@
 #include "support/TestCatalogue.h"
 
 #include "app/Engine.h"
+#include "game/TowerType.h"
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -80,10 +82,14 @@ void writeFolder(const std::string& root) {
         slots.outline(19 * cell, 0, 19, 19, kSlotColours[cell]);
     writeGzipFile(data + "slots.mz", slots.bytes());
 
-    Picture icons(64, 32, kMask);
-    for (int type = 0; type < 3; ++type) {
-        icons.fill(16 + 16 * type, 0, 16, 16, iconColour(type, false));
-        icons.fill(16 + 16 * type, 16, 16, 16, iconColour(type, true));
+    int cells = 0;
+    for (const TowerType& row : towerTypes())
+        cells = std::max(cells, row.iconCell + 1);
+    Picture icons(16 * cells, 32, kMask);
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        const int x = 16 * towerTypes()[type].iconCell;
+        icons.fill(x, 0, 16, 16, iconColour(type, false));
+        icons.fill(x, 16, 16, 16, iconColour(type, true));
     }
     writeGzipFile(data + "icons.mz", icons.bytes());
     Picture upgradeIcons(6 * 16, 16, kMask);
@@ -102,11 +108,12 @@ void writeFolder(const std::string& root) {
     writeGzipFile(data + "laser_small.mz", Picture(1, 4, {255, 255, 0}).bytes());
     writeGzipFile(data + "laser_medium.mz", Picture(2, 6, {255, 255, 0}).bytes());
 
-    for (int type = 0; type < 3; ++type) {
+    for (int type = 0; type < towerTypeCount(); ++type) {
         std::vector<Rgb> colours;
-        for (int a = 0; a < 5; ++a)
+        const int animations = std::max(5, static_cast<int>(towerTypes()[type].animations));
+        for (int a = 0; a < animations; ++a)
             colours.push_back(towerColour(type, a));
-        writeGzipFile(data + "tower" + std::to_string(type + 1) + ".sz",
+        writeGzipFile(data + "tower" + std::to_string(towerTypes()[type].settingsNumber) + ".sz",
                       sheetOf(towerWidth(type), kTowerHeight, colours));
     }
     writeGzipFile(
@@ -126,10 +133,10 @@ void writeFolder(const std::string& root) {
                "TowerBaseline="
             << kTowerBaseline << "\nButtonSpacing=" << kButtonSpacing << "\n";
     const char* names[3] = {"Laser", "Missile", "Tesla"};
-    for (int type = 0; type < 3; ++type) {
-        const int n = type + 1;
-        strings << "Tower" << n << "Name=" << names[type] << "\nTower" << n
-                << "Value=" << kTowerValues[type] << "\nTower" << n << "Sprite=data/tower" << n
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        const int n = towerTypes()[type].settingsNumber;
+        strings << "Tower" << n << "Name=" << (type < 3 ? names[type] : "Tower") << "\nTower" << n
+                << "Value=" << towerValue(type) << "\nTower" << n << "Sprite=data/tower" << n
                 << ".sz\nTower" << n << "Width=" << kTowerFootprint << "\nTower" << n
                 << "Available=1\n";
     }
@@ -148,6 +155,10 @@ Rgb iconColour(int type, bool disabled) {
 
 Rgb upgradeIconColour(int cell) {
     return {200, 200, static_cast<unsigned char>(40 * cell)};
+}
+
+int towerValue(int type) {
+    return type < 3 ? kTowerValues[type] : kTowerValues[2] + 20 * (type - 2);
 }
 
 int towerWidth(int type) {

@@ -41,6 +41,8 @@ Rgb invaderColour(int animation);
 constexpr int kTowerBaseline = 214;
 constexpr int kButtonSpacing = 20;
 constexpr int kTowerValues[3] = {25, 40, 60};
+// Those prices, and dearer ones for any tower the table has beyond them.
+int towerValue(int type);
 constexpr int kTowerFootprint = 16;
 
 // Writes the folder (once per test program) and returns its path.

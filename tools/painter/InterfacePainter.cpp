@@ -3,6 +3,8 @@
 #include "painter/Ink.h"
 #include "painter/Symmetric.h"
 
+#include <iterator>
+
 namespace {
 
 struct ButtonLook {
@@ -208,12 +210,16 @@ Picture InterfacePainter::slots() {
 }
 
 Picture InterfacePainter::icons() {
-    Picture sheet(kIconSize * 4, kIconSize * 2);
-    const Picture towers[] = {laserIcon(), missileIcon(), teslaIcon()};
-    for (int type = 0; type < 3; ++type) {
-        const int x = kIconSize + kIconSize * type;
-        sheet.stamp(x, 0, towers[type]);
-        sheet.stamp(x, kIconSize, towers[type].recoloured(Ink::kDisabledGrey));
+    // Cell by cell, as the tower table's iconCell counts them; the first
+    // cell is left empty. A new tower's icon goes at the end.
+    const Picture towers[] = {Picture(kIconSize, kIconSize), laserIcon(), missileIcon(),
+                              teslaIcon()};
+    const int cells = static_cast<int>(std::size(towers));
+    Picture sheet(kIconSize * cells, kIconSize * 2);
+    for (int cell = 0; cell < cells; ++cell) {
+        const int x = kIconSize * cell;
+        sheet.stamp(x, 0, towers[cell]);
+        sheet.stamp(x, kIconSize, towers[cell].recoloured(Ink::kDisabledGrey));
     }
     return sheet;
 }

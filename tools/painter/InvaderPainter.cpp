@@ -81,8 +81,8 @@ const std::vector<std::string> kShell = {
     "...11111111...",
 };
 // clang-format on
-const std::vector<std::string> kShellBlink = {"", "", "", "", "", "", ".1dddddddddd1.",
-                                              ".1dd11dd11dd1."};
+const std::vector<std::string> kShellBlink = {
+    "", "", "", "", "", "", ".1dddddddddd1.", ".1dd11dd11dd1."};
 const std::vector<std::string> kShellLegsOut = {"..2..2..2..2..", ".2...2..2...2."};
 const std::vector<std::string> kShellLegsIn = {"..2..2..2..2..", "...2.2..2.2..."};
 // A crack across the dome, and sparks where a hit glanced off it.
@@ -123,7 +123,8 @@ const std::vector<std::string> kDiving = {
     ".......8......",
 };
 // clang-format on
-const std::vector<std::string> kStreaksHigh = {"..6........6..", "..6........6..", "...........6.."};
+const std::vector<std::string> kStreaksHigh = {"..6........6..", "..6........6..",
+                                               "...........6.."};
 const std::vector<std::string> kStreaksLow = {"", "", "..6........6..", "..6........6..",
                                               "..6..........."};
 const std::vector<std::string> kDartLegs = {"......44......", ".....4..4....."};
@@ -153,10 +154,16 @@ Picture diveFrame(bool high) {
 }
 
 // Badly hurt, the dartling's yellow goes orange and its orange brown.
-constexpr std::array<int, 16> kSinged = {
-    Ink::Black, Ink::DarkBlue, Ink::DarkPurple, Ink::DarkGreen, Ink::Brown,  Ink::DarkGrey,
-    Ink::LightGrey, Ink::White, Ink::Red, Ink::Brown, Ink::Orange, Ink::Green,
-    Ink::Blue,  Ink::Lavender, Ink::Pink, Ink::Peach};
+constexpr std::array<int, 16> kSinged = {Ink::Black, Ink::DarkBlue, Ink::DarkPurple, Ink::DarkGreen,
+                                         Ink::Brown, Ink::DarkGrey, Ink::LightGrey,  Ink::White,
+                                         Ink::Red,   Ink::Brown,    Ink::Orange,     Ink::Green,
+                                         Ink::Blue,  Ink::Lavender, Ink::Pink,       Ink::Peach};
+
+// Its flash: the yellows and oranges that the squibble's flash keeps go white.
+constexpr std::array<int, 16> kDartFlash = {
+    Ink::Black, Ink::DarkBlue, Ink::DarkPurple, Ink::LightGrey, Ink::Peach, Ink::LightGrey,
+    Ink::White, Ink::White,    Ink::Pink,       Ink::White,     Ink::White, Ink::White,
+    Ink::Blue,  Ink::Lavender, Ink::White,      Ink::White};
 
 // The broodmother, drawn rather than stamped: a great round body, three eyes,
 // a toothy mouth, a crown and six tentacles.
@@ -224,8 +231,8 @@ SheetStrip InvaderPainter::shellback() {
     });
     std::vector<Picture> hurt;
     for (int f = 0; f < 4; ++f) {
-        Picture frame = shellFrame(f % 2, f % 2 ? kShellLegsIn : kShellLegsOut, false)
-                            .recoloured(kBruised);
+        Picture frame =
+            shellFrame(f % 2, f % 2 ? kShellLegsIn : kShellLegsOut, false).recoloured(kBruised);
         frame.stamp(0, f % 2, kShellCrack);
         hurt.push_back(frame);
     }
@@ -240,12 +247,10 @@ SheetStrip InvaderPainter::shellback() {
     const std::vector<int> turnedAside = strip.add({glanceLeft, glanceRight});
 
     strip.animate("0: healthy, plodding under its shell", 5.0f, healthy);
-    strip.animate("1: hit through the shell: a white flash and a blink, played once", 10.0f,
-                  hit);
+    strip.animate("1: hit through the shell: a white flash and a blink, played once", 10.0f, hit);
     strip.animate("2: badly hurt: the shell cracked and dull", 6.0f, damaged);
     strip.animate("3: hit while badly hurt, played once", 10.0f, damagedHit);
-    strip.animate("4: a hit turned aside: sparks off the shell, played once", 12.0f,
-                  turnedAside);
+    strip.animate("4: a hit turned aside: sparks off the shell, played once", 12.0f, turnedAside);
     return strip;
 }
 
@@ -258,7 +263,7 @@ SheetStrip InvaderPainter::dartling() {
         dartFrame(1, false),
     });
     const std::vector<int> hit = strip.add({
-        dartFrame(0, true).recoloured(kFlash),
+        dartFrame(0, true).recoloured(kDartFlash),
         dartFrame(1, false),
     });
     const std::vector<int> damaged = strip.add({
@@ -267,7 +272,7 @@ SheetStrip InvaderPainter::dartling() {
         dartFrame(0, false).recoloured(kSinged),
     });
     const std::vector<int> damagedHit = strip.add({
-        dartFrame(1, true).recoloured(kSinged).recoloured(kFlash),
+        dartFrame(1, true).recoloured(kSinged).recoloured(kDartFlash),
         dartFrame(1, false).recoloured(kSinged),
     });
     const std::vector<int> diving = strip.add({diveFrame(true), diveFrame(false)});

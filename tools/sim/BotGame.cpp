@@ -45,20 +45,12 @@ void BotGame::frame() {
     platform.time += kFrameTime;
     const double realTime = engine.waitForFrame();
 
-    const int moneyBefore = session.money;
-    const int healthBefore = session.health;
     const int waveBefore = session.waveNumber;
     const double dt = session.step(realTime, fast);
 
     time += dt;
     if (countdown)
         countdownTime += dt;
-    // Within a step the money moves only by bounties and the health only by
-    // escapes, so these count exactly what the game paid and charged for.
-    const int bounty = engine.invaderDefs[0].value;
-    if (bounty > 0)
-        waveKills += (session.money - moneyBefore) / bounty;
-    waveEscapes += healthBefore - session.health;
 
     if (countdown != (session.wave == nullptr) || session.waveNumber != waveBefore)
         lastWaveChange = time;
@@ -68,12 +60,19 @@ void BotGame::frame() {
         recordWave(session.waveNumber);
 }
 
-int BotGame::playFor(double seconds) {
-    const int killsBefore = kills + waveKills;
+BotGame::Outcome BotGame::playFor(double seconds) {
+    const int killsAtStart = std::accumulate(session.kills.begin(), session.kills.end(), 0);
+    const int escapesAtStart = std::accumulate(session.escapes.begin(), session.escapes.end(), 0);
+    const int healthAtStart = session.health;
     const double end = time + seconds;
     while (!over() && time < end)
         frame();
-    return kills + waveKills - killsBefore;
+    Outcome outcome;
+    outcome.kills = std::accumulate(session.kills.begin(), session.kills.end(), 0) - killsAtStart;
+    outcome.escapes =
+        std::accumulate(session.escapes.begin(), session.escapes.end(), 0) - escapesAtStart;
+    outcome.healthLost = healthAtStart - session.health;
+    return outcome;
 }
 
 void BotGame::playThrough(Strategy& strategy) {
@@ -94,20 +93,31 @@ bool BotGame::stalled() const {
 void BotGame::recordWave(int wave) {
     WaveRecord record;
     record.wave = wave;
-    record.kills = waveKills;
-    record.escapes = waveEscapes;
+    record.boss = session.bossOf(wave) >= 0;
+    killsBefore.resize(session.kills.size());
+    escapesBefore.resize(session.escapes.size());
+    for (size_t kind = 0; kind < session.kills.size(); ++kind) {
+        record.killsByKind.push_back(session.kills[kind] - killsBefore[kind]);
+        record.escapesByKind.push_back(session.escapes[kind] - escapesBefore[kind]);
+    }
+    killsBefore = session.kills;
+    escapesBefore = session.escapes;
+    record.kills = std::accumulate(record.killsByKind.begin(), record.killsByKind.end(), 0);
+    record.escapes = std::accumulate(record.escapesByKind.begin(), record.escapesByKind.end(), 0);
     record.health = session.health;
     record.money = session.money;
-    for (int type = 0; type < towerTypeCount(); ++type)
+    record.groundFull = true;
+    for (int type = 0; type < towerTypeCount(); ++type) {
         record.towers.push_back(towersOf(type));
+        record.groundFull =
+            record.groundFull && (groundFull[type] || !engine.towerDefs[type].available);
+    }
     record.time = time;
     record.purchases = std::accumulate(bought.begin(), bought.end(), upgrades);
     waves.push_back(record);
 
-    kills += waveKills;
-    escapes += waveEscapes;
-    waveKills = 0;
-    waveEscapes = 0;
+    kills += record.kills;
+    escapes += record.escapes;
 }
 
 bool BotGame::canAfford(int type) const {

@@ -14,11 +14,15 @@ class Strategy;
 // in the frame the game was lost during it.
 struct WaveRecord {
     int wave = 0;
+    bool boss = false; // the boss's wave
     int kills = 0;
     int escapes = 0;
+    std::vector<int> killsByKind; // of each invader kind
+    std::vector<int> escapesByKind;
     int health = 0;
     int money = 0;
     std::vector<int> towers; // standing at that moment, by type
+    bool groundFull = false; // no tower of any type found room at the last look
     int purchases = 0;       // towers and levels bought since the start
     double time = 0.0;       // game seconds since the start
 };
@@ -40,8 +44,14 @@ class BotGame {
 
     // One frame at 60 frames a second.
     void frame();
-    // Frames for the given game seconds or until play stops; the kills on the way.
-    int playFor(double seconds);
+    // Frames for the given game seconds or until play stops; the kills on
+    // the way, the invaders that got through and the health they cost.
+    struct Outcome {
+        int kills = 0;
+        int escapes = 0;
+        int healthLost = 0;
+    };
+    Outcome playFor(double seconds);
     // Frames until play stops, the strategy taking its turn before each.
     void playThrough(Strategy& strategy);
     // Lost, stalled, or as many waves cleared as asked for.
@@ -106,8 +116,9 @@ class BotGame {
 
     // Since the last record.
     double lastWaveChange = 0.0; // game seconds when a wave last came or went
-    int waveKills = 0;
-    int waveEscapes = 0;
+    // The session's counts by kind at the last record.
+    std::vector<int> killsBefore;
+    std::vector<int> escapesBefore;
 
     // Types found to fit nowhere; a sale frees the ground again.
     std::vector<bool> groundFull; // by type

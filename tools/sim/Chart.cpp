@@ -35,6 +35,11 @@ void Chart::add(const std::string& strategy, const BotGame& game) {
             continue;
         if (line->byWave.size() < static_cast<size_t>(record.wave))
             line->byWave.resize(record.wave);
+        if (record.boss) {
+            if (bossWaves.size() < static_cast<size_t>(record.wave))
+                bossWaves.resize(record.wave);
+            bossWaves[record.wave - 1] = true;
+        }
         Point& point = line->byWave[record.wave - 1];
         point.money += record.money;
         point.health += record.health;
@@ -75,6 +80,12 @@ std::string Chart::svg() const {
 
         out += "<text x=\"" + number(kLeft) + "\" y=\"" + number(top - 8) + "\">" +
                panels[k].title + "</text>\n";
+        const double column = static_cast<double>(plotWidth) / waves;
+        for (size_t wave = 0; wave < bossWaves.size(); ++wave)
+            if (bossWaves[wave])
+                out += "<rect x=\"" + number(x(wave) - column / 2) + "\" y=\"" + number(top) +
+                       "\" width=\"" + number(column) + "\" height=\"" + number(kPanelHeight) +
+                       "\" fill=\"#ffccaa\"/>\n";
         out += "<rect x=\"" + number(kLeft) + "\" y=\"" + number(top) + "\" width=\"" +
                number(plotWidth) + "\" height=\"" + number(kPanelHeight) +
                "\" fill=\"none\" stroke=\"#c2c3c7\"/>\n";
@@ -89,8 +100,8 @@ std::string Chart::svg() const {
             out += "<line x1=\"" + number(x(wave - 1)) + "\" y1=\"" + number(top) + "\" x2=\"" +
                    number(x(wave - 1)) + "\" y2=\"" + number(top + kPanelHeight) +
                    "\" stroke=\"#eeeeee\"/>\n<text x=\"" + number(x(wave - 1)) + "\" y=\"" +
-                   number(top + kPanelHeight + 16) + "\" text-anchor=\"middle\">" +
-                   number(wave) + "</text>\n";
+                   number(top + kPanelHeight + 16) + "\" text-anchor=\"middle\">" + number(wave) +
+                   "</text>\n";
         }
         for (size_t n = 0; n < lines.size(); ++n) {
             std::string points;
@@ -111,6 +122,13 @@ std::string Chart::svg() const {
                "\" width=\"12\" height=\"4\" fill=\"" + kColours[n % std::size(kColours)] +
                "\"/>\n<text x=\"" + number(left + 18) + "\" y=\"" + number(top + 6) + "\">" +
                lines[n].strategy + "</text>\n";
+    }
+    if (std::find(bossWaves.begin(), bossWaves.end(), true) != bossWaves.end()) {
+        const int top = kTop + 16 * static_cast<int>(lines.size());
+        const int left = kWidth - kRight + 16;
+        out += "<rect x=\"" + number(left) + "\" y=\"" + number(top - 2) +
+               "\" width=\"12\" height=\"10\" fill=\"#ffccaa\"/>\n<text x=\"" + number(left + 18) +
+               "\" y=\"" + number(top + 6) + "\">boss wave</text>\n";
     }
     return out + "</svg>\n";
 }

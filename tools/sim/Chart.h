@@ -7,7 +7,8 @@ class BotGame;
 
 // The run's games as a picture a modder opens in a browser: money, health and
 // purchases (towers and levels) by wave, one line per strategy, each the mean
-// of that strategy's games that reached the wave.
+// of that strategy's games that reached the wave; a boss's waves stand out as
+// shaded columns.
 class Chart {
   public:
     // Takes a finished game under its strategy's name.
@@ -28,4 +29,6 @@ class Chart {
     };
 
     std::vector<Line> lines;
+    // Waves that were a boss's in any game, by wave - 1.
+    std::vector<bool> bossWaves;
 };

@@ -27,6 +27,10 @@ constexpr double kLookAhead = 60.0;
 constexpr double kLeastService = 4 * kLookAhead;
 // Often enough that the bounties of a wave are spent while it still matters.
 constexpr double kShoppingInterval = 5.0;
+// A point of health lost beyond the one that every escape costs (and that
+// the kill not made already counts) weighs as this many kills: a boss that
+// gets through ends the game sooner than a squibble does.
+constexpr double kExtraHealthInKills = 4.0;
 
 } // namespace
 
@@ -34,8 +38,7 @@ void GreedyStrategy::act(BotGame& game) {
     // Like a player who shops when a wave is cleared, when the next one comes
     // and now and then while it marches, rather than in every frame.
     const bool waveOn = game.session.wave != nullptr;
-    if (waveOn == lookedDuringWave && game.time < lastLook + kShoppingInterval &&
-        game.time > 0.0)
+    if (waveOn == lookedDuringWave && game.time < lastLook + kShoppingInterval && game.time > 0.0)
         return;
     lookedDuringWave = waveOn;
     lastLook = game.time;
@@ -115,13 +118,13 @@ bool GreedyStrategy::choose(BotGame& game) {
     if (options.empty())
         return false;
 
-    const int standing = killsAhead(game, [](BotGame&) { return true; });
+    const Worth standing = worthAhead(game, [](BotGame&) { return true; });
     const Choice* best = nullptr;
     double bestValue = 0.0;
     for (const Choice& option : options) {
-        const int kills = killsAhead(game, option.change);
-        const double value = static_cast<double>(kills - standing) / std::max(option.cost, 1);
-        if (kills >= 0 && value > bestValue) {
+        const Worth worth = worthAhead(game, option.change);
+        const double value = (worth.score - standing.score) / std::max(option.cost, 1);
+        if (worth.has && value > bestValue) {
             bestValue = value;
             best = &option;
         }
@@ -129,7 +132,7 @@ bool GreedyStrategy::choose(BotGame& game) {
     return best && best->change(game);
 }
 
-int GreedyStrategy::killsAhead(BotGame& game, const Change& change) {
+GreedyStrategy::Worth GreedyStrategy::worthAhead(BotGame& game, const Change& change) {
     int channel[2];
     if (pipe(channel) != 0) {
         std::perror("groundline-sim: pipe");
@@ -145,17 +148,20 @@ int GreedyStrategy::killsAhead(BotGame& game, const Change& change) {
     }
     if (child == 0) {
         close(channel[0]);
-        int kills = -1;
-        if (change(game))
-            kills = game.playFor(kLookAhead);
-        const ssize_t written = write(channel[1], &kills, sizeof kills);
-        _exit(written == sizeof kills ? 0 : 1);
+        Worth worth;
+        if (change(game)) {
+            const BotGame::Outcome ahead = game.playFor(kLookAhead);
+            worth.has = true;
+            worth.score = ahead.kills - kExtraHealthInKills * (ahead.healthLost - ahead.escapes);
+        }
+        const ssize_t written = write(channel[1], &worth, sizeof worth);
+        _exit(written == sizeof worth ? 0 : 1);
     }
     close(channel[1]);
-    int kills = -1;
-    if (read(channel[0], &kills, sizeof kills) != sizeof kills)
-        kills = -1;
+    Worth worth;
+    if (read(channel[0], &worth, sizeof worth) != sizeof worth)
+        worth = Worth();
     close(channel[0]);
     waitpid(child, nullptr, 0);
-    return kills;
+    return worth;
 }

@@ -7,7 +7,9 @@
 class Building;
 
 // Before each purchase, plays every affordable choice out a minute ahead on
-// a copy of the game and makes the one that adds the most kills per dollar.
+// a copy of the game and makes the one that adds the most kills per dollar,
+// an invader that costs more than a point of health when it gets through
+// (a boss) counting its extra points against the choice.
 // With selling, a tower that has stood for four minutes may also make way for
 // one of another type once the ground is full. A level for a standing tower is
 // weighed the same way.
@@ -34,9 +36,14 @@ class GreedyStrategy : public Strategy {
     std::vector<Choice> choices(BotGame& game) const;
     // A level for the least raised tower of each type, when affordable.
     void upgradeChoices(BotGame& game, std::vector<Choice>& found) const;
-    // Kills over the next minute in a copy of the game with the change made,
-    // or -1 when the change cannot be made.
-    static int killsAhead(BotGame& game, const Change& change);
+    // What the next minute is worth in a copy of the game with the change
+    // made: its kills less the extra health that costly escapes take, or
+    // nothing (has is false) when the change cannot be made.
+    struct Worth {
+        bool has = false;
+        double score = 0.0;
+    };
+    static Worth worthAhead(BotGame& game, const Change& change);
 
     const bool sells;
     bool lookedDuringWave = false;

@@ -41,6 +41,14 @@ void Summary::add(const std::string& strategy, const BotGame& game) {
     result.lastPurchase = game.lastPurchase / 60.0;
     for (int type = 0; type < towerTypeCount(); ++type)
         result.standing.push_back(game.towersOf(type));
+    result.bossKills = 0;
+    result.bossWaves = 0;
+    for (const WaveRecord& record : game.waves) {
+        if (!record.boss)
+            continue;
+        ++result.bossWaves;
+        result.bossKills += record.kills;
+    }
     row->games.push_back(result);
 }
 
@@ -48,9 +56,15 @@ void Summary::print(std::FILE* out) const {
     std::string boughtHeading = "bought ";
     for (const TowerType& type : towerTypes())
         boughtHeading += std::string(boughtHeading.back() == ' ' ? "" : "/") + type.reportLetter;
-    std::fprintf(out, "%-12s %5s %5s %7s  %-14s %-18s %9s %8s  %-14s %8s %9s  %s\n", "strategy",
+    // Bosses killed of those met, over all the games, once any game meets one.
+    bool bosses = false;
+    for (const Row& row : rows)
+        for (const Game& game : row.games)
+            bosses = bosses || game.bossWaves > 0;
+    std::fprintf(out, "%-12s %5s %5s %7s  %-14s %-18s %9s %8s  %-14s %8s %9s  %s%s\n", "strategy",
                  "games", "lost", "stalled", "wave (range)", "minutes (range)", "countdown",
-                 "unspent", boughtHeading.c_str(), "upgrades", "last buy", "every type standing");
+                 "unspent", boughtHeading.c_str(), "upgrades", "last buy", "every type standing",
+                 bosses ? "  bosses killed" : "");
     for (const Row& row : rows) {
         const Spread wave = spreadOf(row.games, [](const Game& g) { return g.waveReached; });
         const Spread minutes = spreadOf(row.games, [](const Game& g) { return g.minutes; });
@@ -77,9 +91,20 @@ void Summary::print(std::FILE* out) const {
         std::string types;
         for (const int count : bought)
             types += (types.empty() ? "" : "/") + std::to_string(count);
-        std::fprintf(out, "%-12s %5zu %5d %7d  %-14s %-18s %8.1f%% %8.0f  %-14s %8.0f %9.1f  %d\n",
+        std::fprintf(out, "%-12s %5zu %5d %7d  %-14s %-18s %8.1f%% %8.0f  %-14s %8.0f %9.1f  %d",
                      row.strategy.c_str(), row.games.size(), lost, stalled, waves, length,
                      100.0 * countdown.median, unspent.median, types.c_str(), upgrades.median,
                      lastBuy.median, everyType);
+        if (bosses) {
+            int killed = 0;
+            int met = 0;
+            for (const Game& game : row.games) {
+                killed += game.bossKills;
+                met += game.bossWaves;
+            }
+            std::fprintf(out, "%20s",
+                         (std::to_string(killed) + " of " + std::to_string(met)).c_str());
+        }
+        std::fputc('\n', out);
     }
 }

@@ -25,6 +25,8 @@ class Summary {
         double lastPurchase;     // minute of the last tower or level bought
         std::vector<int> bought; // by type
         std::vector<int> standing;
+        int bossKills; // bosses killed
+        int bossWaves; // boss waves met
     };
 
     struct Row {

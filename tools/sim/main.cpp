@@ -11,6 +11,7 @@
 #include "app/Engine.h"
 #include "game/TowerType.h"
 #include "gfx/PackedImage.h"
+#include "invaders/InvaderKind.h"
 
 #include <allegro.h>
 
@@ -124,16 +125,43 @@ bool loadData(const std::string& folder) {
     return problems.empty();
 }
 
+// The kinds whose kills and escapes the lines give one by one: every kind
+// the data brings, or none for data that has only squibbles, whose lines stay
+// as they always were.
+std::vector<int> reportedKinds() {
+    std::vector<int> kinds = {0};
+    const std::vector<InvaderDef>& defs = Engine::instance().invaderDefs;
+    for (int kind = 1; kind < invaderKindCount(); ++kind)
+        if (defs[kind].present)
+            kinds.push_back(kind);
+    return kinds.size() > 1 ? kinds : std::vector<int>();
+}
+
 void writeWaves(std::FILE* out, bool csv, const std::string& strategy, unsigned seed,
                 const BotGame& game) {
+    const std::vector<int> kinds = reportedKinds();
     for (const WaveRecord& w : game.waves) {
-        std::fprintf(out, csv ? "%s,%u,%d,%d,%d,%d,%d," : "%-12s %5u %5d %6d %7d %6d %6d ",
-                     strategy.c_str(), seed, w.wave, w.kills, w.escapes, w.health, w.money);
+        // A boss's wave is marked by a star after its number.
+        const std::string wave = std::to_string(w.wave) + (w.boss && !csv ? "*" : "");
+        std::fprintf(out, csv ? "%s,%u,%s,%d,%d,%d,%d," : "%-12s %5u %5s %6d %7d %6d %6d ",
+                     strategy.c_str(), seed, wave.c_str(), w.kills, w.escapes, w.health, w.money);
         for (int type = 0; type < towerTypeCount(); ++type) {
             const int width = static_cast<int>(towerTypes()[type].reportName.size());
             std::fprintf(out, csv ? "%d," : "%*d ", csv ? w.towers[type] : width, w.towers[type]);
         }
-        std::fprintf(out, csv ? "%d,%.2f\n" : "%6d %9.1f\n", w.purchases, w.time);
+        std::fprintf(out, csv ? "%d,%.2f" : "%6d %9.1f", w.purchases, w.time);
+        if (csv && !kinds.empty())
+            std::fprintf(out, ",%d", w.boss ? 1 : 0);
+        for (const int kind : kinds) {
+            const int width = static_cast<int>(invaderKinds()[kind].reportName.size());
+            const std::string both =
+                std::to_string(w.killsByKind[kind]) + "/" + std::to_string(w.escapesByKind[kind]);
+            if (csv)
+                std::fprintf(out, ",%d,%d", w.killsByKind[kind], w.escapesByKind[kind]);
+            else
+                std::fprintf(out, " %*s", width, both.c_str());
+        }
+        std::fputc('\n', out);
     }
 }
 
@@ -153,7 +181,19 @@ void writeWavesHeader(std::FILE* out, bool csv) {
                  "seed", "wave", "kills", "escapes", "health", "money");
     for (const TowerType& type : towerTypes())
         std::fprintf(out, csv ? "%s," : "%s ", type.reportName.c_str());
-    std::fprintf(out, csv ? "%s,%s\n" : "%6s %9s\n", "bought", "time");
+    std::fprintf(out, csv ? "%s,%s" : "%6s %9s", "bought", "time");
+    // Each kind's kills and escapes, as "kills/escapes" on the screen.
+    const std::vector<int> kinds = reportedKinds();
+    if (csv && !kinds.empty())
+        std::fputs(",boss", out);
+    for (const int kind : kinds) {
+        const char* name = invaderKinds()[kind].reportName.c_str();
+        if (csv)
+            std::fprintf(out, ",%s killed,%s escaped", name, name);
+        else
+            std::fprintf(out, " %s", name);
+    }
+    std::fputc('\n', out);
 }
 
 } // namespace
