@@ -61,17 +61,17 @@ void BotGame::frame() {
 }
 
 BotGame::Outcome BotGame::playFor(double seconds) {
-    const int killsAtStart = std::accumulate(session.kills.begin(), session.kills.end(), 0);
-    const int escapesAtStart = std::accumulate(session.escapes.begin(), session.escapes.end(), 0);
-    const int healthAtStart = session.health;
+    const std::vector<int> killsAtStart = session.kills;
+    const std::vector<int> escapesAtStart = session.escapes;
     const double end = time + seconds;
     while (!over() && time < end)
         frame();
     Outcome outcome;
-    outcome.kills = std::accumulate(session.kills.begin(), session.kills.end(), 0) - killsAtStart;
-    outcome.escapes =
-        std::accumulate(session.escapes.begin(), session.escapes.end(), 0) - escapesAtStart;
-    outcome.healthLost = healthAtStart - session.health;
+    for (size_t kind = 0; kind < session.kills.size(); ++kind) {
+        outcome.kills += session.kills[kind] - killsAtStart[kind];
+        const int escaped = session.escapes[kind] - escapesAtStart[kind];
+        outcome.extraHealth += escaped * (engine.invaderDefs[kind].escapeCost - 1);
+    }
     return outcome;
 }
 

@@ -45,11 +45,10 @@ class BotGame {
     // One frame at 60 frames a second.
     void frame();
     // Frames for the given game seconds or until play stops; the kills on
-    // the way, the invaders that got through and the health they cost.
+    // the way, and the health that escapes cost beyond a point each.
     struct Outcome {
         int kills = 0;
-        int escapes = 0;
-        int healthLost = 0;
+        int extraHealth = 0;
     };
     Outcome playFor(double seconds);
     // Frames until play stops, the strategy taking its turn before each.

@@ -152,7 +152,7 @@ GreedyStrategy::Worth GreedyStrategy::worthAhead(BotGame& game, const Change& ch
         if (change(game)) {
             const BotGame::Outcome ahead = game.playFor(kLookAhead);
             worth.has = true;
-            worth.score = ahead.kills - kExtraHealthInKills * (ahead.healthLost - ahead.escapes);
+            worth.score = ahead.kills - kExtraHealthInKills * ahead.extraHealth;
         }
         const ssize_t written = write(channel[1], &worth, sizeof worth);
         _exit(written == sizeof worth ? 0 : 1);
