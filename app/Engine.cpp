@@ -141,9 +141,7 @@ void Engine::init() {
 
     // For as long as the game runs: the frame wait sleeps on it.
     static const TimerResolution fineTimer;
-    counterFrequency = platform->clockFrequency();
-    timestepThreshold = settings.getReal("TimestepThreshold");
-    lastFrameTime = now();
+    startClock();
 
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
     set_close_button_callback(onCloseButton);
@@ -214,6 +212,12 @@ std::string Engine::dataFile(const std::string& name) const {
     return dataFolder + "/" + (prefixed ? name.substr(prefix.size()) : name);
 }
 
+void Engine::startClock() {
+    counterFrequency = platform->clockFrequency();
+    timestepThreshold = settings.getReal("TimestepThreshold");
+    lastFrameTime = now();
+}
+
 double Engine::now() {
     return platform->now();
 }
@@ -225,13 +229,13 @@ double Engine::waitForFrame() {
     const double remaining = timestepThreshold - (now() - lastFrameTime);
     if (remaining > kYieldMargin)
         platform->sleep(remaining - kYieldMargin);
-    double elapsed;
-    while (true) {
-        elapsed = now() - lastFrameTime;
-        if (!(timestepThreshold > elapsed))
-            break;
+    while (timestepThreshold > now() - lastFrameTime)
         platform->yield();
-    }
+    return beginFrame();
+}
+
+double Engine::beginFrame() {
+    const double elapsed = now() - lastFrameTime;
     lastFrameTime = lastFrameTime + elapsed;
 
     mouseX = platform->mouseX() / scale;
