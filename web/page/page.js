@@ -1,0 +1,184 @@
+// The page around the game: it fits the picture to the window, hands the
+// pointer, the buttons and the keys to the game (web/main.cpp), and shows
+// each frame the game draws. Loaded before groundline.js, which finds its
+// settings in Module.
+'use strict';
+
+var Module = (function () {
+    const kCanvasWidth = 320;
+    const kCanvasHeight = 240;
+    // Between the picture and the buttons, as page.css has it.
+    const kGap = 8;
+    // The game's button bits for the DOM's button numbers: left, middle, right.
+    const kButtonBits = [1, 4, 2];
+
+    const picture = document.getElementById('picture');
+    const context = picture.getContext('2d');
+    const buttons = document.getElementById('buttons');
+    const status = document.getElementById('status');
+    const fastButton = document.getElementById('fast');
+
+    let ready = false;
+    let image = null;
+    let fastForward = false;
+
+    // The largest whole number of CSS pixels per game pixel that fits beside
+    // the buttons; where not even 2 fits (a phone), the largest factor that
+    // fits, whole or not.
+    function fit() {
+        const width = window.innerWidth - buttons.offsetWidth - kGap;
+        const height = window.innerHeight;
+        const most = Math.max(Math.min(width / kCanvasWidth, height / kCanvasHeight), 0);
+        const factor = Math.floor(most) >= 2 ? Math.floor(most) : most;
+        picture.style.width = kCanvasWidth * factor + 'px';
+        picture.style.height = kCanvasHeight * factor + 'px';
+    }
+
+    // The game pixel under a pointer event, kept within the picture.
+    function gamePoint(event) {
+        const box = picture.getBoundingClientRect();
+        const x = Math.floor((event.clientX - box.left) * kCanvasWidth / box.width);
+        const y = Math.floor((event.clientY - box.top) * kCanvasHeight / box.height);
+        return [Math.min(Math.max(x, 0), kCanvasWidth - 1),
+                Math.min(Math.max(y, 0), kCanvasHeight - 1)];
+    }
+
+    function movePointer(event) {
+        const [x, y] = gamePoint(event);
+        Module._groundlinePointer(x, y);
+    }
+
+    // Whether the game reads the key; it then keeps it from the browser.
+    function key(code, down) {
+        return Module.ccall('groundlineKey', 'number', ['string', 'number'], [code, down ? 1 : 0]) !== 0;
+    }
+
+    function tapKey(code) {
+        key(code, true);
+        key(code, false);
+    }
+
+    function toggleFullscreen() {
+        if (document.fullscreenElement)
+            document.exitFullscreen();
+        else if (document.documentElement.requestFullscreen)
+            document.documentElement.requestFullscreen().catch(() => {});
+    }
+
+    // Only pointer events reach the game: a tap makes one pointerdown and
+    // one pointerup, and the mouse events that the browser makes up after
+    // it are never listened to, so they cannot count as a second click.
+    function listenToThePointer() {
+        picture.addEventListener('pointermove', movePointer);
+        picture.addEventListener('pointerdown', (event) => {
+            event.preventDefault();
+            picture.setPointerCapture(event.pointerId);
+            movePointer(event);
+            Module._groundlineButton(kButtonBits[event.button] || 1, 1);
+        });
+        const release = (event) => {
+            movePointer(event);
+            Module._groundlineButton(kButtonBits[event.button] || 1, 0);
+        };
+        picture.addEventListener('pointerup', release);
+        picture.addEventListener('pointercancel', release);
+        picture.addEventListener('contextmenu', (event) => event.preventDefault());
+    }
+
+    function listenToTheKeys() {
+        const onKey = (event, down) => {
+            // The browser's own shortcuts stay the browser's.
+            if (event.ctrlKey || event.metaKey || event.altKey)
+                return;
+            if (event.code === 'KeyF') {
+                if (down && !event.repeat)
+                    toggleFullscreen();
+                event.preventDefault();
+                return;
+            }
+            if (key(event.code, down))
+                event.preventDefault();
+        };
+        window.addEventListener('keydown', (event) => onKey(event, true));
+        window.addEventListener('keyup', (event) => onKey(event, false));
+        // Keys held when the page loses the keyboard never come up.
+        window.addEventListener('blur', () => Module._groundlineReleaseAll());
+        document.addEventListener('visibilitychange', () => {
+            if (document.hidden)
+                Module._groundlineHidden();
+            else
+                Module._groundlineShown();
+        });
+    }
+
+    // The keys a touch player has no keyboard for.
+    function listenToTheButtons() {
+        const actions = {
+            pause: () => tapKey('KeyP'),
+            fast: () => {
+                fastForward = !fastForward;
+                fastButton.setAttribute('aria-pressed', String(fastForward));
+                Module._groundlineFastForward(fastForward ? 1 : 0);
+            },
+            dialog: () => tapKey('Escape'),
+            // A right click, as placing is cancelled with the mouse.
+            cancel: () => {
+                Module._groundlineButton(2, 1);
+                Module._groundlineButton(2, 0);
+            },
+            fullscreen: toggleFullscreen,
+        };
+        for (const [id, action] of Object.entries(actions)) {
+            const button = document.getElementById(id);
+            // Never focused, so that Enter and Space stay the game's keys.
+            button.addEventListener('pointerdown', (event) => event.preventDefault());
+            button.addEventListener('click', () => {
+                if (ready || id === 'fullscreen')
+                    action();
+            });
+        }
+    }
+
+    window.addEventListener('resize', fit);
+    document.addEventListener('fullscreenchange', fit);
+    fit();
+    listenToTheButtons();
+
+    // What the page's tests and benchmarks read: the game's state, and when
+    // the first frame was shown, in milliseconds since the page was asked for.
+    window.groundline = {
+        firstFrame: null,
+        state: () => (ready ? JSON.parse(Module.UTF8ToString(Module._groundlineState())) : null),
+    };
+
+    return {
+        print: (text) => console.log(text),
+        printErr: (text) => {
+            console.error(text);
+            status.textContent = text;
+        },
+        onAbort: (what) => {
+            status.textContent = 'The game stopped: ' + what;
+        },
+        onRuntimeInitialized: () => {
+            ready = true;
+            listenToThePointer();
+            listenToTheKeys();
+        },
+        // Called by the game with each frame: RGBA, every pixel opaque.
+        showPicture: (pixels, width, height) => {
+            // Made again only when the game's memory has grown and moved.
+            if (!image || image.data.buffer !== pixels.buffer ||
+                image.data.byteOffset !== pixels.byteOffset) {
+                image = new ImageData(
+                    new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, width * height * 4),
+                    width, height);
+            }
+            context.putImageData(image, 0, 0);
+            if (window.groundline.firstFrame === null) {
+                window.groundline.firstFrame = performance.now();
+                status.textContent = '';
+            }
+        },
+    };
+})();
