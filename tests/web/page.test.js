@@ -1,0 +1,314 @@
+// The page in headless Chromium, as a player meets it: served from
+// 127.0.0.1, played by mouse, by touch and by keys. Every wait is on the
+// game's own state, through the page's test hook (window.groundline), never
+// a fixed time. GROUNDLINE_PAGE names the folder to serve, the unpacked zip
+// (default: build-web). Run with `node --test tests/web/`.
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const { after, before, test } = require('node:test');
+const { launch } = require('./browser');
+const { serve } = require('./serve');
+
+const kRoot = path.join(__dirname, '..', '..');
+const kPageFolder = process.env.GROUNDLINE_PAGE || path.join(kRoot, 'build-web');
+// Longer than anything takes on a loaded machine; only a broken page waits it out.
+const kPatience = 30000;
+
+// The screen's places and prices, from the game's own layout and settings.
+const layoutText = fs.readFileSync(path.join(kRoot, 'game', 'Layout.h'), 'utf8');
+const settingsBytes = fs.readFileSync(path.join(kRoot, 'data', 'strings.txt'));
+function layout(name) {
+    return Number(layoutText.match(new RegExp(`constexpr int ${name} = (\\d+);`))[1]);
+}
+function rect(name) {
+    const [x, y, width, height] = layoutText
+        .match(new RegExp(`constexpr Rect ${name}\\{(\\d+), (\\d+), (\\d+), (\\d+)\\}`))
+        .slice(1).map(Number);
+    return { x: x + Math.floor(width / 2), y: y + Math.floor(height / 2) };
+}
+function setting(name) {
+    return Number(settingsBytes.toString('latin1').match(new RegExp(`^${name}=(.*)$`, 'm'))[1]);
+}
+const kLaserButton = { x: layout('kButtonX') + Math.floor(layout('kButtonSize') / 2),
+                       y: layout('kButtonY') + Math.floor(layout('kButtonSize') / 2) };
+const kGround = { x: 100, y: setting('TowerBaseline') - 60 };
+const kYes = rect('kYesAnswer');
+const kLaserPrice = setting('Tower1Value');
+const kStartingMoney = setting('StartingMoney');
+const kModes = { idle: 0, placing: 1, dialog: 3 };
+
+const kDesk = { width: 1000, height: 700 };
+const kPhone = { width: 740, height: 360, hasTouch: true, isMobile: true };
+
+let server;
+let chromium;
+
+before(async () => {
+    server = await serve(kPageFolder);
+    chromium = await launch();
+});
+
+after(async () => {
+    await chromium.close();
+    await server.close();
+});
+
+// A fresh page of its own (own storage) at the viewport, its first frame
+// shown; errors collects what the page said was wrong.
+async function openPage(viewport, beforeLoad) {
+    const context = await chromium.browser.createBrowserContext();
+    const page = await context.newPage();
+    const errors = [];
+    page.on('console', (message) => {
+        if (message.type() === 'error')
+            errors.push(message.text());
+    });
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.setViewport(viewport);
+    if (beforeLoad)
+        await page.evaluateOnNewDocument(beforeLoad.code, ...beforeLoad.args);
+    await page.goto(server.url);
+    await until(page, (state) => state.frames > 0);
+    return { page, errors, close: () => context.close() };
+}
+
+function state(page) {
+    return page.evaluate(() => window.groundline.state());
+}
+
+// Waits until the game's state satisfies the test, a function of the state
+// and of args, run in the page.
+function until(page, test, ...args) {
+    return page.waitForFunction(
+        (source, args) => {
+            const state = window.groundline.state();
+            return state !== null && new Function(`return (${source})`)()(state, ...args);
+        },
+        { timeout: kPatience, polling: 'raf' }, test.toString(), args);
+}
+
+// Waits for some frames more, to give a wrong reaction the time to show.
+async function frames(page, count) {
+    const now = (await state(page)).frames;
+    await until(page, (state, then) => state.frames >= then, now + count);
+}
+
+// The page's pixel over the middle of a game pixel.
+async function onPage(page, point) {
+    const box = await page.evaluate(() => {
+        const { left, top, width, height } = document.getElementById('picture')
+            .getBoundingClientRect();
+        return { left, top, width, height };
+    });
+    return { x: box.left + (point.x + 0.5) * box.width / 320,
+             y: box.top + (point.y + 0.5) * box.height / 240 };
+}
+
+async function click(page, point) {
+    const { x, y } = await onPage(page, point);
+    await page.mouse.click(x, y);
+}
+
+async function tap(page, point) {
+    const { x, y } = await onPage(page, point);
+    await page.touchscreen.tap(x, y);
+}
+
+// A tap, then the mouse events that a browser makes up after one, as late as
+// a browser may send them: frames later.
+async function tapAndMadeUpClick(page, point) {
+    await tap(page, point);
+    await frames(page, 3);
+    const { x, y } = await onPage(page, point);
+    await page.evaluate((x, y) => {
+        const picture = document.getElementById('picture');
+        for (const type of ['mousemove', 'mousedown', 'mouseup', 'click'])
+            picture.dispatchEvent(new MouseEvent(type, { bubbles: true, clientX: x, clientY: y }));
+    }, x, y);
+}
+
+// Chooses the laser turret and sets it on the ground with a press of the
+// pointer each; the frames in between give a doubled press the time to
+// show, which would put the tower back.
+async function buyLaser(page, press) {
+    const before = await state(page);
+    await press(page, kLaserButton);
+    await until(page, (state, placing) => state.mode === placing, kModes.placing);
+    await frames(page, 10);
+    assert.equal((await state(page)).mode, kModes.placing, 'a second click put the tower back');
+    await press(page, kGround);
+    await until(page, (state, towers) => state.towers === towers, before.towers + 1);
+    await frames(page, 10);
+    const bought = await state(page);
+    assert.equal(bought.towers, before.towers + 1);
+    assert.equal(bought.money, before.money - kLaserPrice);
+}
+
+test('the first frame shows the battle, in crisp pixels as large as the page allows', async () => {
+    const { page, errors, close } = await openPage(kDesk);
+    const picture = await page.evaluate(() => {
+        const canvas = document.getElementById('picture');
+        const pixels = canvas.getContext('2d').getImageData(0, 0, 320, 240).data;
+        const colours = new Set();
+        let opaque = true;
+        for (let i = 0; i < pixels.length; i += 4) {
+            colours.add((pixels[i] << 16) | (pixels[i + 1] << 8) | pixels[i + 2]);
+            opaque = opaque && pixels[i + 3] === 255;
+        }
+        const style = getComputedStyle(canvas);
+        return { colours: colours.size, opaque, rendering: style.imageRendering,
+                 status: document.getElementById('status').textContent };
+    });
+    assert.ok(picture.opaque, 'some of the canvas was never drawn');
+    // The sky's bands, the hills, the clouds, the status display, the buttons.
+    assert.ok(picture.colours >= 10, `only ${picture.colours} colours`);
+    assert.equal(picture.rendering, 'pixelated');
+    assert.equal(picture.status, '');
+    assert.ok(await page.evaluate(() => window.groundline.firstFrame > 0));
+    const first = await state(page);
+    assert.equal(first.money, kStartingMoney);
+    assert.equal(first.mode, kModes.idle);
+
+    // 1000 x 700 beside the buttons fits twice the picture; larger, four
+    // times; a phone held sideways not even twice, so the largest that fits.
+    for (const [viewport, width, height] of [[kDesk, 640, 480],
+                                             [{ width: 1400, height: 1000 }, 1280, 960],
+                                             [kPhone, 480, 360]]) {
+        await page.setViewport(viewport);
+        // The page fits the picture when the browser tells it of the resize.
+        const fits = () => page.evaluate(() => {
+            const box = document.getElementById('picture').getBoundingClientRect();
+            return [box.width, box.height];
+        });
+        await page.waitForFunction((width, height) => {
+            const box = document.getElementById('picture').getBoundingClientRect();
+            return box.width === width && box.height === height;
+        }, { timeout: kPatience }, width, height).catch(() => {});
+        assert.deepEqual(await fits(), [width, height], JSON.stringify(viewport));
+    }
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+test('a laser turret bought by mouse', async () => {
+    const { page, errors, close } = await openPage(kDesk);
+    await buyLaser(page, click);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+test('a laser turret bought by touch on a phone held sideways, a tap counting once', async () => {
+    const { page, errors, close } = await openPage(kPhone);
+    await buyLaser(page, tapAndMadeUpClick);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+test('Escape opens and closes the dialog; the browser takes neither Escape nor Tab', async () => {
+    const { page, errors, close } = await openPage(kDesk);
+    await page.evaluate(() => {
+        window.keptFromTheBrowser = {};
+        window.addEventListener('keydown', (event) => {
+            window.keptFromTheBrowser[event.code] = event.defaultPrevented;
+        });
+    });
+    await page.keyboard.press('Escape');
+    await until(page, (state, dialog) => state.mode === dialog, kModes.dialog);
+    await page.keyboard.press('Escape');
+    await until(page, (state, idle) => state.mode === idle, kModes.idle);
+
+    await page.keyboard.down('Tab');
+    await until(page, (state) => state.fastForward);
+    await page.keyboard.up('Tab');
+    await until(page, (state) => !state.fastForward);
+    assert.deepEqual(await page.evaluate(() => window.keptFromTheBrowser),
+                     { Escape: true, Tab: true });
+    assert.equal(await page.evaluate(() => document.activeElement === document.body), true);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+test('the buttons beside the picture give a touch player the keys', async () => {
+    const { page, errors, close } = await openPage(kPhone);
+    const steps = [
+        ['#pause', (state) => state.paused], ['#pause', (state) => !state.paused],
+        ['#fast', (state) => state.fastForward], ['#fast', (state) => !state.fastForward],
+        ['#dialog', (state) => state.mode === 3], ['#dialog', (state) => state.mode === 0],
+    ];
+    for (const [button, reached] of steps) {
+        await page.tap(button);
+        await until(page, reached);
+    }
+    // Cancel puts back a tower being placed, as a right click does.
+    await tap(page, kLaserButton);
+    await until(page, (state, placing) => state.mode === placing, kModes.placing);
+    await page.tap('#cancel');
+    await until(page, (state, idle) => state.mode === idle, kModes.idle);
+    assert.equal((await state(page)).towers, 0);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+test('a hidden tab pauses the game, and P goes on as from any pause', async () => {
+    const { page, errors, close } = await openPage(kDesk);
+    const showTab = (hidden) => page.evaluate((hidden) => {
+        Object.defineProperty(document, 'hidden', { value: hidden, configurable: true });
+        document.dispatchEvent(new Event('visibilitychange'));
+    }, hidden);
+    await showTab(true);
+    await until(page, (state) => state.paused);
+    await showTab(false);
+    await frames(page, 5);
+    assert.equal((await state(page)).paused, true);
+    await page.keyboard.press('KeyP');
+    await until(page, (state) => !state.paused);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+// The key the native game names its record file by, FNV-1a of strings.txt.
+function recordKey() {
+    let hash = 0xcbf29ce484222325n;
+    for (const byte of settingsBytes)
+        hash = ((hash ^ BigInt(byte)) * 0x100000001b3n) & 0xffffffffffffffffn;
+    return `groundline/best-${hash.toString(16).padStart(16, '0')}.txt`;
+}
+
+test('the best wave is kept in the browser\'s storage, and "Yes" to quit plays a new game', async () => {
+    const record = (waves) => `groundline record 1\nbestWaves=${waves}\n`;
+    // A record read and kept; one that does not read counts as none and is
+    // written anew when the game ends.
+    for (const [stored, best] of [[record(7), 7], ['groundline record 1\nbestWaves=x\n', 0]]) {
+        const { page, errors, close } = await openPage(kDesk, {
+            code: (key, value) => localStorage.setItem(key, value),
+            args: [recordKey(), stored],
+        });
+        assert.equal((await state(page)).best, best);
+        await buyLaser(page, click);
+        await page.keyboard.press('Escape');
+        await until(page, (state, dialog) => state.mode === dialog, kModes.dialog);
+        await click(page, kYes);
+        await until(page, (state, money) => state.towers === 0 && state.money === money,
+                    kStartingMoney);
+        const now = await state(page);
+        assert.equal(now.mode, kModes.idle);
+        assert.equal(now.best, best);
+        assert.equal(await page.evaluate((key) => localStorage.getItem(key), recordKey()),
+                     record(best));
+        assert.deepEqual(errors, []);
+        await close();
+    }
+});
+
+test('F fills the screen with the page, and F again leaves it', async () => {
+    const { page, errors, close } = await openPage(kDesk);
+    await page.keyboard.press('KeyF');
+    await page.waitForFunction(() => document.fullscreenElement !== null, { timeout: kPatience });
+    await page.keyboard.press('KeyF');
+    await page.waitForFunction(() => document.fullscreenElement === null, { timeout: kPatience });
+    assert.deepEqual(errors, []);
+    await close();
+});
