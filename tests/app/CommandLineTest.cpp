@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/AllegroSound.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,21 +9,41 @@
 
 using Action = CommandLine::Action;
 
-TEST(CommandLine, TakesScalesOneToSixInEitherFormAndNothingElse) {
+TEST(CommandLine, TakesScalesAndVolumesWithinTheirRangesInEitherFormAndNothingElse) {
     const CommandLine none({});
     EXPECT_EQ(none.action, Action::Play);
     EXPECT_EQ(none.scale, 2);
+    EXPECT_EQ(none.volume, -1);
 
-    for (int scale = 1; scale <= 6; ++scale) {
-        const std::string digit = std::to_string(scale);
-        EXPECT_EQ(CommandLine({"--scale", digit}).scale, scale);
-        EXPECT_EQ(CommandLine({"--scale=" + digit}).scale, scale);
+    struct Ranged {
+        std::string option;
+        int lowest, highest;
+        int CommandLine::*field;
+        std::vector<std::string> wrong;
+    };
+    const Ranged options[] = {
+        {"--scale", 1, 6, &CommandLine::scale, {"0", "7", "3x", "", " 3", "-1", "10"}},
+        {"--volume", 0, 100, &CommandLine::volume, {"101", "1000", "50%", "", " 5", "-3"}},
+    };
+    for (const Ranged& ranged : options) {
+        for (int value = ranged.lowest; value <= ranged.highest; ++value) {
+            const std::string text = std::to_string(value);
+            EXPECT_EQ(CommandLine({ranged.option, text}).*ranged.field, value);
+            EXPECT_EQ(CommandLine({ranged.option + "=" + text}).*ranged.field, value);
+        }
+        const std::string range =
+            std::to_string(ranged.lowest) + " to " + std::to_string(ranged.highest);
+        for (const std::string& wrong : ranged.wrong) {
+            const CommandLine refused({ranged.option, wrong});
+            EXPECT_EQ(refused.action, Action::Refuse) << ranged.option << " '" << wrong << "'";
+            EXPECT_NE(refused.problem.find(range), std::string::npos) << refused.problem;
+        }
     }
-    for (const char* wrong : {"0", "7", "3x", "", " 3", "-1", "10"}) {
-        const CommandLine refused({"--scale", wrong});
-        EXPECT_EQ(refused.action, Action::Refuse) << "'" << wrong << "'";
-        EXPECT_NE(refused.problem.find("1 to 6"), std::string::npos) << refused.problem;
-    }
+
+    // The top of the range is the loudest the mixer plays a voice; a step
+    // below it is not.
+    EXPECT_EQ(AllegroSound::voiceVolume(CommandLine({"--volume", "100"}).volume), 255);
+    EXPECT_LT(AllegroSound::voiceVolume(99), 255);
 }
 
 TEST(CommandLine, TakesTheDataFolderAsWrittenAndRefusesItWithoutOne) {

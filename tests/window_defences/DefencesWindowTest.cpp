@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <fstream>
@@ -221,17 +222,39 @@ TEST(Defences, WithTabHeldTheGameRunsToGameOverAndNoEndsIt) {
 
 namespace {
 
-// The game's mix as ALSA's file device writes it: 16-bit unsigned stereo,
-// read back as the sum of both channels about silence.
-std::vector<int> capturedMix(const std::string& path) {
+// Options that send the real mixer's output to a file: ALSA's file device
+// over its null device, which writes 16-bit unsigned stereo at 44.1 kHz. The
+// null device keeps no time, and Allegro hands ALSA a buffer at each of its
+// 10 ms ticks: 1,024 frames unless told otherwise, which writes the mix 2.3
+// times faster than it plays and spreads the sounds apart. 441 frames keep
+// the capture in step with the game (allegro.cfg, found through $ALLEGRO).
+RunningGame::Options capturedTo(const GameFolder& folder, const std::string& capture) {
+    std::ofstream(folder.path() + "/alsa.conf")
+        << "pcm.!default { type file slave.pcm { type null } file \"" << capture
+        << "\" format \"raw\" }\n";
+    std::ofstream(folder.path() + "/allegro.cfg") << "[sound]\nalsa_fragsize = 441\n";
+    RunningGame::Options options;
+    options.environment["ALSA_CONFIG_PATH"] = folder.path() + "/alsa.conf";
+    options.environment["ALLEGRO"] = folder.path();
+    return options;
+}
+
+// Every sample of the capture, left and right in turn.
+std::vector<std::uint16_t> capturedSamples(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
+    std::vector<std::uint16_t> samples;
+    unsigned char bytes[2];
+    while (file.read(reinterpret_cast<char*>(bytes), sizeof bytes))
+        samples.push_back(static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8));
+    return samples;
+}
+
+// The mix read back as the sum of both channels about silence.
+std::vector<int> capturedMix(const std::string& path) {
+    const std::vector<std::uint16_t> samples = capturedSamples(path);
     std::vector<int> mix;
-    unsigned char frame[4];
-    while (file.read(reinterpret_cast<char*>(frame), sizeof frame)) {
-        const int left = frame[0] | frame[1] << 8;
-        const int right = frame[2] | frame[3] << 8;
-        mix.push_back(left + right - 2 * 32768);
-    }
+    for (size_t i = 0; i + 1 < samples.size(); i += 2)
+        mix.push_back(samples[i] + samples[i + 1] - 2 * 32768);
     return mix;
 }
 
@@ -267,18 +290,12 @@ TEST(Defences, TheLaserIsHeardAndThenTheWaveWithNothingPrinted) {
     folder.setSetting("SoundLaserShot", "data/laser_mark.wav");
     folder.setSetting("SoundWaveAnnounced", "data/wave_mark.wav");
     const std::string capture = folder.path() + "/capture.raw";
-    std::ofstream(folder.path() + "/alsa.conf")
-        << "pcm.!default { type file slave.pcm { type null } file \"" << capture
-        << "\" format \"raw\" }\n";
 
     VirtualDisplay display;
-    RunningGame::Options options;
-    options.environment["ALSA_CONFIG_PATH"] = folder.path() + "/alsa.conf";
-    RunningGame game(&display, folder.path(), options);
+    RunningGame game(&display, folder.path(), capturedTo(folder, capture));
     build(game.window(), 0, kLaserX);
 
-    // The device writes faster than real time, in order; the wave's level
-    // shows once the countdown is over.
+    // The wave's level shows once the countdown is over.
     constexpr int kThreshold = 1000;
     const auto deadline = Clock::now() + std::chrono::seconds(30);
     while (firstPlateau(capturedMix(capture), -1, kThreshold) < 0 && Clock::now() < deadline)
@@ -292,5 +309,65 @@ TEST(Defences, TheLaserIsHeardAndThenTheWaveWithNothingPrinted) {
     EXPECT_GE(laser, 0) << "no laser heard in " << mix.size() << " frames";
     EXPECT_GT(wave, laser) << "no wave heard after the laser";
     EXPECT_EQ(game.output(), "");
+    EXPECT_EQ(game.errorOutput(), "");
+}
+
+namespace {
+
+// A row of towers along the whole ground, every type in turn, so that the
+// pans reach both sides: canvas x of the first one's centre, and from one
+// centre to the next.
+constexpr int kRowTowers = 15;
+constexpr int kRowFirstX = 12;
+constexpr int kRowSpacing = 21;
+constexpr int kTowerTypes = 3;
+// The shipped "TowerNUpgrades" of every type.
+constexpr int kTopLevel = 3;
+// Frames with Tab held after the row stands. Headless, this row ends wave 26
+// some 3,600 frames in at 60 a second; a slower machine only gets further,
+// as each of its frames moves the game on by more.
+constexpr int kFramesPastALateWave = 3900;
+
+} // namespace
+
+// A busy late game through the real mixer: the row raised to its top level,
+// and Tab held until a late wave is over, when the sounds crowd closest. Not
+// one sample of the mix reaches either end of the 16-bit range.
+TEST(Defences, FifteenTopLevelTowersThroughALateWaveNeverClipTheMix) {
+    GameFolder folder;
+    folder.setSetting("StartingMoney", "20000");
+    folder.setSetting("TimeBetweenWaves", "1");
+    // The crowd is the point, not the score: whatever gets through, the game goes on.
+    folder.setSetting("StartingHealth", "1000000");
+    const std::string capture = folder.path() + "/capture.raw";
+    VirtualDisplay display;
+    RunningGame game(&display, folder.path(), capturedTo(folder, capture));
+    GameWindow& window = game.window();
+
+    for (int i = 0; i < kRowTowers; ++i) {
+        const int x = kRowFirstX + kRowSpacing * i;
+        build(window, i % kTowerTypes, x);
+        window.clickCanvas(x, kBaseline - 4);
+        for (int level = 0; level < kTopLevel; ++level)
+            window.clickCanvas(layout::upgradeButton(GameWindow::kShippedButtonSpacing));
+        window.clickCanvas(x, kBaseline - 4, 3);
+    }
+    window.moveMouse(2 * 160, 2 * 30);
+    window.screenshot().save(screenshotPath("Defences.row"));
+    window.holdKey("Tab");
+    window.waitForFrames(kFramesPastALateWave);
+    window.screenshot().save(screenshotPath("Defences.lateWave"));
+    window.releaseKey("Tab");
+    window.pressCloseButton();
+    EXPECT_EQ(game.waitForExit(), 0);
+
+    const std::vector<std::uint16_t> samples = capturedSamples(capture);
+    ASSERT_FALSE(samples.empty());
+    const auto [lowest, highest] = std::minmax_element(samples.begin(), samples.end());
+    RecordProperty("lowest", *lowest);
+    RecordProperty("highest", *highest);
+    EXPECT_GT(*lowest, 0) << std::count(samples.begin(), samples.end(), 0) << " samples at 0";
+    EXPECT_LT(*highest, 65535) << std::count(samples.begin(), samples.end(), 65535)
+                               << " samples at 65535";
     EXPECT_EQ(game.errorOutput(), "");
 }

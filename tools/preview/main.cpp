@@ -149,7 +149,8 @@ int main(int argc, char** argv) {
     BITMAP* firstFrame = create_bitmap(engine.canvas->bitmap->w, engine.canvas->bitmap->h);
     blit(engine.canvas->bitmap, firstFrame, 0, 0, 0, 0, firstFrame->w, firstFrame->h);
 
-    // A well-defended ground line against the fourth wave.
+    // A well-defended ground line against the tenth wave, whose squibbles
+    // live long enough to march down into the fire.
     session.money = 1000;
     preview.place(0, 30);
     preview.place(1, 70);
@@ -158,7 +159,7 @@ int main(int argc, char** argv) {
     preview.place(0, 185);
     preview.place(1, 225);
     preview.place(2, 265);
-    session.waveNumber = 7;
+    session.waveNumber = 10;
     session.money = 95;
 
     // The wave comes in and marches down; the pointer rests on the missile

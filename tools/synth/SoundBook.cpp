@@ -35,25 +35,31 @@ std::vector<Tone> joined(std::vector<Tone> first, const std::vector<Tone>& secon
 } // namespace
 
 const std::vector<SoundRecipe>& soundBook() {
+    // The shots sound together by the dozen in a late wave, all at about one
+    // loudness, none above the sounds that matter. A narrow square swings far
+    // to one side of the midline and little to the other, and every note
+    // starts on its high part; so the shots' squares face both ways (a duty
+    // of 0.75 sounds as 0.25 does, upside down) rather than all piling up on
+    // one side of the mix.
     static const std::vector<SoundRecipe> sounds = {
         // A thin zap that falls away fast.
-        {"laser.wav", {note(Wave::Square, 0.0, 0.11, 1800.0, 500.0, 0.22, 0.25)}},
+        {"laser.wav", {note(Wave::Square, 0.0, 0.11, 1800.0, 500.0, 0.2, 0.75)}},
         // A hiss that rises as the missile leaves, over a low push.
         {"missile_launch.wav",
-         {note(Wave::Noise, 0.0, 0.28, 1500.0, 5000.0, 0.22),
-          note(Wave::Square, 0.0, 0.18, 110.0, 220.0, 0.12, 0.3)}},
+         {note(Wave::Noise, 0.0, 0.28, 1500.0, 5000.0, 0.18),
+          note(Wave::Square, 0.0, 0.18, 110.0, 220.0, 0.1, 0.7)}},
         // A rough burst that sinks to a rumble.
         {"explosion.wav",
-         {note(Wave::Noise, 0.0, 0.55, 3000.0, 150.0, 0.45),
-          note(Wave::Triangle, 0.0, 0.35, 90.0, 40.0, 0.3)}},
+         {note(Wave::Noise, 0.0, 0.4, 3000.0, 150.0, 0.22),
+          note(Wave::Triangle, 0.0, 0.3, 90.0, 40.0, 0.16)}},
         // A crackle over a buzz.
         {"tesla.wav",
-         {note(Wave::Noise, 0.0, 0.16, 9000.0, 6000.0, 0.25),
-          note(Wave::Square, 0.0, 0.16, 140.0, 120.0, 0.15, 0.1)}},
+         {note(Wave::Noise, 0.0, 0.16, 9000.0, 6000.0, 0.2),
+          note(Wave::Square, 0.0, 0.16, 140.0, 120.0, 0.12, 0.2)}},
         // A pop that leaps up.
         {"squibble_killed.wav",
-         {note(Wave::Square, 0.0, 0.05, 500.0, 900.0, 0.22),
-          note(Wave::Square, 0.04, 0.08, 900.0, 1600.0, 0.2)}},
+         {note(Wave::Square, 0.0, 0.05, 500.0, 900.0, 0.18),
+          note(Wave::Square, 0.04, 0.08, 900.0, 1600.0, 0.16)}},
         // A slow fall, for a point of health gone.
         {"squibble_escaped.wav",
          {note(Wave::Triangle, 0.0, 0.45, 440.0, 110.0, 0.5),

@@ -42,20 +42,21 @@ void mixTone(const Tone& tone, std::vector<double>& mix) {
     double phase = 0.0; // in periods
     Noise noise;
     double noiseLevel = noise.next();
+    std::vector<double> wave(samples);
+    std::vector<double> loudness(samples);
     for (int n = 0; n < samples; ++n) {
-        double value = 0.0;
         switch (tone.wave) {
         case Tone::Wave::Square:
-            value = phase < tone.duty ? 1.0 : -1.0;
+            wave[n] = phase < tone.duty ? 1.0 : -1.0;
             break;
         case Tone::Wave::Triangle:
-            value = phase < 0.5 ? 4.0 * phase - 1.0 : 3.0 - 4.0 * phase;
+            wave[n] = phase < 0.5 ? 4.0 * phase - 1.0 : 3.0 - 4.0 * phase;
             break;
         case Tone::Wave::Noise:
-            value = noiseLevel;
+            wave[n] = noiseLevel;
             break;
         }
-        mix[first + n] += value * envelope(tone, n, samples);
+        loudness[n] = envelope(tone, n, samples);
 
         phase += frequency / Synth::kSampleRate;
         while (phase >= 1.0) {
@@ -64,6 +65,21 @@ void mixTone(const Tone& tone, std::vector<double>& mix) {
         }
         frequency *= step;
     }
+
+    // A square of unequal halves sits off the midline, and so do a short run
+    // of noise and the first slope of a triangle. Every voice of the mixer
+    // adds its offset to the others' until the whole mix leans against one
+    // end; the ear hears none of it. So each tone gives up its offset, in
+    // step with its envelope so that it still starts and ends in silence.
+    double weighted = 0.0;
+    double total = 0.0;
+    for (int n = 0; n < samples; ++n) {
+        weighted += wave[n] * loudness[n];
+        total += loudness[n];
+    }
+    const double offset = total > 0.0 ? weighted / total : 0.0;
+    for (int n = 0; n < samples; ++n)
+        mix[first + n] += (wave[n] - offset) * loudness[n];
 }
 
 void putLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size) {

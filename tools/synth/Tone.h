@@ -12,7 +12,10 @@ struct Tone {
     // frequency is how often its generator steps: lower is rougher.
     double fromHz = 440.0;
     double toHz = 440.0;
-    double duty = 0.5;     // the square's share of each period spent high
-    double volume = 0.3;   // the peak, as a share of the loudest sample
+    double duty = 0.5; // the square's share of each period spent high
+    // Half the swing from trough to crest at the envelope's top, as a share
+    // of the loudest sample. Held about its midline, a square of unequal
+    // halves reaches further on its short side: 1.5 times this at a 0.25 duty.
+    double volume = 0.3;
     double attack = 0.004; // seconds to reach the peak, so that no note clicks in
 };
