@@ -14,12 +14,12 @@ constexpr long long kMicrosecondsPerSecond = 1000000;
 
 // Keys by name beyond the letters and digits, which are counted out below.
 constexpr std::pair<const char*, int> kNamedKeys[] = {
-    {"Escape", KEY_ESC}, {"Tab", KEY_TAB},     {"Enter", KEY_ENTER}, {"NumpadEnter", KEY_ENTER_PAD},
-    {"Delete", KEY_DEL}, {"Pause", KEY_PAUSE}, {"Space", KEY_SPACE}, {"Backspace", KEY_BACKSPACE},
+    {"Escape", KEY_ESC}, {"Tab", KEY_TAB},     {"Enter", KEY_ENTER},
+    {"Delete", KEY_DEL}, {"Pause", KEY_PAUSE}, {"NumpadEnter", KEY_ENTER_PAD},
 };
 
-// The number after a prefix of one character, as "KeyA" and "Digit7" end;
-// -1 when code is not prefix and one character within first to last.
+// How far past first the one character after prefix lies, as in "KeyA" and
+// "Digit7"; -1 unless code is prefix and one character from first to last.
 int charAfter(const std::string& code, const std::string& prefix, char first, char last) {
     if (code.size() != prefix.size() + 1 || code.compare(0, prefix.size(), prefix) != 0)
         return -1;

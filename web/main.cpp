@@ -43,8 +43,8 @@ int framesPlayed = 0;
 
 // The frame on the page: the canvas with every pixel made opaque, handed to
 // the page's script to put on its canvas. A frame like the last is not
-// handed over: most frames of a quiet screen are, and putting one on the
-// page costs more than all the rest of the frame's script.
+// handed over: most frames of a quiet screen are, and putting a frame on the
+// page costs half as much script again as playing it.
 void show(BITMAP* canvas) {
     picture.resize(static_cast<std::size_t>(canvas->w) * canvas->h);
     std::uint32_t* out = picture.data();
@@ -125,7 +125,8 @@ EMSCRIPTEN_KEEPALIVE void groundlineShown() {
 }
 
 // What the page's tests wait on, as JSON: frames played, and the game's money,
-// health, wave, best wave, towers, screen mode, pause, fast forward and end.
+// health, wave, best wave, towers, screen mode, pause, fast forward, debug
+// overlay and end.
 EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
     static char text[256];
     const GameSession* session = loop ? loop->session() : nullptr;
@@ -136,11 +137,12 @@ EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
     std::snprintf(text, sizeof text,
                   "{\"frames\":%d,\"money\":%d,\"health\":%d,\"wave\":%d,\"best\":%d,"
                   "\"towers\":%d,\"mode\":%d,\"paused\":%s,\"fastForward\":%s,"
-                  "\"gameOver\":%s}",
+                  "\"debug\":%s,\"gameOver\":%s}",
                   framesPlayed, session->money, session->health, session->waveNumber,
                   session->bestWaves(), static_cast<int>(session->buildings.size()),
                   static_cast<int>(session->mode), yesOrNo(session->paused),
-                  yesOrNo(session->fastForwarding), yesOrNo(session->gameOver));
+                  yesOrNo(session->fastForwarding), yesOrNo(session->debugOverlay),
+                  yesOrNo(session->gameOver));
     return text;
 }
 

@@ -207,7 +207,7 @@ test('a laser turret bought by touch on a phone held sideways, a tap counting on
     await close();
 });
 
-test('Escape opens and closes the dialog; the browser takes neither Escape nor Tab', async () => {
+test('Escape opens and closes the dialog, D the debug overlay; the browser takes neither Escape nor Tab', async () => {
     const { page, errors, close } = await openPage(kDesk);
     await page.evaluate(() => {
         window.keptFromTheBrowser = {};
@@ -219,13 +219,17 @@ test('Escape opens and closes the dialog; the browser takes neither Escape nor T
     await until(page, (state, dialog) => state.mode === dialog, kModes.dialog);
     await page.keyboard.press('Escape');
     await until(page, (state, idle) => state.mode === idle, kModes.idle);
+    await page.keyboard.press('KeyD');
+    await until(page, (state) => state.debug);
+    await page.keyboard.press('KeyD');
+    await until(page, (state) => !state.debug);
 
     await page.keyboard.down('Tab');
     await until(page, (state) => state.fastForward);
     await page.keyboard.up('Tab');
     await until(page, (state) => !state.fastForward);
-    assert.deepEqual(await page.evaluate(() => window.keptFromTheBrowser),
-                     { Escape: true, Tab: true });
+    const kept = await page.evaluate(() => window.keptFromTheBrowser);
+    assert.deepEqual([kept.Escape, kept.Tab], [true, true]);
     assert.equal(await page.evaluate(() => document.activeElement === document.body), true);
     assert.deepEqual(errors, []);
     await close();

@@ -9,7 +9,8 @@ var Module = (function () {
     const kCanvasHeight = 240;
     // Between the picture and the buttons, as page.css has it.
     const kGap = 8;
-    // The game's button bits for the DOM's button numbers: left, middle, right.
+    // The game's button bits for the DOM's button numbers, left, middle and
+    // right; the others (back, forward) are not the game's.
     const kButtonBits = [1, 4, 2];
 
     const picture = document.getElementById('picture');
@@ -74,14 +75,17 @@ var Module = (function () {
             event.preventDefault();
             picture.setPointerCapture(event.pointerId);
             movePointer(event);
-            Module._groundlineButton(kButtonBits[event.button] || 1, 1);
+            if (kButtonBits[event.button])
+                Module._groundlineButton(kButtonBits[event.button], 1);
         });
         const release = (event) => {
             movePointer(event);
-            Module._groundlineButton(kButtonBits[event.button] || 1, 0);
+            if (kButtonBits[event.button])
+                Module._groundlineButton(kButtonBits[event.button], 0);
         };
         picture.addEventListener('pointerup', release);
-        picture.addEventListener('pointercancel', release);
+        // A contact the browser took back names no button; it was the left.
+        picture.addEventListener('pointercancel', () => Module._groundlineButton(1, 0));
         picture.addEventListener('contextmenu', (event) => event.preventDefault());
     }
 
