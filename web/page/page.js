@@ -134,7 +134,8 @@ var Module = (function () {
         };
         for (const [id, action] of Object.entries(actions)) {
             const button = document.getElementById(id);
-            // Never focused, so that Enter and Space stay the game's keys.
+            // Never focused, so that Enter stays the game's key rather than
+            // pressing the button again.
             button.addEventListener('pointerdown', (event) => event.preventDefault());
             button.addEventListener('click', () => {
                 if (ready || id === 'fullscreen')
