@@ -7,6 +7,7 @@
 #include "app/RecordFolder.h"
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
+#include "app/WindowedDriver.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
@@ -121,7 +122,10 @@ void Engine::init() {
                      size.c_str(), scale, screenWidth, screenHeight);
         std::exit(1);
     }
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0)
+    const int driver = windowedDriver();
+    if (set_gfx_mode(driver, windowWidth, windowHeight, 0, 0) != 0 &&
+        (driver == GFX_AUTODETECT_WINDOWED ||
+         set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0))
         failAt("open the " + size + " window", "the display refused a window");
 
     exitOnProblems(loadSettings());
