@@ -8,8 +8,8 @@
 
 namespace {
 
-void showSoundButton(bool on) {
-    EM_ASM({ Module.showSound($0 != 0); }, on ? 1 : 0);
+void showMuteButton(bool soundOn) {
+    EM_ASM({ Module.showSound($0 != 0); }, soundOn ? 1 : 0);
 }
 
 } // namespace
@@ -33,7 +33,7 @@ std::vector<std::string> WebSound::load(const Engine& engine) {
 
 void WebSound::open(int volume, bool startMuted, Platform* clock) {
     rules.open(clock, volume, startMuted);
-    showSoundButton(!startMuted);
+    showMuteButton(!startMuted);
 }
 
 void WebSound::play(SoundEffect effect, int x) {
@@ -42,7 +42,7 @@ void WebSound::play(SoundEffect effect, int x) {
 
 void WebSound::toggleMute() {
     rules.toggleMute();
-    showSoundButton(!rules.muted());
+    showMuteButton(!rules.muted());
 }
 
 double WebSound::length(SoundEffect effect) const {

@@ -22,11 +22,11 @@ class WebSound : public Sound, private SoundRules::Mixer {
     std::vector<std::string> load(const Engine& engine);
 
     // From now on the effects start, at a volume from 1 to 100, or not
-    // until M when muted. Shows the page's sound button.
+    // until M when muted. Shows the page's mute button.
     void open(int volume, bool startMuted, Platform* clock);
 
     void play(SoundEffect effect, int x) override;
-    // Also shows the page's sound button pressed or not.
+    // Also shows the page's mute button pressed or not.
     void toggleMute() override;
     bool muted() const { return rules.muted(); }
 

@@ -167,14 +167,14 @@ var Module = (function () {
     function roomForAVoice(priority) {
         if (voices.length < kVoices)
             return true;
-        let quietest = null;
+        let lowest = null;
         for (const voice of voices)
-            if (voice.priority <= priority && (!quietest || voice.priority < quietest.priority))
-                quietest = voice;
-        if (!quietest)
+            if (voice.priority <= priority && (!lowest || voice.priority < lowest.priority))
+                lowest = voice;
+        if (!lowest)
             return false;
-        voices.splice(voices.indexOf(quietest), 1);
-        quietest.source.stop();
+        voices.splice(voices.indexOf(lowest), 1);
+        lowest.source.stop();
         return true;
     }
 
