@@ -29,8 +29,10 @@ run a small server in the unpacked folder, such as
 
 and open http://127.0.0.1:8000/ in a browser. F, or the page's full-screen
 button, fills the screen. On a touch screen, a tap is a left click; the
-buttons beside the picture pause, fast-forward, open the quit dialog and
-cancel placing a tower. Hold a phone sideways.")
+buttons beside the picture pause, fast-forward, open the quit dialog, turn
+the sound off or on and cancel placing a tower. Hold a phone sideways. The
+sound starts with your first click, tap or key; index.html?mute starts it
+off, and index.html?volume=N plays it at N from 0 (none) to 100.")
 set(GROUNDLINE_PLAYER_RECORD "The
 best is kept in the browser's storage for the site the page came from,
 one for each strings.txt, so each mod has its own; clearing the site's

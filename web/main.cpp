@@ -1,14 +1,18 @@
 // The game in a browser: the page's script hands over the pointer, the
 // buttons and the keys, and the browser calls for a frame once per animation
 // frame; each frame is played by the same GameLoop as the native game's and
-// shown on the page's canvas.
+// shown on the page's canvas. The page's address may hold ?mute and
+// ?volume=N, which the page hands over as the command line's --mute and
+// --volume N.
 
+#include "app/CommandLine.h"
 #include "app/Engine.h"
 #include "app/GameLoop.h"
 #include "app/Random.h"
 #include "game/GameSession.h"
 #include "web/WebPlatform.h"
 #include "web/WebRecords.h"
+#include "web/WebSound.h"
 
 #include <allegro.h>
 #include <emscripten.h>
@@ -38,6 +42,7 @@ constexpr std::uint32_t kOpaque = 0xff000000u;
 
 WebPlatform platform;
 GameLoop* loop = nullptr;
+WebSound* sound = nullptr;
 std::vector<std::uint32_t> picture;
 int framesPlayed = 0;
 
@@ -78,9 +83,33 @@ const char* yesOrNo(bool value) {
     return value ? "true" : "false";
 }
 
+// Whether the game plays sound, and whether it is muted.
+const char* soundState() {
+    return !sound ? "none" : sound->muted() ? "muted" : "on";
+}
+
 std::string fileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The effects through Web Audio, unless the volume is 0; a missing effect
+// stops the game as a missing picture does, unless the sound starts muted, as
+// on the desktop. Whether the game goes on.
+bool openSound(Engine& engine, const CommandLine& commandLine) {
+    const int volume =
+        commandLine.volume >= 0 ? commandLine.volume : engine.settings.getInt("SoundVolume");
+    if (volume <= 0)
+        return true;
+    sound = new WebSound;
+    const std::vector<std::string> problems = sound->load(engine);
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
+    if (!problems.empty() && !commandLine.mute)
+        return false;
+    sound->open(volume, commandLine.mute, &platform);
+    engine.sound = sound;
+    return true;
 }
 
 } // namespace
@@ -124,21 +153,22 @@ EMSCRIPTEN_KEEPALIVE void groundlineShown() {
     onSwitchIn();
 }
 
-// What the page's tests wait on, as JSON: frames played, and the game's money,
-// health, wave, best wave, towers, screen mode, pause, fast forward, debug
-// overlay and end.
+// What the page's tests wait on, as JSON: frames played, the sound ("none",
+// "muted" or "on"), and the game's money, health, wave, best wave, towers,
+// screen mode, pause, fast forward, debug overlay and end.
 EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
     static char text[256];
     const GameSession* session = loop ? loop->session() : nullptr;
     if (!session) {
-        std::snprintf(text, sizeof text, "{\"frames\":%d}", framesPlayed);
+        std::snprintf(text, sizeof text, "{\"frames\":%d,\"sound\":\"%s\"}", framesPlayed,
+                      soundState());
         return text;
     }
     std::snprintf(text, sizeof text,
-                  "{\"frames\":%d,\"money\":%d,\"health\":%d,\"wave\":%d,\"best\":%d,"
-                  "\"towers\":%d,\"mode\":%d,\"paused\":%s,\"fastForward\":%s,"
+                  "{\"frames\":%d,\"sound\":\"%s\",\"money\":%d,\"health\":%d,\"wave\":%d,"
+                  "\"best\":%d,\"towers\":%d,\"mode\":%d,\"paused\":%s,\"fastForward\":%s,"
                   "\"debug\":%s,\"gameOver\":%s}",
-                  framesPlayed, session->money, session->health, session->waveNumber,
+                  framesPlayed, soundState(), session->money, session->health, session->waveNumber,
                   session->bestWaves(), static_cast<int>(session->buildings.size()),
                   static_cast<int>(session->mode), yesOrNo(session->paused),
                   yesOrNo(session->fastForwarding), yesOrNo(session->debugOverlay),
@@ -148,7 +178,13 @@ EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
 
 } // extern "C"
 
-int main() {
+int main(int argc, char** argv) {
+    const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (commandLine.action == CommandLine::Action::Refuse) {
+        std::fprintf(stderr, "groundline: %s (the page's address takes ?mute and ?volume=N)\n",
+                     commandLine.problem.c_str());
+        return 2;
+    }
     Engine::initHeadless();
     Engine& engine = Engine::instance();
     engine.platform = &platform;
@@ -158,8 +194,8 @@ int main() {
         std::fprintf(stderr, "groundline: %s\n", problem.c_str());
     if (!problems.empty())
         return 1;
-    // The sound stays the engine's silent one: the page has no Sound of its
-    // own yet.
+    if (!openSound(engine, commandLine))
+        return 1;
     engine.records = new WebRecords(fileBytes(engine.dataFile("strings.txt")));
     engine.startClock();
     Random::seed(static_cast<unsigned>(std::time(nullptr)));

@@ -1,7 +1,8 @@
 // The page in headless Chromium, as a player meets it: served from
-// 127.0.0.1, played by mouse, by touch and by keys. Every wait is on the
-// game's own state, through the page's test hook (window.groundline), never
-// a fixed time. GROUNDLINE_PAGE names the folder to serve, the unpacked zip
+// 127.0.0.1, played by mouse, by touch and by keys, and heard through a hook
+// on its Web Audio. Every wait is on the game's own state, through the
+// page's test hook (window.groundline), or on what the page's Web Audio
+// was asked for, never a fixed time. GROUNDLINE_PAGE names the folder to serve, the unpacked zip
 // (default: build-web). Run with `node --test tests/web/`.
 'use strict';
 
@@ -56,9 +57,10 @@ after(async () => {
     await server.close();
 });
 
-// A fresh page of its own (own storage) at the viewport, its first frame
-// shown; errors collects what the page said was wrong.
-async function openPage(viewport, beforeLoad) {
+// A fresh page of its own (own storage) at the viewport, opened at the
+// address's query, its first frame shown; errors collects what the page said
+// was wrong.
+async function openPage(viewport, beforeLoad, query = '') {
     const context = await chromium.browser.createBrowserContext();
     const page = await context.newPage();
     const errors = [];
@@ -70,7 +72,7 @@ async function openPage(viewport, beforeLoad) {
     await page.setViewport(viewport);
     if (beforeLoad)
         await page.evaluateOnNewDocument(beforeLoad.code, ...beforeLoad.args);
-    await page.goto(server.url);
+    await page.goto(server.url + query);
     await until(page, (state) => state.frames > 0);
     return { page, errors, close: () => context.close() };
 }
@@ -313,6 +315,185 @@ test('F fills the screen with the page, and F again leaves it', async () => {
     await page.waitForFunction(() => document.fullscreenElement !== null, { timeout: kPatience });
     await page.keyboard.press('KeyF');
     await page.waitForFunction(() => document.fullscreenElement === null, { timeout: kPatience });
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+// The test hook on the page's Web Audio, run before the page's own script:
+// window.heard holds the contexts made and each voice started (the size of
+// the file its sound was decoded from, its share of each side as the voice's
+// gain and stereo panner give it, and whether it has ended or was stopped).
+// Puppeteer's calls into the page count as the player's gestures to
+// Chromium, so the hook holds each context suspended when it is made, as a
+// browser does before the player's first gesture: only the page's own
+// asking lets it go on.
+function hearAudio() {
+    const heard = { contexts: [], voices: [], files: new Map() };
+    window.heard = heard;
+    const Context = window.AudioContext;
+    window.AudioContext = class extends Context {
+        constructor(...options) {
+            super(...options);
+            heard.contexts.push(this);
+            this.suspend();
+        }
+    };
+    const decode = BaseAudioContext.prototype.decodeAudioData;
+    BaseAudioContext.prototype.decodeAudioData = function (bytes) {
+        const size = bytes.byteLength;
+        return decode.call(this, bytes).then((sound) => {
+            heard.files.set(sound, size);
+            return sound;
+        });
+    };
+    const connect = AudioNode.prototype.connect;
+    AudioNode.prototype.connect = function (next, ...rest) {
+        this.heardNext = next;
+        return connect.call(this, next, ...rest);
+    };
+    const stop = AudioScheduledSourceNode.prototype.stop;
+    AudioScheduledSourceNode.prototype.stop = function (...when) {
+        if (this.heardVoice)
+            this.heardVoice.stopped = true;
+        return stop.apply(this, when);
+    };
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...when) {
+        const gain = this.heardNext.gain.value;
+        // A mono sound through a stereo panner, shared by equal power.
+        const angle = (this.heardNext.heardNext.pan.value + 1) * Math.PI / 4;
+        const voice = { file: heard.files.get(this.buffer), left: gain * Math.cos(angle),
+                        right: gain * Math.sin(angle), ended: false, stopped: false };
+        this.heardVoice = voice;
+        this.addEventListener('ended', () => { voice.ended = true; });
+        heard.voices.push(voice);
+        return start.apply(this, when);
+    };
+}
+
+// The size of the file that strings.txt names for a sound effect, by which
+// the hook tells the voices apart.
+function soundFileSize(key) {
+    return fs.statSync(path.join(kRoot, settingsBytes.toString('latin1')
+        .match(new RegExp(`^${key}=(.*)$`, 'm'))[1])).size;
+}
+
+function heard(page) {
+    return page.evaluate(() => ({
+        contexts: window.heard.contexts.map((context) => context.state),
+        voices: window.heard.voices,
+        muteButton: document.getElementById('mute').hidden ? 'hidden'
+            : document.getElementById('mute').getAttribute('aria-pressed'),
+    }));
+}
+
+function openHeardPage(query) {
+    return openPage(kDesk, { code: hearAudio, args: [] }, query);
+}
+
+test('the sound waits for the first click, then the game\'s events reach Web Audio at their place and volume', async () => {
+    // The shipped volume, and the loudest.
+    for (const [query, volume] of [['', setting('SoundVolume')], ['?volume=100', 100]]) {
+        const { page, errors, close } = await openHeardPage(query);
+        await page.evaluate(() => {
+            window.heard.asked = 0;
+            const startVoice = Module.startVoice;
+            Module.startVoice = (...voice) => {
+                ++window.heard.asked;
+                startVoice(...voice);
+            };
+        });
+        // The first wave's call, asked for before anyone clicked, is not heard.
+        await page.waitForFunction(() => window.heard.asked > 0, { timeout: kPatience });
+        const before = await heard(page);
+        assert.deepEqual([before.contexts, before.voices], [['suspended'], []], query);
+        assert.equal((await state(page)).sound, 'on');
+        assert.equal(before.muteButton, 'false');
+
+        await buyLaser(page, click);
+        await page.waitForFunction(() => window.heard.contexts[0].state === 'running',
+                                   { timeout: kPatience });
+        const placedSize = soundFileSize('SoundTowerPlaced');
+        await page.waitForFunction(
+            (size) => window.heard.voices.some((voice) => voice.file === size),
+            { timeout: kPatience }, placedSize);
+        // Set down left of the middle: more of it on the left, in proportion,
+        // as the desktop's mixer shares it.
+        const placed = (await heard(page)).voices.find((voice) => voice.file === placedSize);
+        const share = kGround.x / 320;
+        const near = (level, expected) => Math.abs(level - expected * volume / 100) < 0.01;
+        assert.ok(near(placed.left, 1 - share) && near(placed.right, share),
+                  JSON.stringify(placed));
+        assert.deepEqual(errors, []);
+        await close();
+    }
+});
+
+// Whether a press of the pointer on a build button starts a voice: it asks
+// for the button's click, and the right button then puts the tower back.
+async function buttonHeard(page) {
+    const count = (await heard(page)).voices.length;
+    await click(page, kLaserButton);
+    await until(page, (state, placing) => state.mode === placing, kModes.placing);
+    await frames(page, 10);
+    const { x, y } = await onPage(page, kGround);
+    await page.mouse.click(x, y, { button: 'right' });
+    await until(page, (state, idle) => state.mode === idle, kModes.idle);
+    return (await heard(page)).voices.length > count;
+}
+
+test('M and the mute button turn the sound off and on, ?mute starts it off, ?volume=0 plays none at all', async () => {
+    const { page, errors, close } = await openHeardPage('?mute');
+    assert.equal((await state(page)).sound, 'muted');
+    assert.equal((await heard(page)).muteButton, 'true');
+    assert.equal(await buttonHeard(page), false, 'heard while muted');
+    // Pressed M, then the button, then M again.
+    for (const [turn, sound] of [[() => page.keyboard.press('KeyM'), 'on'],
+                                 [() => page.click('#mute'), 'muted'],
+                                 [() => page.keyboard.press('KeyM'), 'on']]) {
+        await turn();
+        await until(page, (state, sound) => state.sound === sound, sound);
+        assert.equal((await heard(page)).muteButton, String(sound === 'muted'));
+        assert.equal(await buttonHeard(page), sound === 'on', sound);
+    }
+    assert.deepEqual(errors, []);
+    await close();
+
+    // No context at all, and nothing to turn on.
+    const silent = await openHeardPage('?volume=0');
+    assert.equal(await buttonHeard(silent.page), false);
+    await silent.page.keyboard.press('KeyM');
+    await frames(silent.page, 5);
+    assert.equal((await state(silent.page)).sound, 'none');
+    const none = await heard(silent.page);
+    assert.deepEqual([none.contexts, none.muteButton], [[], 'hidden']);
+    assert.deepEqual(silent.errors, []);
+    await silent.close();
+});
+
+test('no more voices sound at once than the desktop mixes, and a voice of lower or equal priority gives way', async () => {
+    const { page, errors, close } = await openHeardPage('');
+    await page.keyboard.press('KeyP');
+    await page.waitForFunction(() => window.heard.contexts[0].state === 'running',
+                               { timeout: kPatience });
+    // All in one go, before any voice can end: forty shots, one that
+    // outranks nothing, and one that outranks the shots.
+    const voices = await page.evaluate(() => {
+        const sounding = () => window.heard.voices.filter((voice) =>
+            !voice.ended && !voice.stopped);
+        const first = window.heard.voices.length;
+        for (let shot = 0; shot < 40; ++shot)
+            Module.startVoice(0, 255, 128, 128);
+        const shots = sounding().length;
+        Module.startVoice(0, 255, 128, 0);
+        const low = window.heard.voices.length - first;
+        const oldestShot = sounding().find((voice) => window.heard.voices.indexOf(voice) >= first);
+        Module.startVoice(0, 255, 128, 255);
+        return { shots, low, high: window.heard.voices.length - first, sounding: sounding().length,
+                 oldestShotStopped: oldestShot.stopped };
+    });
+    assert.deepEqual(voices,
+                     { shots: 32, low: 40, high: 41, sounding: 32, oldestShotStopped: true });
     assert.deepEqual(errors, []);
     await close();
 });

@@ -1,7 +1,8 @@
 // The page around the game: it fits the picture to the window, hands the
-// pointer, the buttons and the keys to the game (web/main.cpp), and shows
-// each frame the game draws. Loaded before groundline.js, which finds its
-// settings in Module.
+// pointer, the buttons and the keys to the game (web/main.cpp), shows each
+// frame the game draws, and plays the voices the game's sound starts
+// (web/WebSound.cpp) through Web Audio. Loaded before groundline.js, which
+// finds its settings in Module.
 'use strict';
 
 var Module = (function () {
@@ -12,16 +13,29 @@ var Module = (function () {
     // The game's button bits for the DOM's button numbers, left, middle and
     // right; the others (back, forward) are not the game's.
     const kButtonBits = [1, 4, 2];
+    // As many voices as the desktop's mixer plays at once (AllegroSound's
+    // kVoices), and the top of a voice's volume, pan and priority
+    // (SoundRules' kTop).
+    const kVoices = 32;
+    const kTop = 255;
 
     const picture = document.getElementById('picture');
     const context = picture.getContext('2d');
     const buttons = document.getElementById('buttons');
     const status = document.getElementById('status');
     const fastButton = document.getElementById('fast');
+    const muteButton = document.getElementById('mute');
 
     let ready = false;
     let image = null;
     let fastForward = false;
+
+    // Made when the game hands over its first sound: a game at volume 0 has
+    // none. Each effect's decoded sound, and the voices sounding, oldest
+    // first.
+    let audio = null;
+    const sounds = [];
+    const voices = [];
 
     // The largest whole number of CSS pixels per game pixel that fits beside
     // the buttons; where not even 2 fits (a phone), the largest factor that
@@ -115,6 +129,80 @@ var Module = (function () {
         });
     }
 
+    // The address's ?mute and ?volume=N, handed to the game as the command
+    // line's --mute and --volume N.
+    function addressOptions() {
+        const query = new URLSearchParams(window.location.search);
+        const options = [];
+        if (query.has('mute'))
+            options.push('--mute');
+        if (query.has('volume'))
+            options.push('--volume', query.get('volume'));
+        return options;
+    }
+
+    // A browser starts no sound before the player's first click, tap or
+    // key: the context is asked to go on at each until it does. Voices
+    // started before then are never heard, rather than all at once.
+    function listenForTheFirstGesture() {
+        const wake = () => {
+            if (audio && audio.state !== 'running')
+                audio.resume().catch(() => {});
+        };
+        for (const type of ['pointerdown', 'pointerup', 'touchend', 'keydown'])
+            window.addEventListener(type, wake, true);
+    }
+
+    function decodeSound(effect, bytes) {
+        if (!audio)
+            audio = new AudioContext();
+        audio.decodeAudioData(bytes.buffer).then(
+            (sound) => { sounds[effect] = sound; },
+            (error) => console.error(`groundline: sound effect ${effect}: ${error}`));
+    }
+
+    // Makes room for a voice when every one is busy, as Allegro's mixer
+    // does: the oldest voice of the lowest priority at or below this one
+    // gives way. Whether there is room.
+    function roomForAVoice(priority) {
+        if (voices.length < kVoices)
+            return true;
+        let lowest = null;
+        for (const voice of voices)
+            if (voice.priority <= priority && (!lowest || voice.priority < lowest.priority))
+                lowest = voice;
+        if (!lowest)
+            return false;
+        voices.splice(voices.indexOf(lowest), 1);
+        lowest.source.stop();
+        return true;
+    }
+
+    // A voice at volume and pan on the game's mixer's scale, 0 to kTop. The
+    // desktop's mixer shares a voice between the sides in straight
+    // proportion, (kTop - pan) to the left and pan to the right; the stereo
+    // panner shares it by equal power, so the pan is bent and the gain
+    // lowered to come out the same on each side.
+    function startVoice(effect, volume, pan, priority) {
+        if (!audio || audio.state !== 'running' || !sounds[effect] || !roomForAVoice(priority))
+            return;
+        const right = pan / kTop;
+        const left = 1 - right;
+        const source = new AudioBufferSourceNode(audio, { buffer: sounds[effect] });
+        const gain = new GainNode(audio, { gain: volume / kTop * Math.hypot(left, right) });
+        const panner = new StereoPannerNode(audio,
+                                            { pan: Math.atan2(right, left) * 4 / Math.PI - 1 });
+        source.connect(gain).connect(panner).connect(audio.destination);
+        const voice = { source, priority };
+        voices.push(voice);
+        source.addEventListener('ended', () => {
+            const sounding = voices.indexOf(voice);
+            if (sounding >= 0)
+                voices.splice(sounding, 1);
+        });
+        source.start();
+    }
+
     // The keys a touch player has no keyboard for.
     function listenToTheButtons() {
         const actions = {
@@ -125,6 +213,7 @@ var Module = (function () {
                 Module._groundlineFastForward(fastForward ? 1 : 0);
             },
             dialog: () => tapKey('Escape'),
+            mute: () => tapKey('KeyM'),
             // A right click, as placing is cancelled with the mouse.
             cancel: () => {
                 Module._groundlineButton(2, 1);
@@ -148,6 +237,7 @@ var Module = (function () {
     document.addEventListener('fullscreenchange', fit);
     fit();
     listenToTheButtons();
+    listenForTheFirstGesture();
 
     // What the page's tests and benchmarks read: the game's state, and when
     // the first frame was shown, in milliseconds since the page was asked for.
@@ -157,6 +247,7 @@ var Module = (function () {
     };
 
     return {
+        arguments: addressOptions(),
         print: (text) => console.log(text),
         printErr: (text) => {
             console.error(text);
@@ -169,6 +260,18 @@ var Module = (function () {
             ready = true;
             listenToThePointer();
             listenToTheKeys();
+        },
+        // Called by the game's sound: each effect's file to decode, the
+        // voices to start, and whether the sound is on, for the mute button,
+        // which a game with no sound does not show.
+        decodeSound,
+        startVoice,
+        showSound: (on) => {
+            muteButton.setAttribute('aria-pressed', String(!on));
+            if (muteButton.hidden) {
+                muteButton.hidden = false;
+                fit();
+            }
         },
         // Called by the game with each frame: RGBA, every pixel opaque.
         showPicture: (pixels, width, height) => {
