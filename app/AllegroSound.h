@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Sound.h"
+#include "app/SoundRules.h"
 
 #include <string>
 #include <vector>
@@ -9,16 +10,14 @@ struct SAMPLE;
 class Engine;
 class Platform;
 
-// The sound the player hears, through Allegro's mixer. Crowds are thinned
-// before they reach it: an effect that started a moment ago, or that still
-// sounds twice, is not started again, so forty lasers firing in one frame, or
-// a frame eight times as long, sound as one; a few shots at a time start
-// together; and the effects that matter outrank the shots for a voice.
-class AllegroSound : public Sound {
+// The sound the player hears, through Allegro's mixer: the effects as loaded
+// by Allegro, started by the sound's rules (SoundRules) with play_sample.
+class AllegroSound : public Sound, private SoundRules::Mixer {
   public:
     // Loads the effects that the engine's settings name from its data
     // folder; one line for each that is missing or unreadable. Like the
-    // pictures, they are kept until the process ends.
+    // pictures, they are kept until the process ends. It needs no device,
+    // so that the crowd a game makes can be weighed without one.
     std::vector<std::string> load(const Engine& engine);
 
     // Opens the machine's sound device, or quietly leaves the game silent
@@ -28,21 +27,14 @@ class AllegroSound : public Sound {
     void play(SoundEffect effect, int x) override;
     void toggleMute() override;
 
-    // Whether the effect, asked for at now (seconds on the platform's clock),
-    // starts a voice: not within kRepeatGap of its last start, nor while
-    // kMostAtOnce copies of it still sound, nor, for a shot, when
-    // kShotsTogether shots started within kTogether. A start is remembered.
-    // It needs the effects loaded but no device, so that the crowd a game
-    // makes can be weighed without one.
-    bool admit(SoundEffect effect, double now);
+    // The effect's file as the engine's settings name it in its data folder,
+    // read as Allegro reads it; null, and a line in problems, when it is
+    // missing or unreadable. The browser's sound reads the files so too.
+    static SAMPLE* loadSample(const Engine& engine, SoundEffect effect,
+                              std::vector<std::string>& problems);
+
     // The effect as loaded; null when it did not load.
     const SAMPLE* sample(SoundEffect effect) const { return samples[static_cast<int>(effect)]; }
-
-    // Allegro's voice volume, 0 to 255, for the game's 0 to 100: 100 is the
-    // loudest the mixer plays a voice.
-    static int voiceVolume(int volume);
-    // Allegro's pan, 0 at the left to 255 at the right, for a canvas x.
-    static int voicePan(int x);
 
     // Allegro mixes 8 voices unless asked for more before the device opens.
     static constexpr int kVoices = 32;
@@ -54,26 +46,9 @@ class AllegroSound : public Sound {
     static constexpr int kVolumePerVoice = 1;
 
   private:
-    // An effect that started less than this long ago (seconds) is not started
-    // again: the ear hears one shot, not a smear of forty.
-    static constexpr double kRepeatGap = 0.04;
-    // Nor is one of which this many copies still sound. A late wave asks for
-    // an explosion every few frames; a dozen of them ringing at once only
-    // thicken the noise, and they add up past the loudest sample.
-    static constexpr int kMostAtOnce = 2;
-    // Nor is a shot the one past this many to start within kTogether
-    // (seconds). A frame that came late asks for every kind of shot at once,
-    // and they would start in one buffer of the mixer, loudest parts together.
-    static constexpr int kShotsTogether = 3;
-    static constexpr double kTogether = 0.03;
+    double length(SoundEffect effect) const override;
+    void startVoice(SoundEffect effect, int volume, int pan, int priority) override;
 
     SAMPLE* samples[kSoundEffectCount] = {};
-    // When the latest copies of each effect, and the latest shots of any
-    // kind, started: newest first, on the platform's clock.
-    double started[kSoundEffectCount][kMostAtOnce] = {};
-    double shotsStarted[kShotsTogether] = {};
-    Platform* clock = nullptr;
-    bool opened = false;
-    bool muted = false;
-    int loudness = 0; // Allegro's 0 to 255
+    SoundRules rules{*this};
 };

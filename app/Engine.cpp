@@ -7,6 +7,7 @@
 #include "app/RecordFolder.h"
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
+#include "app/WindowedDriver.h"
 #include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
@@ -121,7 +122,10 @@ void Engine::init() {
                      size.c_str(), scale, screenWidth, screenHeight);
         std::exit(1);
     }
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0)
+    const int driver = windowedDriver();
+    if (set_gfx_mode(driver, windowWidth, windowHeight, 0, 0) != 0 &&
+        (driver == GFX_AUTODETECT_WINDOWED ||
+         set_gfx_mode(GFX_AUTODETECT_WINDOWED, windowWidth, windowHeight, 0, 0) != 0))
         failAt("open the " + size + " window", "the display refused a window");
 
     exitOnProblems(loadSettings());
@@ -141,9 +145,7 @@ void Engine::init() {
 
     // For as long as the game runs: the frame wait sleeps on it.
     static const TimerResolution fineTimer;
-    counterFrequency = platform->clockFrequency();
-    timestepThreshold = settings.getReal("TimestepThreshold");
-    lastFrameTime = now();
+    startClock();
 
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
     set_close_button_callback(onCloseButton);
@@ -214,6 +216,12 @@ std::string Engine::dataFile(const std::string& name) const {
     return dataFolder + "/" + (prefixed ? name.substr(prefix.size()) : name);
 }
 
+void Engine::startClock() {
+    counterFrequency = platform->clockFrequency();
+    timestepThreshold = settings.getReal("TimestepThreshold");
+    lastFrameTime = now();
+}
+
 double Engine::now() {
     return platform->now();
 }
@@ -225,13 +233,13 @@ double Engine::waitForFrame() {
     const double remaining = timestepThreshold - (now() - lastFrameTime);
     if (remaining > kYieldMargin)
         platform->sleep(remaining - kYieldMargin);
-    double elapsed;
-    while (true) {
-        elapsed = now() - lastFrameTime;
-        if (!(timestepThreshold > elapsed))
-            break;
+    while (timestepThreshold > now() - lastFrameTime)
         platform->yield();
-    }
+    return beginFrame();
+}
+
+double Engine::beginFrame() {
+    const double elapsed = now() - lastFrameTime;
     lastFrameTime = lastFrameTime + elapsed;
 
     mouseX = platform->mouseX() / scale;

@@ -62,9 +62,19 @@ class Engine {
     // Seconds on the frame clock; only differences mean anything.
     double now();
 
+    // Starts the frame clock: its rate, the shortest frame the settings
+    // allow, and the first frame's start, now. init calls it; a front end
+    // that opens no window calls it once the data is loaded.
+    void startClock();
+
     // Waits until the frame period has passed since the last frame began,
-    // samples the mouse and returns the seconds elapsed (never clamped).
+    // then begins the next one; returns the seconds elapsed (never clamped).
     double waitForFrame();
+
+    // Begins a frame now, without waiting, where something else paces the
+    // frames: moves the clock on and samples the mouse. Returns the seconds
+    // since the last frame began.
+    double beginFrame();
 
     // Whether the mouse lies in the rectangle, edges included, in canvas pixels.
     bool mouseInRect(int x, int y, int width, int height) const;

@@ -2,7 +2,7 @@
 #include "app/DataSearch.h"
 #include "app/Engine.h"
 #include "app/ExecutablePath.h"
-#include "game/GameSession.h"
+#include "app/GameLoop.h"
 
 #include <allegro.h>
 
@@ -57,16 +57,8 @@ int main(int argc, char** argv) {
     engine.startMuted = commandLine.mute;
     engine.init();
 
-    // Each game is a session of its own, so that a new one starts as empty
-    // as the first; only the loaded data carries over.
-    bool playAgain = true;
-    while (playAgain) {
-        GameSession* session = new GameSession;
-        engine.setSession(session);
-        session->run();
-        playAgain = session->playAgain;
-        engine.setSession(nullptr);
-        delete session;
+    GameLoop loop(engine, GameLoop::Quit::Ends);
+    while (loop.frame(engine.waitForFrame())) {
     }
     return 0;
 }

@@ -13,6 +13,14 @@ opens a 640 x 480 window. A shortcut to groundline.exe can add options:
 set(GROUNDLINE_PLAYER_RECORD "The
 best is kept in %APPDATA%\\Groundline\\, one small file for each
 strings.txt, so each mod has its own.")
+set(GROUNDLINE_PLAYER_MODS "Every price, speed, rate and name of the game is in data/strings.txt, a text
+file of key=value lines, each group commented: open it in any text editor,
+change a number, and start the game again. Keep a copy of the original.
+
+The pictures in data/ are packed PNG images (.mz still images, .sz sprite
+sheets) and the sounds are WAVE files that strings.txt names. The modding
+toolkit, glpack, which packs and unpacks the pictures, and the full guide to
+modding come with the game's source: ${GROUNDLINE_HOMEPAGE}")
 configure_file(packaging/player-readme.txt.in player-readme.txt @ONLY)
 # In Windows' line endings, the texts above included, for Notepad's sake.
 file(READ ${CMAKE_CURRENT_BINARY_DIR}/player-readme.txt playerReadme)

@@ -87,17 +87,6 @@ GameSession::~GameSession() {
         delete tower;
 }
 
-void GameSession::run() {
-    start();
-    while (running) {
-        const double dt = engine->waitForFrame();
-        step(dt, engine->platform->keyDown(KEY_TAB));
-        draw();
-    }
-    // Quitting keeps what this game reached, as losing it does.
-    engine->records->keep(wavesDefeated());
-}
-
 double GameSession::step(double dt, bool fastForward) {
     // Paused frames pass no game time at all, so that nothing has moved when
     // play resumes; only the keys and clicks that end the pause are heard.

@@ -32,11 +32,6 @@ class GameSession {
     GameSession(const GameSession&) = delete;
     GameSession& operator=(const GameSession&) = delete;
 
-    // Sets the game up and runs the frame loop until `running` is false at
-    // the end of a frame, then keeps the record. Whether the player asked
-    // for another game is then in playAgain.
-    void run();
-
     // Money, health, clouds, the first countdown and the best so far, from
     // the settings and the records.
     void start();
@@ -97,7 +92,7 @@ class GameSession {
     Mode mode = Idle;
     int placingType = 0;
 
-    // The loop goes on while true; the close button clears it from the
+    // The game goes on while true; the close button clears it from the
     // library's own thread, hence atomic.
     std::atomic<bool> running{false};
 

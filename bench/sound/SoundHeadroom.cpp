@@ -1,9 +1,9 @@
 // How close a busy late wave's mix comes to full scale. Fifteen towers at
 // their top level play wave 26 headless, at the game's speed and with Tab
 // held, on a few seeds, as a row of every type in turn and as a row of each
-// type alone. The voices that AllegroSound would start are mixed as Allegro's
-// mixer mixes them, and the loudest sample of each wave is given as the
-// headroom left below full scale; the worst moment of all is taken apart
+// type alone. The voices that the sound's rules would start are mixed as
+// Allegro's mixer mixes them, and the loudest sample of each wave is given as
+// the headroom left below full scale; the worst moment of all is taken apart
 // voice by voice. A capture through ALSA's file device cannot tell this:
 // it runs faster than real time, which spreads the sounds apart.
 //
@@ -13,6 +13,7 @@
 #include "app/AllegroSound.h"
 #include "app/Engine.h"
 #include "app/Random.h"
+#include "app/SoundRules.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
 #include "game/TowerType.h"
@@ -64,26 +65,6 @@ struct Voice {
     int pan;
 };
 
-// Stands in for the sound device: the voices that AllegroSound would start.
-class Crowd : public Sound {
-  public:
-    Crowd(AllegroSound& thinning, Platform& clock) : thinning(thinning), clock(clock) {}
-
-    void play(SoundEffect effect, int x) override {
-        constexpr double kBufferTime = static_cast<double>(kMixBuffer) / kMixRate;
-        const double now = clock.now();
-        if (thinning.admit(effect, now))
-            voices.push_back(
-                {effect, std::ceil(now / kBufferTime) * kBufferTime, AllegroSound::voicePan(x)});
-    }
-
-    std::vector<Voice> voices;
-
-  private:
-    AllegroSound& thinning;
-    Platform& clock;
-};
-
 // The share of a sample's level that one side of Allegro's mixer passes on,
 // as its update_mixer_volume works it out: pan is the side's own share of
 // 255 (255 - pan for the left).
@@ -109,6 +90,31 @@ double seconds(const SAMPLE* sample) {
     return static_cast<double>(sample->len) / sample->freq;
 }
 
+// Stands in for the sound device: the voices that the sound's rules start,
+// each begun with the mixer's next buffer. One crowd hears every wave, so
+// that the rules remember the starts of the wave before, as the game's do.
+class Crowd : public Sound, private SoundRules::Mixer {
+  public:
+    Crowd(const AllegroSound& sound, Platform& clock, int volume) : sound(sound), clock(clock) {
+        rules.open(&clock, volume, false);
+    }
+
+    void play(SoundEffect effect, int x) override { rules.play(effect, x); }
+
+    std::vector<Voice> voices;
+
+  private:
+    double length(SoundEffect effect) const override { return seconds(sound.sample(effect)); }
+    void startVoice(SoundEffect effect, int, int pan, int) override {
+        constexpr double kBufferTime = static_cast<double>(kMixBuffer) / kMixRate;
+        voices.push_back({effect, std::ceil(clock.now() / kBufferTime) * kBufferTime, pan});
+    }
+
+    const AllegroSound& sound;
+    Platform& clock;
+    SoundRules rules{*this};
+};
+
 // The mix of a wave's voices at one volume, in 16-bit steps, left and right.
 struct Mix {
     double start = 0.0; // seconds on the platform's clock of the first frame
@@ -126,7 +132,7 @@ Mix mixDown(const AllegroSound& sound, const std::vector<Voice>& voices, int vol
     const size_t frames = static_cast<size_t>((end - mix.start) * kMixRate) + 1;
     mix.left.assign(frames, 0.0);
     mix.right.assign(frames, 0.0);
-    const int allegroVolume = AllegroSound::voiceVolume(volume);
+    const int allegroVolume = SoundRules::voiceVolume(volume);
     for (const Voice& voice : voices) {
         const SAMPLE* sample = sound.sample(voice.effect);
         const double left = sideGain(allegroVolume, 255 - voice.pan);
@@ -183,9 +189,9 @@ int mostSounding(const AllegroSound& sound, const std::vector<Voice>& voices) {
 // A row of towers whose types follow each other in turn, every one raised to
 // its top level, and the late wave played to its end. Returns the voices.
 std::vector<Voice> playLateWave(const std::vector<int>& types, const Pace& pace, int seed,
-                                FakePlatform& platform, AllegroSound& thinning) {
+                                FakePlatform& platform, Crowd& crowd) {
     Engine& engine = Engine::instance();
-    Crowd crowd(thinning, platform);
+    crowd.voices.clear();
     engine.sound = &crowd;
     Random::seed(static_cast<unsigned>(seed));
     GameSession* session = new GameSession;
@@ -212,7 +218,7 @@ std::vector<Voice> playLateWave(const std::vector<int>& types, const Pace& pace,
     engine.setSession(nullptr);
     delete session;
     engine.sound = nullptr;
-    return crowd.voices;
+    return std::move(crowd.voices);
 }
 
 // One late wave played, and the loudest sample of its mix at the shipped
@@ -233,7 +239,7 @@ void takeApart(const PlayedWave& wave, const AllegroSound& sound, int volume) {
     std::printf("\nThe worst moment: %s, %s, seed %d, on the %s, %.3f s after the wave's call:\n",
                 wave.towers.c_str(), wave.pace->name, wave.seed,
                 wave.shipped.left ? "left" : "right", when - wave.voices.front().start);
-    const int allegroVolume = AllegroSound::voiceVolume(volume);
+    const int allegroVolume = SoundRules::voiceVolume(volume);
     for (const Voice& voice : wave.voices) {
         const SAMPLE* sample = sound.sample(voice.effect);
         if (voice.start > when || when >= voice.start + seconds(sample))
@@ -266,6 +272,7 @@ int main() {
     if (!problems.empty())
         return 1;
     const int volume = engine.settings.getInt("SoundVolume");
+    Crowd crowd(sound, platform, volume);
 
     std::vector<std::pair<std::string, std::vector<int>>> rows = {{"every type in turn", {}}};
     for (int type = 0; type < towerTypeCount(); ++type) {
@@ -285,13 +292,13 @@ int main() {
                 wave.towers = towers;
                 wave.pace = &pace;
                 wave.seed = seed;
-                wave.voices = playLateWave(types, pace, seed, platform, sound);
+                wave.voices = playLateWave(types, pace, seed, platform, crowd);
                 wave.shipped = loudest(mixDown(sound, wave.voices, volume));
                 wave.top = loudest(mixDown(sound, wave.voices, CommandLine::kLoudestVolume));
                 const int sounding = mostSounding(sound, wave.voices);
                 std::printf("  %-20s %-12s %4d %7zu %7d %9.3f %6.1f dB%s\n", towers.c_str(),
-                            pace.name, seed, wave.voices.size(),
-                            sounding, wave.shipped.level / kFullScale, headroom(wave.shipped),
+                            pace.name, seed, wave.voices.size(), sounding,
+                            wave.shipped.level / kFullScale, headroom(wave.shipped),
                             sounding > AllegroSound::kVoices ? " (voices stolen: too loud)" : "");
                 waves.push_back(std::move(wave));
             }

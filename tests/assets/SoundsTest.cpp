@@ -2,8 +2,6 @@
 // each one fit to play among the others.
 
 #include "ShippedData.h"
-#include "app/AllegroSound.h"
-#include "app/Engine.h"
 #include "app/Settings.h"
 #include "app/SoundEffect.h"
 #include "synth/SoundBook.h"
@@ -99,63 +97,4 @@ TEST(Sounds, StringsNameAShippedFileForEveryEffectAndTheKindsMayNameNone) {
                         [&file](const SoundRecipe& sound) { return file == "data/" + sound.file; }))
             << key << "=" << file;
     }
-}
-
-// Before Allegro mixes a crowd, AllegroSound thins it. Asked for in every
-// frame, an effect starts 40 ms after its last start at the soonest, and not
-// while two copies of it still sound, but as soon as both allow. Asked for
-// all together, no more than three shots start within 30 ms, and the effects
-// that matter are not held back by them.
-TEST(Sounds, ACrowdIsThinnedByEffectAndByTheShotsThatStartTogether) {
-    constexpr double kFrame = 1.0 / 60.0;
-    constexpr int kFrames = 120;
-    Engine& engine = Engine::instance();
-    ASSERT_TRUE(engine.loadSettings().empty());
-    AllegroSound sound;
-    ASSERT_TRUE(sound.load(engine).empty());
-    // Whether the effect's own starts so far let it start now.
-    const auto allowed = [&sound](SoundEffect effect, const std::vector<double>& starts,
-                                  double now) {
-        const SAMPLE* sample = sound.sample(effect);
-        const double length = static_cast<double>(sample->len) / sample->freq;
-        const size_t n = starts.size();
-        return (n < 1 || now - starts[n - 1] >= 0.04) && (n < 2 || now - starts[n - 2] >= length);
-    };
-
-    double clock = 0.0;
-    for (int i = 0; i < kSoundEffectCount; ++i) {
-        const SoundEffect effect = static_cast<SoundEffect>(i);
-        SCOPED_TRACE(soundKey(effect));
-        clock += 10.0; // long after the effect before
-        std::vector<double> starts;
-        for (int frame = 0; frame < kFrames; ++frame) {
-            const double now = clock + frame * kFrame;
-            const bool started = sound.admit(effect, now);
-            EXPECT_EQ(started, allowed(effect, starts, now)) << "frame " << frame;
-            if (started)
-                starts.push_back(now);
-        }
-    }
-
-    // Asked more often than frames come, so that 30 ms is told from 20.
-    constexpr double kStep = 0.005;
-    clock += 10.0;
-    std::vector<double> starts[kSoundEffectCount];
-    std::vector<double> shots;
-    for (int step = 0; step < kFrames; ++step) {
-        const double now = clock + step * kStep;
-        for (int i = 0; i < kSoundEffectCount; ++i) {
-            const SoundEffect effect = static_cast<SoundEffect>(i);
-            const bool mayStart = allowed(effect, starts[i], now);
-            const bool started = sound.admit(effect, now);
-            EXPECT_TRUE(soundMatters(effect) ? started == mayStart : mayStart || !started)
-                << soundKey(effect) << " at step " << step;
-            if (started)
-                starts[i].push_back(now);
-            if (started && !soundMatters(effect))
-                shots.push_back(now);
-        }
-    }
-    for (size_t n = 3; n < shots.size(); ++n)
-        EXPECT_GE(shots[n] - shots[n - 3], 0.03) << "shot " << n;
 }

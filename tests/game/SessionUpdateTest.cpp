@@ -1,5 +1,6 @@
 #include "SessionFixture.h"
 
+#include "app/GameLoop.h"
 #include "defences/Building.h"
 #include "effects/Effect.h"
 #include "game/TowerType.h"
@@ -312,10 +313,12 @@ TEST_F(SessionTest, TheRecordIsReadAtTheStartAndKeptWhenLostAndWhenClosed) {
     engine.records = &records;
     ClosingPlatform closing;
     engine.platform = &closing;
-    GameSession closed;
-    engine.setSession(&closed);
-    closed.run();
-    EXPECT_EQ(closed.bestBefore, 4);
+    {
+        GameLoop loop(engine, GameLoop::Quit::Ends);
+        EXPECT_EQ(loop.session()->bestBefore, 4);
+        while (loop.frame(engine.waitForFrame())) {
+        }
+    }
     EXPECT_EQ(records.kept, std::vector<int>{0});
     engine.setSession(session);
     engine.platform = &platform;
@@ -333,5 +336,61 @@ TEST_F(SessionTest, TheRecordIsReadAtTheStartAndKeptWhenLostAndWhenClosed) {
         EXPECT_EQ(records.kept, std::vector<int>{3});
         const Rgb ink = best < 3 ? testCatalogue::kMainInk : testCatalogue::kSmallInk;
         EXPECT_EQ(pixel(160, layout::kGameOverBestY), colour(ink)) << best;
+    }
+}
+
+// Each game is a new session of the loop's: a lost game's "Play Again?"
+// answered yes starts the next one, a quit ends the loop, and where nothing
+// can be closed (a page) a quit starts a new game too. Every game's waves
+// are kept as it ends.
+TEST_F(SessionTest, TheLoopPlaysAgainOrEndsAsThePlayerAnswers) {
+    using Quit = GameLoop::Quit;
+    constexpr int kClickYes = 0;
+    const struct {
+        bool lost;
+        int answer;
+        Quit quit;
+        bool another;
+    } cases[] = {
+        {true, KEY_Y, Quit::Ends, true},
+        {true, KEY_N, Quit::Ends, false},
+        {false, kClickYes, Quit::Ends, false},
+        {true, KEY_N, Quit::StartsANewGame, true},
+        {false, kClickYes, Quit::StartsANewGame, true},
+    };
+    KeptRecords records;
+    engine.records = &records;
+    for (const auto& sample : cases) {
+        SCOPED_TRACE(std::to_string(sample.lost) + " " + std::to_string(sample.answer));
+        GameLoop loop(engine, sample.quit);
+        const auto frame = [&] { return loop.frame(engine.waitForFrame()); };
+        loop.session()->waveNumber = 3;
+        loop.session()->money = 1;
+        if (sample.lost)
+            loop.session()->health = 0;
+        else
+            platform.press(KEY_ESC);
+        ASSERT_TRUE(frame());
+        ASSERT_EQ(loop.session()->mode, GameSession::QuitDialog);
+        if (sample.answer == kClickYes) {
+            pointAt(layout::kYesAnswer.centreX(), layout::kYesAnswer.centreY());
+            platform.buttons = 1;
+            ASSERT_TRUE(frame());
+            platform.buttons = 0;
+        } else {
+            platform.press(sample.answer);
+        }
+
+        EXPECT_EQ(frame(), sample.another);
+        EXPECT_EQ(records.kept.back(), 2);
+        EXPECT_EQ(engine.session, loop.session());
+        if (sample.another) {
+            ASSERT_NE(loop.session(), nullptr);
+            EXPECT_TRUE(loop.session()->running);
+            EXPECT_EQ(loop.session()->waveNumber, 1);
+            EXPECT_EQ(loop.session()->money, engine.settings.getInt("StartingMoney"));
+        } else {
+            EXPECT_EQ(loop.session(), nullptr);
+        }
     }
 }

@@ -1,0 +1,7 @@
+#include "app/WindowedDriver.h"
+
+#include <allegro.h>
+
+int windowedDriver() {
+    return GFX_AUTODETECT_WINDOWED;
+}

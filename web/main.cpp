@@ -1,0 +1,207 @@
+// The game in a browser: the page's script hands over the pointer, the
+// buttons and the keys, and the browser calls for a frame once per animation
+// frame; each frame is played by the same GameLoop as the native game's and
+// shown on the page's canvas. The page's address may hold ?mute and
+// ?volume=N, which the page hands over as the command line's --mute and
+// --volume N.
+
+#include "app/CommandLine.h"
+#include "app/Engine.h"
+#include "app/GameLoop.h"
+#include "app/Random.h"
+#include "game/GameSession.h"
+#include "web/WebPlatform.h"
+#include "web/WebRecords.h"
+#include "web/WebSound.h"
+
+#include <allegro.h>
+#include <emscripten.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The data packed into the page, at the same place as the native game's.
+constexpr const char* kDataFolder = "data";
+
+// How much earlier than the frame period an animation frame may come and
+// still be played: the browser's timer wavers by a fraction of a
+// millisecond, and on a screen of 120 Hz or more the frames between are let
+// pass rather than waited through.
+constexpr double kEarlyFrame = 0.002;
+
+// An opaque alpha byte over Allegro's 32-bit pixels, which it keeps as red,
+// green, blue and an unused byte: the canvas's RGBA.
+constexpr std::uint32_t kOpaque = 0xff000000u;
+
+WebPlatform platform;
+GameLoop* loop = nullptr;
+WebSound* sound = nullptr;
+std::vector<std::uint32_t> picture;
+int framesPlayed = 0;
+
+// The frame on the page: the canvas with every pixel made opaque, handed to
+// the page's script to put on its canvas. A frame like the last is not
+// handed over: most frames of a quiet screen are, and putting a frame on the
+// page costs half as much script again as playing it.
+void show(BITMAP* canvas) {
+    picture.resize(static_cast<std::size_t>(canvas->w) * canvas->h);
+    std::uint32_t* out = picture.data();
+    std::uint32_t changed = 0;
+    for (int y = 0; y < canvas->h; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(canvas->line[y]);
+        for (int x = 0; x < canvas->w; ++x) {
+            const std::uint32_t pixel = row[x] | kOpaque;
+            changed |= *out ^ pixel;
+            *out++ = pixel;
+        }
+    }
+    if (!changed)
+        return;
+    // clang-format off
+    EM_ASM({ Module.showPicture(HEAPU8.subarray($0, $0 + $1 * $2 * 4), $1, $2); },
+           picture.data(), canvas->w, canvas->h);
+    // clang-format on
+}
+
+void animationFrame() {
+    Engine& engine = Engine::instance();
+    if (engine.now() - engine.lastFrameTime < engine.timestepThreshold - kEarlyFrame)
+        return;
+    loop->frame(engine.beginFrame());
+    ++framesPlayed;
+    show(engine.canvas->bitmap);
+}
+
+const char* yesOrNo(bool value) {
+    return value ? "true" : "false";
+}
+
+// Whether the game plays sound, and whether it is muted.
+const char* soundState() {
+    return !sound ? "none" : sound->muted() ? "muted" : "on";
+}
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// The effects through Web Audio, unless the volume is 0; a missing effect
+// stops the game as a missing picture does, unless the sound starts muted, as
+// on the desktop. Whether the game goes on.
+bool openSound(Engine& engine, const CommandLine& commandLine) {
+    const int volume =
+        commandLine.volume >= 0 ? commandLine.volume : engine.settings.getInt("SoundVolume");
+    if (volume <= 0)
+        return true;
+    sound = new WebSound;
+    const std::vector<std::string> problems = sound->load(engine);
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
+    if (!problems.empty() && !commandLine.mute)
+        return false;
+    sound->open(volume, commandLine.mute, &platform);
+    engine.sound = sound;
+    return true;
+}
+
+} // namespace
+
+// What the page's script calls; see web/page/page.js.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void groundlinePointer(int x, int y) {
+    platform.pointerMoved(x, y);
+}
+
+EMSCRIPTEN_KEEPALIVE void groundlineButton(int button, int down) {
+    platform.buttonChanged(button, down != 0);
+}
+
+// Whether the game reads the key, so that the page keeps it from the browser.
+EMSCRIPTEN_KEEPALIVE int groundlineKey(const char* code, int down) {
+    return platform.keyChanged(code, down != 0) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void groundlineFastForward(int on) {
+    platform.setFastForward(on != 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void groundlineReleaseAll() {
+    platform.releaseAll();
+}
+
+// A hidden tab pauses the game as P does, and the player resumes it as from
+// any pause; a lost game has nothing to pause.
+EMSCRIPTEN_KEEPALIVE void groundlineHidden() {
+    platform.releaseAll();
+    GameSession* session = loop ? loop->session() : nullptr;
+    if (session && !session->gameOver)
+        session->paused = true;
+}
+
+// The time the tab was hidden never reaches the game, as with a window
+// switched back in.
+EMSCRIPTEN_KEEPALIVE void groundlineShown() {
+    onSwitchIn();
+}
+
+// What the page's tests wait on, as JSON: frames played, the sound ("none",
+// "muted" or "on"), and the game's money, health, wave, best wave, towers,
+// screen mode, pause, fast forward, debug overlay and end.
+EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
+    static char text[256];
+    const GameSession* session = loop ? loop->session() : nullptr;
+    if (!session) {
+        std::snprintf(text, sizeof text, "{\"frames\":%d,\"sound\":\"%s\"}", framesPlayed,
+                      soundState());
+        return text;
+    }
+    std::snprintf(text, sizeof text,
+                  "{\"frames\":%d,\"sound\":\"%s\",\"money\":%d,\"health\":%d,\"wave\":%d,"
+                  "\"best\":%d,\"towers\":%d,\"mode\":%d,\"paused\":%s,\"fastForward\":%s,"
+                  "\"debug\":%s,\"gameOver\":%s}",
+                  framesPlayed, soundState(), session->money, session->health, session->waveNumber,
+                  session->bestWaves(), static_cast<int>(session->buildings.size()),
+                  static_cast<int>(session->mode), yesOrNo(session->paused),
+                  yesOrNo(session->fastForwarding), yesOrNo(session->debugOverlay),
+                  yesOrNo(session->gameOver));
+    return text;
+}
+
+} // extern "C"
+
+int main(int argc, char** argv) {
+    const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (commandLine.action == CommandLine::Action::Refuse) {
+        std::fprintf(stderr, "groundline: %s (the page's address takes ?mute and ?volume=N)\n",
+                     commandLine.problem.c_str());
+        return 2;
+    }
+    Engine::initHeadless();
+    Engine& engine = Engine::instance();
+    engine.platform = &platform;
+    engine.scale = 1;
+    const std::vector<std::string> problems = engine.loadData(kDataFolder);
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
+    if (!problems.empty())
+        return 1;
+    if (!openSound(engine, commandLine))
+        return 1;
+    engine.records = new WebRecords(fileBytes(engine.dataFile("strings.txt")));
+    engine.startClock();
+    Random::seed(static_cast<unsigned>(std::time(nullptr)));
+
+    // A page cannot close its tab: "Yes" to "Quit Game?" starts a new game.
+    loop = new GameLoop(engine, GameLoop::Quit::StartsANewGame);
+    emscripten_set_main_loop(animationFrame, 0, false);
+    return 0;
+}
