@@ -126,7 +126,8 @@ bool sameCanvas(BITMAP* first, BITMAP* second) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    // An option is no folder: "--help" would otherwise be made one.
+    if (argc != 2 || argv[1][0] == '-') {
         std::fputs("usage: preview-frames OUTPUT_FOLDER   (run from the repository root)\n",
                    stderr);
         return 2;
