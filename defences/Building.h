@@ -52,7 +52,7 @@ class Building {
 
     const SpriteSheet* sheet; // the type's sheet, shared
     SpritePlayer* player;     // none until placed
-    int type;                 // 0 laser turret, 1 missile turret, 2 tesla coil
+    int type;                 // its place in towerTypes()
     int x;                    // left edge of the sprite
 
     // The firing clock that every tower runs.
