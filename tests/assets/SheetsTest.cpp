@@ -201,8 +201,9 @@ TEST(InvaderSheets, AreCreaturesThatFitWhereTheyMarch) {
         EXPECT_LT(size, boss ? rest->w / 2 + 1 : 10.0);
         // Each kind is told from the squibble at a glance.
         const BITMAP* squibbleRest = squibble.selectFrame(0, 0.0f);
-        if (kind > 0 && rest->w == squibbleRest->w && rest->h == squibbleRest->h)
+        if (kind > 0 && rest->w == squibbleRest->w && rest->h == squibbleRest->h) {
             EXPECT_TRUE(differ(rest, squibbleRest));
+        }
     }
 }
 
