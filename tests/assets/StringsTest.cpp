@@ -3,6 +3,7 @@
 #include "ShippedData.h"
 
 #include "app/Settings.h"
+#include "game/TowerType.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,15 @@ TEST(Strings, DefineEveryKeyTheGameReads) {
                                 "Wave1SpeedMax"};
     for (const char* key : keys)
         EXPECT_FALSE(settings().get(key).empty()) << key;
-    for (int n = 1; n <= 3; ++n)
-        for (const char* pattern : {"Name", "Value", "Sprite", "Width", "Available"}) {
-            const std::string key = "Tower" + std::to_string(n) + pattern;
-            EXPECT_FALSE(settings().get(key).empty()) << key;
-        }
+    for (const TowerType& type : towerTypes()) {
+        const std::string tower = "Tower" + std::to_string(type.settingsNumber);
+        for (const char* pattern : {"Name", "Value", "Sprite", "Width", "Available"})
+            EXPECT_FALSE(settings().get(tower + pattern).empty()) << tower << pattern;
+        EXPECT_TRUE(std::filesystem::exists(settings().get(tower + "Sprite"))) << tower;
+    }
     // Every file a key names is there.
-    for (const char* key : {"FontMain", "FontMainRed", "FontSmall", "FontSmallRed", "Tower1Sprite",
-                            "Tower2Sprite", "Tower3Sprite", "Invader1Sprite"})
+    for (const char* key :
+         {"FontMain", "FontMainRed", "FontSmall", "FontSmallRed", "Invader1Sprite"})
         EXPECT_TRUE(std::filesystem::exists(settings().get(key))) << key;
 }
 
