@@ -6,6 +6,7 @@
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
 #include "support/EngineScope.h"
+#include "support/RecordingSound.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,7 @@
 // Invader sheet: 14 × 12 frames; animation a (0 to 4) shows frame a, two
 // frames of animation 1 and 3 so that a restart can be told apart. Poof: one
 // 8 × 6 frame. The other kinds are absent until a test gives them keys with
-// kindLike.
+// kindLike. The sound is heard by a recorder.
 class SessionScope {
   public:
     SessionScope() {
@@ -29,6 +30,7 @@ class SessionScope {
         smallRed = testart::blockFont({250, 0, 0}, 3, 5);
 
         engine.session = &session;
+        engine.sound = &sound;
         engine.invaderDefs[0].health = 10;
         engine.invaderDefs[0].healthIncrease = 2.5;
         engine.invaderDefs[0].value = 7;
@@ -87,5 +89,6 @@ class SessionScope {
     std::unique_ptr<SpriteSheet> poof;
     std::unique_ptr<BitmapFont> small;
     std::unique_ptr<BitmapFont> smallRed;
+    RecordingSound sound;
     GameSession session;
 };

@@ -145,17 +145,19 @@ TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
         int kind;
         int hit;
         int health;    // left after the hit
-        int animation; // played after it
+        int animation; // played after it, and heard when turned aside
     } cases[] = {
         {0, 3, 7, 1}, {1, 3, 10, 4}, {1, 2, 10, 4}, {1, 5, 8, 1}, {2, 3, 7, 1}, {3, 3, 7, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", hit " << c.hit);
+        scope.sound.played.clear();
         std::unique_ptr<Invader> invader(makeInvader(c.kind));
         invader->damage(c.hit);
         EXPECT_EQ(invader->health, c.health);
         EXPECT_EQ(invader->player->animation, c.animation);
         EXPECT_EQ(invader->player->queue, std::deque<int>{0});
+        EXPECT_EQ(scope.sound.heard(SoundEffect::ArmourTurnedAside), c.animation == 4 ? 1 : 0);
     }
     EXPECT_EQ(scope.session.money, 100);
     EXPECT_TRUE(scope.session.effects.empty());
@@ -195,8 +197,10 @@ TEST(SquibbleTest, ADartlingDivesAtItsOwnMomentAndSpeed) {
     dartling.y = 0.0;
     dartling.update(dartling.waitLeft - 0.01);
     EXPECT_TRUE(dartling.marching());
+    EXPECT_EQ(scope.sound.heard(SoundEffect::Dive), 0);
     dartling.update(0.02);
     EXPECT_FALSE(dartling.marching());
+    EXPECT_EQ(scope.sound.heard(SoundEffect::Dive), 1);
     EXPECT_EQ(dartling.player->animation, 4);
     EXPECT_EQ(dartling.y, 0.0);
     dartling.update(0.5);

@@ -3,6 +3,7 @@
 #include "invaders/BossWave.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
+#include "support/RecordingSound.h"
 
 #include <algorithm>
 #include <vector>
@@ -53,8 +54,10 @@ TEST_F(SessionTest, UndefendedWavesEndTheGame) {
 }
 
 // Every "BossWaveEvery"th wave is the boss alone, named by a banner of its
-// own under the wave's announcement, once the boss's keys are there.
+// own and her sound under the wave's announcement, once her keys are there.
 TEST_F(SessionTest, EveryNthWaveIsTheBossAloneUnderItsBanner) {
+    RecordingSound sound;
+    engine.sound = &sound;
     engine.settings.set("BossWaveEvery", "2");
     session->waveNumber = 2;
     session->waveTimer = 0.0;
@@ -69,6 +72,7 @@ TEST_F(SessionTest, EveryNthWaveIsTheBossAloneUnderItsBanner) {
     boss.present = true;
     boss.name = "Boss";
     for (const int wave : {3, 4}) {
+        sound.played.clear();
         session->waveNumber = wave;
         session->waveTimer = 0.0;
         session->update(0.0);
@@ -79,6 +83,7 @@ TEST_F(SessionTest, EveryNthWaveIsTheBossAloneUnderItsBanner) {
             std::count_if(session->effects.begin(), session->effects.end(),
                           [](const Effect* e) { return dynamic_cast<const BannerEffect*>(e); });
         EXPECT_EQ(banners, bossWave ? 1 : 0) << wave;
+        EXPECT_EQ(sound.heard(SoundEffect::BossArrived), bossWave ? 1 : 0) << wave;
         if (bossWave) {
             ASSERT_EQ(session->wave->invaders.size(), 1u);
             EXPECT_EQ(session->wave->invaders.front()->kind, 3);

@@ -14,6 +14,7 @@
 #include "invaders/Wave.h"
 #include "support/EngineScope.h"
 #include "support/Headless.h"
+#include "support/RecordingSound.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
@@ -27,19 +28,6 @@
 #include <vector>
 
 namespace {
-
-class RecordingSound : public Sound {
-  public:
-    void play(SoundEffect effect, int x) override { played.push_back({effect, x}); }
-    void toggleMute() override { ++toggles; }
-
-    struct Played {
-        SoundEffect effect;
-        int x;
-    };
-    std::vector<Played> played;
-    int toggles = 0;
-};
 
 // A pan is right when it lies within this many pixels of what the frame
 // shows for the event: shots and texts move in the frame that makes them.
