@@ -4,8 +4,8 @@
 
 namespace {
 
-// A relative folder would follow the working folder about, so the XDG spec
-// says to ignore it; the same goes for a relative HOME.
+// A relative folder would follow the working folder about, so freedesktop.org
+// asks that it be ignored; the same goes for a relative HOME.
 bool isAbsoluteFolder(const char* value) {
     return value && value[0] == '/';
 }
