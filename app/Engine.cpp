@@ -8,7 +8,6 @@
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
 #include "app/WindowedDriver.h"
-#include "game/GameSession.h"
 #include "gfx/PackedImage.h"
 
 #include <allegro.h>
@@ -257,16 +256,8 @@ bool Engine::mouseInRect(const layout::Rect& rect) const {
     return mouseInRect(rect.x, rect.y, rect.width, rect.height);
 }
 
-void Engine::setSession(GameSession* newSession) {
-    std::lock_guard<std::mutex> lock(sessionGuard);
-    session = newSession;
-}
-
 void onCloseButton() {
-    Engine& engine = Engine::instance();
-    std::lock_guard<std::mutex> lock(engine.sessionGuard);
-    if (engine.session)
-        engine.session->running = false;
+    Engine::instance().closeRequested = true;
 }
 
 void onSwitchIn() {

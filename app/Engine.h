@@ -12,13 +12,11 @@
 #include "invaders/InvaderKind.h"
 
 #include <atomic>
-#include <mutex>
 #include <string>
 #include <vector>
 
 struct BITMAP;
 class BitmapFont;
-class GameSession;
 class SpriteSheet;
 
 // The one application-wide object: the window, the settings, the shared
@@ -80,10 +78,6 @@ class Engine {
     bool mouseInRect(int x, int y, int width, int height) const;
     bool mouseInRect(const layout::Rect& rect) const;
 
-    // Hands the session to the close button, or takes it back (null) before
-    // the session is destroyed, so that a late press never reaches it.
-    void setSession(GameSession* newSession);
-
     // A file name as the settings and the catalogue write it, "data/bg.mz"
     // or "bg.mz", turned into the same file under dataFolder. An absolute
     // name is kept as it is.
@@ -134,7 +128,9 @@ class Engine {
     SpriteSheet* missileSheet = nullptr;
     BITMAP* selector = nullptr;
 
-    GameSession* session = nullptr;
+    // Set by the window's close button, from a thread of the library's:
+    // the program ends after the frame in progress.
+    std::atomic<bool> closeRequested{false};
 
     // The mouse as sampled at the start of this frame, in canvas pixels, and
     // the button bits (1 left, 2 right) of this frame and the one before.
@@ -171,12 +167,6 @@ class Engine {
     void openSound();
     // Finds the player's record of the best wave for these settings.
     void openRecords();
-
-    // Taken by the close-button callback and by setSession, so that the
-    // session cannot be destroyed while the callback is stopping it.
-    std::mutex sessionGuard;
-
-    friend void onCloseButton();
 };
 
 // Window callbacks, registered by Engine::init.

@@ -2,6 +2,7 @@
 
 #include "app/Engine.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 
 #include <allegro.h>
 
@@ -10,16 +11,23 @@ GameLoop::GameLoop(Engine& engine, Quit quit) : engine(engine), quit(quit) {
 }
 
 GameLoop::~GameLoop() {
-    engine.setSession(nullptr);
+    delete playfield;
     delete current;
 }
 
 bool GameLoop::frame(double dt) {
     if (!current)
         return false;
-    current->step(dt, engine.platform->keyDown(KEY_TAB));
-    current->draw();
-    if (current->running)
+    playfield->step(dt, engine.platform->keyDown(KEY_TAB));
+    playfield->draw();
+    engine.canvas->stretchToScreen();
+    // The close button ends the program after the frame in progress, as
+    // "Yes" would, whatever the screen was showing.
+    if (engine.closeRequested) {
+        endGame();
+        return false;
+    }
+    if (playfield->running)
         return true;
     if (endGame())
         startGame();
@@ -30,16 +38,17 @@ void GameLoop::startGame() {
     // Each game is a session of its own, so that a new one starts as empty
     // as the first; only the loaded data carries over.
     current = new GameSession;
-    engine.setSession(current);
     current->start();
+    playfield = new PlayfieldScreen(*current);
 }
 
 bool GameLoop::endGame() {
     // Quitting keeps what the game reached, as losing it does.
     engine.records->keep(current->wavesDefeated());
-    const bool another = current->playAgain || quit == Quit::StartsANewGame;
-    engine.setSession(nullptr);
+    const bool another = playfield->playAgain || quit == Quit::StartsANewGame;
+    delete playfield;
     delete current;
+    playfield = nullptr;
     current = nullptr;
     return another;
 }

@@ -2,6 +2,7 @@
 
 class Engine;
 class GameSession;
+class PlayfieldScreen;
 
 // One game after another, a frame at a time: what every front end does with
 // a frame, whoever paces it. The native game waits for each frame itself;
@@ -22,11 +23,12 @@ class GameLoop {
     // Plays a frame begun dt seconds after the last, eight times as fast
     // while Tab is held, and draws it. After the frame that ends a game, the
     // game's record is kept, and the next game starts if the player asked
-    // for one. Returns false once the player has quit.
+    // for one. Returns false once the player has quit or closed the window.
     bool frame(double dt);
 
-    // The game being played; null once the player has quit.
+    // The game being played and its screen; null once the player has quit.
     GameSession* session() const { return current; }
+    PlayfieldScreen* screen() const { return playfield; }
 
   private:
     void startGame();
@@ -36,4 +38,5 @@ class GameLoop {
     Engine& engine;
     const Quit quit;
     GameSession* current = nullptr;
+    PlayfieldScreen* playfield = nullptr;
 };

@@ -39,7 +39,8 @@ std::string writeBackground() {
     std::vector<Rgb> pixels;
     for (int y = 0; y < 240; ++y)
         for (int x = 0; x < 320; ++x)
-            pixels.push_back(Rgb{static_cast<unsigned char>(y), static_cast<unsigned char>(x / 8 * 8),
+            pixels.push_back(Rgb{static_cast<unsigned char>(y),
+                                 static_cast<unsigned char>(x / 8 * 8),
                                  static_cast<unsigned char>((x ^ y) & 0x30)});
     const std::string path = benchFolder() + "/bg.mz";
     writeGzip(path, packedImageBytes(320, 240, pixels));

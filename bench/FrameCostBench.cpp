@@ -83,9 +83,8 @@ void collisionPass(benchmark::State& state) {
     if (!haveGameData(state))
         return;
     GameSession* session = new GameSession;
-    Engine::instance().setSession(session);
     session->waveNumber = kWaveNumber;
-    session->wave = new SquibbleWave(2 * kWaveNumber + 14);
+    session->wave = new SquibbleWave(2 * kWaveNumber + 14, session);
     for (Invader* invader : session->wave->invaders)
         invader->y += kWaveInSight;
     for (int i = 0; i < kProjectiles; ++i)
@@ -100,7 +99,6 @@ void collisionPass(benchmark::State& state) {
     const double pairs = static_cast<double>(session->projectiles.size()) *
                          static_cast<double>(session->wave->invaders.size());
     passes.report(state, "pair_ns", "firstPassPair_ns", "xFirstPass", pairs * 1e-9);
-    Engine::instance().setSession(nullptr);
     delete session;
 }
 BENCHMARK(collisionPass)->Unit(benchmark::kMicrosecond);

@@ -79,7 +79,7 @@ void buildHeavyScene(GameSession* session, double scale) {
     const int effects = static_cast<int>(kEffects * scale);
 
     session->waveNumber = kWaveNumber;
-    session->wave = new SquibbleWave(invaders);
+    session->wave = new SquibbleWave(invaders, session);
     const int lastRow = (invaders - 1) / kRowLength;
     const double spacing = lastRow > 0 ? std::min(kRowSpacing, kSightDepth / lastRow) : kRowSpacing;
     int place = 0;
@@ -88,6 +88,7 @@ void buildHeavyScene(GameSession* session, double scale) {
 
     for (int i = 0; i < kTowers; ++i) {
         Building* tower = makeBuilding(i % 3);
+        tower->game = session;
         tower->setPosition(4 + i * kTowerSpacing);
         tower->timer = tower->period * i / kTowers;
         session->buildings.push_back(tower);
@@ -101,7 +102,7 @@ void buildHeavyScene(GameSession* session, double scale) {
             session->projectiles.push_back(new LaserProjectile(x, y, 4));
             continue;
         }
-        auto* missile = new MissileProjectile(x, y, 8, 6, 16.0);
+        auto* missile = new MissileProjectile(session, x, y, 8, 6, 16.0);
         missile->acquireTarget();
         missile->heading = (i % 16) * 0.3926990816987241;
         missile->age = 0.3;

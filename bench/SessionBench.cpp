@@ -7,6 +7,7 @@
 #include "GameData.h"
 #include "app/Engine.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 
 #include <allegro.h>
 #include <benchmark/benchmark.h>
@@ -16,14 +17,12 @@ namespace {
 // A session between waves, with its clouds and nothing else.
 GameSession* restingSession() {
     GameSession* session = new GameSession;
-    Engine::instance().setSession(session);
     session->start();
     session->waveTimer = 1e9;
     return session;
 }
 
 void endSession(GameSession* session) {
-    Engine::instance().setSession(nullptr);
     delete session;
 }
 
@@ -49,9 +48,10 @@ void sessionFrameAtRest(benchmark::State& state) {
     if (!haveGameData(state))
         return;
     GameSession* session = restingSession();
+    PlayfieldScreen screen(*session);
     for (auto _ : state) {
         session->update(kFrameTime);
-        session->draw();
+        screen.draw();
     }
     endSession(session);
 }
@@ -61,11 +61,12 @@ void gameOverFrame(benchmark::State& state) {
     if (!haveGameData(state))
         return;
     GameSession* session = restingSession();
+    PlayfieldScreen screen(*session);
     session->health = 0;
-    session->update(0.0);
+    screen.step(0.0, false);
     for (auto _ : state) {
         session->update(kFrameTime);
-        session->draw();
+        screen.draw();
     }
     endSession(session);
 }

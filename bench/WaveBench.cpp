@@ -13,6 +13,7 @@
 #include "effects/SparkEffect.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 
@@ -79,7 +80,7 @@ void buildScene(GameSession* session, bool withWave, int kinds) {
 
     session->waveNumber = kWaveNumber;
     if (withWave) {
-        session->wave = new SquibbleWave(2 * kWaveNumber + 14);
+        session->wave = new SquibbleWave(2 * kWaveNumber + 14, session);
         for (Invader* invader : session->wave->invaders)
             invader->y += kWaveInSight;
     }
@@ -95,8 +96,8 @@ void runScene(benchmark::State& state, bool withWave, int kinds) {
     if (!haveGameData(state))
         return;
     GameSession* session = new GameSession;
-    Engine::instance().setSession(session);
     session->start();
+    PlayfieldScreen screen(*session);
     session->health = 1000000;
     session->waveTimer = -1.0;
     buildScene(session, withWave, kinds);
@@ -104,7 +105,7 @@ void runScene(benchmark::State& state, bool withWave, int kinds) {
     int frames = 0;
     for (auto _ : state) {
         session->update(kFrameTime);
-        session->draw();
+        screen.draw();
         if (++frames == kFramesPerScene) {
             state.PauseTiming();
             buildScene(session, withWave, kinds);
@@ -114,7 +115,6 @@ void runScene(benchmark::State& state, bool withWave, int kinds) {
     }
     state.counters["effects"] = static_cast<double>(session->effects.size());
 
-    Engine::instance().setSession(nullptr);
     delete session;
 }
 

@@ -47,12 +47,12 @@ void Building::sell() {
     // The price is not remembered per building: the type's current price and
     // upgrade costs count.
     const int amount = engine.towerDefs[type].paidFor(level) / 2;
-    engine.session->money = saturatingAdd(engine.session->money, amount);
+    game->money = saturatingAdd(game->money, amount);
 
     char text[16];
     std::snprintf(text, sizeof text, "+%d", amount);
     const int cy = engine.towerBaseline - player->frameHeight() / 2;
-    engine.session->effects.push_back(new TextEffect(cx, cy, engine.fontSmall, text));
+    game->effects.push_back(new TextEffect(cx, cy, engine.fontSmall, text));
 }
 
 void Building::upgrade() {

@@ -1,6 +1,7 @@
 #pragma once
 
 struct BITMAP;
+class GameSession;
 class SpritePlayer;
 class SpriteSheet;
 
@@ -61,6 +62,10 @@ class Building {
     int damage = 0;      // per shot
 
     int level = 0; // upgrades bought, from 0
+
+    // The game it stands in, which its shots and its sale go to; given by
+    // whoever sets it down.
+    GameSession* game = nullptr;
 
   protected:
     // Advances the animation by dt seconds, then fires once for every period

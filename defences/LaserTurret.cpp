@@ -32,6 +32,6 @@ void LaserTurret::fire() {
     // the firing animation.
     const int muzzleX = x + restingFrameWidth() / 2;
     const int muzzleY = engine.towerBaseline - kMuzzleHeight;
-    engine.session->projectiles.push_back(new LaserProjectile(muzzleX, muzzleY, damage));
+    game->projectiles.push_back(new LaserProjectile(muzzleX, muzzleY, damage));
     engine.sound->play(SoundEffect::LaserShot, muzzleX);
 }

@@ -53,9 +53,9 @@ double normalisedHeading(double heading) {
 }
 } // namespace
 
-MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage,
+MissileProjectile::MissileProjectile(GameSession* game, int x, int y, int damage, int splashDamage,
                                      double splashRadius)
-    : Projectile(x, y), player(new SpritePlayer(Engine::instance().missileSheet)),
+    : Projectile(x, y), game(game), player(new SpritePlayer(Engine::instance().missileSheet)),
       speed(Engine::instance().settings.getSpeed("MissileSpeedBase")), heading(0.0), damage(damage),
       splashDamage(splashDamage), splashRadius(splashRadius),
       steeringMax(Engine::instance().settings.getReal("MissileSteeringMax")),
@@ -67,23 +67,20 @@ MissileProjectile::~MissileProjectile() {
 }
 
 bool MissileProjectile::acquireTarget() {
-    const GameSession* session = Engine::instance().session;
-    if (!session || !session->wave || session->wave->invaders.empty()) {
+    if (!game || !game->wave || game->wave->invaders.empty()) {
         target.clear();
         return false;
     }
-    const std::list<Invader*>& invaders = session->wave->invaders;
+    const std::list<Invader*>& invaders = game->wave->invaders;
     const int count = static_cast<int>(invaders.size());
-    target.set(*std::next(invaders.begin(), Random::next() % count));
+    target.set(game, *std::next(invaders.begin(), Random::next() % count));
     return true;
 }
 
 void MissileProjectile::explode() {
     Engine& engine = Engine::instance();
-    GameSession* session = engine.session;
-
-    if (session->wave) {
-        for (Invader* invader : session->wave->invaders) {
+    if (game->wave) {
+        for (Invader* invader : game->wave->invaders) {
             if (invader->health <= 0)
                 continue;
             const double dx = invaderCentreX(*invader) - x;
@@ -94,8 +91,8 @@ void MissileProjectile::explode() {
         }
     }
 
-    session->effects.push_back(new SimpleEffect(static_cast<int>(x), static_cast<int>(y),
-                                                engine.explosionSmallSheet, 0.0));
+    game->effects.push_back(new SimpleEffect(static_cast<int>(x), static_cast<int>(y),
+                                             engine.explosionSmallSheet, 0.0));
     engine.sound->play(SoundEffect::Explosion, static_cast<int>(x));
 
     // One more blast per point of damage carried, scattered over the splash.
@@ -111,7 +108,7 @@ void MissileProjectile::explode() {
             ey = static_cast<int>(y + 2 * (Random::next() % scatter) - splashRadius);
         }
         const double delay = kBlastSpread * (i + 1) / blasts;
-        session->effects.push_back(new SimpleEffect(ex, ey, engine.explosionSmallSheet, delay));
+        game->effects.push_back(new SimpleEffect(ex, ey, engine.explosionSmallSheet, delay));
     }
 }
 
@@ -120,13 +117,13 @@ void MissileProjectile::update(double dt) {
         return;
     Engine& engine = Engine::instance();
 
-    // Runs in the session's second pass too, so a missile whose target has
+    // Runs in the game's second pass too, so a missile whose target has
     // just died picks another one in the same step.
     Invader* chased = target.get();
     if (!chased || chased->health <= 0) {
         if (!acquireTarget()) {
             alive = false;
-            engine.session->effects.push_back(
+            game->effects.push_back(
                 new SimpleEffect(static_cast<int>(x), static_cast<int>(y), engine.poofSheet, 0.0));
             return;
         }
@@ -189,9 +186,8 @@ void MissileProjectile::leaveTrail(double dt) {
     Engine& engine = Engine::instance();
     puffTimer -= dt;
     while (puffTimer < 0.0) {
-        engine.session->effects.push_back(new SimpleEffect(static_cast<int>(x - std::cos(heading)),
-                                                           static_cast<int>(y) - 1,
-                                                           engine.puff2Sheet, 0.0));
+        game->effects.push_back(new SimpleEffect(static_cast<int>(x - std::cos(heading)),
+                                                 static_cast<int>(y) - 1, engine.puff2Sheet, 0.0));
         puffTimer += kTrailPuffInterval;
     }
 }

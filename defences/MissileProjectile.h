@@ -3,6 +3,7 @@
 #include "defences/Projectile.h"
 #include "defences/TargetLink.h"
 
+class GameSession;
 class SpritePlayer;
 
 // A homing missile. It leaves at its launch heading, flies straight for a
@@ -14,7 +15,9 @@ class SpritePlayer;
 // heading h moves the missile by (cos h, -sin h) on the canvas.
 class MissileProjectile : public Projectile {
   public:
-    MissileProjectile(int x, int y, int damage, int splashDamage, double splashRadius);
+    // Launched in the game, whose wave it chases and whose effects it adds to.
+    MissileProjectile(GameSession* game, int x, int y, int damage, int splashDamage,
+                      double splashRadius);
     ~MissileProjectile() override;
 
     // Chooses a random invader of the current wave, dead or alive; false when
@@ -29,6 +32,7 @@ class MissileProjectile : public Projectile {
     void draw(BITMAP* bitmap) override;
     void hit(Invader* invader) override;
 
+    GameSession* game;
     SpritePlayer* player;    // on the missile sheet, one animation per direction
     double speed;            // pixels per second
     double heading;          // in [0, 2pi) once the missile has steered

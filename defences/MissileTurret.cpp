@@ -58,9 +58,9 @@ void MissileTurret::upgrade() {
 void MissileTurret::fire() {
     Engine& engine = Engine::instance();
     const int halfWidth = restingFrameWidth() / 2;
-    auto* missile =
-        new MissileProjectile(x + halfWidth + kTubeOffsetX, engine.towerBaseline - kTubeHeight,
-                              damage, splashDamage, splashRadius);
+    auto* missile = new MissileProjectile(game, x + halfWidth + kTubeOffsetX,
+                                          engine.towerBaseline - kTubeHeight, damage, splashDamage,
+                                          splashRadius);
     // With nobody to shoot at the period is spent and nothing else happens.
     if (!missile->acquireTarget()) {
         delete missile;
@@ -76,13 +76,13 @@ void MissileTurret::fire() {
         missile->heading = kLaunchHeadingLeft;
         player->playThen(kLaunchingLeft, kRestingLeft);
     }
-    engine.session->projectiles.push_back(missile);
+    game->projectiles.push_back(missile);
     engine.sound->play(SoundEffect::MissileLaunch, static_cast<int>(missile->x));
 
     for (int i = 0; i < kSmokePuffs; ++i) {
         const int dx = facingRight ? Random::next() % 6 + 3 : Random::next() % 6 - 9;
         const int py = Random::next() % 6 + engine.towerBaseline - 21;
-        engine.session->effects.push_back(new SimpleEffect(
-            x + halfWidth + dx, py, engine.puff2Sheet, kFirstPuffDelay + kPuffDelayStep * i));
+        game->effects.push_back(new SimpleEffect(x + halfWidth + dx, py, engine.puff2Sheet,
+                                                 kFirstPuffDelay + kPuffDelayStep * i));
     }
 }

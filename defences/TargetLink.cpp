@@ -1,6 +1,5 @@
 #include "defences/TargetLink.h"
 
-#include "app/Engine.h"
 #include "game/GameSession.h"
 #include "invaders/Wave.h"
 
@@ -8,14 +7,14 @@ TargetLink::~TargetLink() {
     clear();
 }
 
-void TargetLink::set(Invader* newInvader) {
+void TargetLink::set(const GameSession* inGame, Invader* newInvader) {
     clear();
-    const GameSession* session = Engine::instance().session;
-    if (!session || !session->wave || !newInvader)
+    if (!inGame || !inGame->wave || !newInvader)
         return;
     invader = newInvader;
-    waveNumber = session->waveNumber;
-    session->wave->hold(this);
+    game = inGame;
+    waveNumber = game->waveNumber;
+    game->wave->hold(this);
 }
 
 void TargetLink::clear() {
@@ -25,8 +24,7 @@ void TargetLink::clear() {
 }
 
 Invader* TargetLink::get() const {
-    const GameSession* session = Engine::instance().session;
-    if (!invader || !session || session->wave != wave || session->waveNumber != waveNumber)
+    if (!invader || !game || game->wave != wave || game->waveNumber != waveNumber)
         return nullptr;
     return invader;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class GameSession;
 class Invader;
 class Wave;
 
@@ -14,8 +15,8 @@ class TargetLink {
     TargetLink(const TargetLink&) = delete;
     TargetLink& operator=(const TargetLink&) = delete;
 
-    // Holds the invader, which must be in the session's current wave.
-    void set(Invader* invader);
+    // Holds the invader, which must be in the game's current wave.
+    void set(const GameSession* game, Invader* invader);
     void clear();
 
     // The invader, or null once the wave has let it go or another wave is on.
@@ -25,6 +26,7 @@ class TargetLink {
     friend class Wave;
 
     Invader* invader = nullptr;
+    const GameSession* game = nullptr;
     // The wave whose list the link is in; the wave's number as well, since a
     // later wave can be built at the same address.
     Wave* wave = nullptr;

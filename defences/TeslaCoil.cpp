@@ -34,8 +34,7 @@ void TeslaCoil::update(double dt) {
 }
 
 Invader* TeslaCoil::pickTarget() const {
-    const GameSession* session = Engine::instance().session;
-    if (!session || !session->wave)
+    if (!game || !game->wave)
         return nullptr;
 
     const double ex = centreX();
@@ -43,7 +42,7 @@ Invader* TeslaCoil::pickTarget() const {
     // Only the centre counts, and the edge of the range is inside. Health is
     // not looked at: an invader killed earlier in this step can draw an arc.
     std::vector<Invader*> candidates;
-    for (Invader* invader : session->wave->invaders) {
+    for (Invader* invader : game->wave->invaders) {
         const double dx = invaderCentreX(*invader) - ex;
         const double dy = invaderCentreY(*invader) - ey;
         if (range * range >= dx * dx + dy * dy)
@@ -78,6 +77,6 @@ void TeslaCoil::fire() {
     const int x2 = static_cast<int>(invaderCentreX(*struck));
     const int y2 = static_cast<int>(invaderCentreY(*struck));
     Engine& engine = Engine::instance();
-    engine.session->effects.push_back(new SparkEffect(x1, y1, x2, y2));
+    game->effects.push_back(new SparkEffect(x1, y1, x2, y2));
     engine.sound->play(SoundEffect::TeslaStrike, x2);
 }

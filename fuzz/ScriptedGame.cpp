@@ -3,6 +3,7 @@
 #include "app/Engine.h"
 #include "app/Random.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 
 #include <allegro.h>
 
@@ -73,8 +74,8 @@ void ScriptedGame::frame(const uint8_t* bytes) {
     // receives is the script's.
     platform.time = engine.lastFrameTime + engine.timestepThreshold;
     engine.waitForFrame();
-    session->step(frameTime(flags & 7, payload), platform.keyDown(KEY_TAB));
-    session->draw();
+    screen->step(frameTime(flags & 7, payload), platform.keyDown(KEY_TAB));
+    screen->draw();
 }
 
 int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames, int framesAfterGameOver) {
@@ -84,11 +85,11 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames, int fr
     Random::seed(1);
 
     session = new GameSession;
-    engine.setSession(session);
     session->start();
+    screen = new PlayfieldScreen(*session);
     int played = 0;
     int afterGameOver = 0;
-    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && session->running &&
+    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && screen->running &&
                         afterGameOver < framesAfterGameOver;
          at += kFrameBytes) {
         frame(script + at);
@@ -96,8 +97,9 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames, int fr
         if (session->gameOver)
             ++afterGameOver;
     }
-    engine.setSession(nullptr);
+    delete screen;
     delete session;
+    screen = nullptr;
     session = nullptr;
     platform.keys.clear();
     platform.held.clear();

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class GameSession;
+class PlayfieldScreen;
 
 // Plays a session of the game from a script of frames, as the frame loop
 // does, but with every frame's time, mouse, buttons and keys taken from the
@@ -41,4 +42,5 @@ class ScriptedGame {
     FakePlatform platform;
     Platform* savedPlatform;
     GameSession* session = nullptr;
+    PlayfieldScreen* screen = nullptr;
 };

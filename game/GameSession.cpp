@@ -30,9 +30,6 @@ namespace {
 // what would throw positions past what a pixel coordinate can hold.
 constexpr double kLongestFrame = 60.0;
 
-// Holding Tab runs the whole game this many times as fast.
-constexpr double kFastForward = 8.0;
-
 // The wave announcement stands here, centred.
 constexpr int kAnnouncementX = layout::kCanvasWidth / 2;
 constexpr int kAnnouncementY = 80;
@@ -83,26 +80,6 @@ GameSession::~GameSession() {
     for (Effect* effect : effects)
         delete effect;
     delete wave;
-    for (Building* tower : newTowers)
-        delete tower;
-}
-
-double GameSession::step(double dt, bool fastForward) {
-    // Paused frames pass no game time at all, so that nothing has moved when
-    // play resumes; only the keys and clicks that end the pause are heard.
-    fastForwarding = false;
-    if (isPaused()) {
-        handleInput();
-        return 0.0;
-    }
-    fastForwarding = fastForward;
-    const double gameTime = fastForward ? dt * kFastForward : dt;
-    update(gameTime);
-    return gameTime;
-}
-
-bool GameSession::isPaused() const {
-    return !gameOver && (paused || mode == QuitDialog);
 }
 
 int GameSession::bestWaves() const {
@@ -110,8 +87,6 @@ int GameSession::bestWaves() const {
 }
 
 void GameSession::start() {
-    running = true;
-    mode = Idle;
     health = maxHealth = engine->settings.getInt("StartingHealth");
     money = engine->settings.getInt("StartingMoney");
     createClouds();
@@ -121,9 +96,6 @@ void GameSession::start() {
     std::fill(escapes.begin(), escapes.end(), 0);
     waveTimer = engine->settings.getTime("TimeBetweenWaves");
     bestBefore = engine->records->bestWaves();
-    if (newTowers.empty())
-        for (int type = 0; type < towerTypeCount(); ++type)
-            newTowers.push_back(makeBuilding(type));
 }
 
 void GameSession::createClouds() {
@@ -141,6 +113,11 @@ void GameSession::createClouds() {
 }
 
 void GameSession::update(double dt) {
+    advance(dt);
+    endIfLost();
+}
+
+void GameSession::advance(double dt) {
     // A clock that stalls, jumps back or breaks passes no time at all.
     if (!(dt >= 0.0))
         dt = 0.0;
@@ -167,7 +144,9 @@ void GameSession::update(double dt) {
         projectile->update(0.0);
     removeSpentProjectiles();
     removeExpiredEffects();
-    handleInput();
+}
+
+void GameSession::endIfLost() {
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();
@@ -194,9 +173,9 @@ void GameSession::updateWaveSchedule(double dt) {
 void GameSession::startWave() {
     const int boss = bossOf(waveNumber);
     if (boss >= 0)
-        wave = new BossWave(boss);
+        wave = new BossWave(boss, this);
     else
-        wave = new SquibbleWave(invadersInWave(waveNumber));
+        wave = new SquibbleWave(invadersInWave(waveNumber), this);
 
     char title[32];
     std::snprintf(title, sizeof title, "Wave %d", waveNumber);
@@ -282,9 +261,14 @@ void GameSession::removeExpiredEffects() {
     removeIf(effects, [](const Effect* effect) { return !(effect->lifetime > effect->age); });
 }
 
-bool GameSession::placementFits() const {
-    const int width = engine->towerDefs[placingType].width;
-    const int left = engine->mouseX - width / 2;
+bool GameSession::canBuy(int type) const {
+    const TowerDef& def = engine->towerDefs[type];
+    return def.available && def.value <= money;
+}
+
+bool GameSession::fits(int type, int x) const {
+    const int width = engine->towerDefs[type].width;
+    const int left = x - width / 2;
     const int right = left + width;
     for (const Building* building : buildings) {
         const TowerDef& def = engine->towerDefs[building->type];
@@ -301,68 +285,42 @@ bool GameSession::placementFits() const {
     return true;
 }
 
-void GameSession::placeBuilding() {
-    Building* building = makeBuilding(placingType);
+Building* GameSession::build(int type, int x) {
+    Building* building = makeBuilding(type);
     if (!building)
-        return;
-    const TowerDef& def = engine->towerDefs[placingType];
-    building->setPosition(engine->mouseX - restingFrameWidth(def.sprite) / 2);
-    buildings.push_back(building);
-    engine->sound->play(SoundEffect::TowerPlaced, engine->mouseX);
-    money = saturatingSubtract(money, def.value);
-    if (money < def.value)
-        mode = Idle;
-}
-
-void GameSession::demolishSelected() {
-    if (!selectedBuilding)
-        return;
-    selectedBuilding->sell();
-    engine->sound->play(SoundEffect::TowerSold, static_cast<int>(selectedBuilding->centreX()));
-    for (auto it = buildings.begin(); it != buildings.end(); ++it) {
-        if (*it == selectedBuilding) {
-            buildings.erase(it);
-            break;
-        }
-    }
-    delete selectedBuilding;
-    selectedBuilding = nullptr;
-    mode = Idle;
-}
-
-bool GameSession::canUpgradeSelected() const {
-    if (!selectedBuilding)
-        return false;
-    const TowerDef& def = engine->towerDefs[selectedBuilding->type];
-    return selectedBuilding->level < def.upgrades &&
-           def.levelCost(selectedBuilding->level + 1) <= money;
-}
-
-void GameSession::upgradeSelected() {
-    if (!canUpgradeSelected())
-        return;
-    const TowerDef& def = engine->towerDefs[selectedBuilding->type];
-    money = saturatingSubtract(money, def.levelCost(selectedBuilding->level + 1));
-    selectedBuilding->upgrade();
-    engine->sound->play(SoundEffect::Click, static_cast<int>(selectedBuilding->centreX()));
-}
-
-bool GameSession::chooseTower(int type) {
+        return nullptr;
     const TowerDef& def = engine->towerDefs[type];
-    if (!def.available || def.value > money)
-        return false;
-    placingType = type;
-    mode = Placing;
-    selectedBuilding = nullptr;
-    engine->sound->play(SoundEffect::Click,
-                        layout::buildButton(type, engine->buttonSpacing).centreX());
-    return true;
+    building->game = this;
+    building->setPosition(x - restingFrameWidth(def.sprite) / 2);
+    buildings.push_back(building);
+    engine->sound->play(SoundEffect::TowerPlaced, x);
+    money = saturatingSubtract(money, def.value);
+    return building;
+}
+
+void GameSession::demolish(Building* building) {
+    building->sell();
+    engine->sound->play(SoundEffect::TowerSold, static_cast<int>(building->centreX()));
+    buildings.remove(building);
+    delete building;
+}
+
+bool GameSession::canUpgrade(const Building* building) const {
+    const TowerDef& def = engine->towerDefs[building->type];
+    return building->level < def.upgrades && def.levelCost(building->level + 1) <= money;
+}
+
+void GameSession::upgrade(Building* building) {
+    if (!canUpgrade(building))
+        return;
+    const TowerDef& def = engine->towerDefs[building->type];
+    money = saturatingSubtract(money, def.levelCost(building->level + 1));
+    building->upgrade();
+    engine->sound->play(SoundEffect::Click, static_cast<int>(building->centreX()));
 }
 
 void GameSession::endGame() {
     gameOver = true;
-    mode = QuitDialog;
-    paused = false;
     engine->sound->play(SoundEffect::GameOver, layout::kCanvasWidth / 2);
     engine->records->keep(wavesDefeated());
 }

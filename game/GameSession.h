@@ -3,7 +3,6 @@
 #include "game/Cloud.h"
 #include "game/Layout.h"
 
-#include <atomic>
 #include <list>
 #include <vector>
 
@@ -14,18 +13,12 @@ class Invader;
 class Projectile;
 class Wave;
 
-// One game, from the first frame to the player's quitting: money, health, the
-// wave schedule, everything on the playfield, and what the screen is doing.
+// One game, from the first countdown to its end: money, health, the wave
+// schedule and everything on the playfield, with the rules that move them on.
+// It neither draws nor reads the player: PlayfieldScreen does both, and the
+// bots and tools play it through the same operations.
 class GameSession {
   public:
-    // What the playfield screen is doing.
-    enum Mode {
-        Idle = 0,             // the build buttons are shown
-        Placing = 1,          // a tower type is chosen and follows the mouse
-        BuildingSelected = 2, // a tower is marked and can be demolished
-        QuitDialog = 3,       // "Quit Game?" is shown, or "Play Again?" once lost
-    };
-
     GameSession();
     // Deletes whatever the lists and the current wave still hold.
     ~GameSession();
@@ -36,44 +29,34 @@ class GameSession {
     // the settings and the records.
     void start();
 
-    // One frame's worth of play after dt seconds of real time: eight times
-    // as much while fastForward (Tab) is held, none while paused, when only
-    // the input is handled. Returns the game time passed.
-    double step(double dt, bool fastForward);
-
-    // Whether the game stands still: paused with P, or the quit dialog open
-    // during play. A lost game is never paused: its grey screen goes on.
-    bool isPaused() const;
-
     // The waves defeated in this game, and the best of any game with these
     // settings, this one included.
     int wavesDefeated() const { return waveNumber - 1; }
     int bestWaves() const;
 
-    // Advances the game by dt seconds, in the game's fixed order.
+    // Advances the game by dt seconds in the game's fixed order, then ends
+    // it if the health has run out.
     void update(double dt);
+    // The two halves of update, between which the screen reads the player:
+    // everything that moves and is removed, and the end of a lost game.
+    void advance(double dt);
+    void endIfLost();
 
-    // Draws the frame into the canvas and shows it.
-    void draw();
-
-    // The keyboard and the mouse of this frame.
-    void handleInput();
-
-    // Whether a tower of placingType fits at the mouse's x.
-    bool placementFits() const;
-    // Builds a tower of placingType under the mouse and charges for it.
-    void placeBuilding();
-    // Sells and deletes selectedBuilding.
-    void demolishSelected();
-    // Whether selectedBuilding has a level left to rise by, and the money
-    // for it is there.
-    bool canUpgradeSelected() const;
-    // Raises selectedBuilding a level and charges for it.
-    void upgradeSelected();
-    // Chooses a tower type to place, as its build button does: only when
-    // the type is available and the money is there. Whether it was chosen.
-    bool chooseTower(int type);
-    // Marks the game as lost, keeps the record and asks whether to play again.
+    // Whether a tower of the type is for sale and the money is there.
+    bool canBuy(int type) const;
+    // Whether a tower of the type, centred on x, keeps clear of every other.
+    bool fits(int type, int x) const;
+    // Builds a tower of the type centred on x and charges for it; returns
+    // it, or null for a number that is no type.
+    Building* build(int type, int x);
+    // Sells and deletes the building.
+    void demolish(Building* building);
+    // Whether the building has a level left to rise by, and the money for it
+    // is there.
+    bool canUpgrade(const Building* building) const;
+    // Raises the building a level and charges for it.
+    void upgrade(Building* building);
+    // Marks the game as lost and keeps the record.
     void endGame();
 
     // Counts an invader of the kind killed, or got through.
@@ -89,13 +72,6 @@ class GameSession {
     // quadratic step of a frame on its own.
     void collide();
 
-    Mode mode = Idle;
-    int placingType = 0;
-
-    // The game goes on while true; the close button clears it from the
-    // library's own thread, hence atomic.
-    std::atomic<bool> running{false};
-
     // What is on the playfield, each list in the order of appending, which is
     // also the drawing order. The session owns every object in them.
     std::list<Building*> buildings;
@@ -108,8 +84,8 @@ class GameSession {
     int money = 0;
     Engine* engine;
     bool gameOver = false;
-    Building* selectedBuilding = nullptr;
     std::vector<Cloud> clouds;
+    // Shows the debug texts and each invader's health.
     bool debugOverlay = false;
 
     // Invaders killed and got through in this game, by kind.
@@ -121,13 +97,6 @@ class GameSession {
     // The wave now running, or the next one between waves; starts at 1.
     int waveNumber = 1;
 
-    // P's pause, lifted by P (or the Pause key) again or by losing the game.
-    bool paused = false;
-    // Whether this frame ran at Tab's speed, for the fast-forward mark.
-    bool fastForwarding = false;
-    // Set when the lost game's "Play Again?" is answered yes: the loop ends
-    // and a new game follows in the same window.
-    bool playAgain = false;
     // The most waves defeated in any earlier game with these settings.
     int bestBefore = 0;
 
@@ -151,47 +120,7 @@ class GameSession {
     void removeSpentProjectiles();
     void removeExpiredEffects();
 
-    void drawStatus();
-    void drawReadout();
-    void drawPausedCaption();
-    void drawGameOver();
-    void drawBuildButtons();
-    void drawPlacing();
-    void drawSelection();
-    // A button of the selected tower's panel with an icon of the upgrade
-    // strip; whether the mouse is over it.
-    bool drawPanelButton(const layout::Rect& button, int iconCell, bool usable);
-    // What the selected tower does now: its level, damage, rate and reach.
-    void drawFigures(const Building& building);
-    // The circle a tower strikes within, as a ring; nothing for one that aims
-    // along a line.
-    void drawStrikeRing(const Building& building, int centreX);
-    // Each upgraded tower's level, as pips under it.
-    void drawLevels();
-    void drawQuitDialog();
-    void drawDebugTexts();
-
-    // The parts of handleInput: a key, a key that plays as a click would,
-    // a click on a tower, the clicks that the screen's mode answers, and the
-    // dialog's answers.
-    void handleKey();
-    void handlePlayKey(int scanCode);
-    void selectClickedBuilding();
-    void handleModeClicks();
-    void handleDialog();
-    // The dialog's answers: "Yes" quits, or plays again once the game is
-    // lost; "No" goes back to the game, or quits once it is lost.
-    void answerYes();
-    void answerNo();
-
-    // One unplaced tower of each type, whose range the placing view rings.
-    std::vector<Building*> newTowers;
-
     // The collision pass's circles, kept between frames so that no frame
     // allocates.
     std::vector<HitCircle> hitCircles;
-
-    bool leftClick() const;
-    bool rightClick() const;
-    bool leftHeld() const;
 };

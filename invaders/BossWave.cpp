@@ -2,6 +2,7 @@
 
 #include "app/Engine.h"
 #include "app/Saturating.h"
+#include "game/GameSession.h"
 #include "gfx/SpriteSheet.h"
 #include "invaders/Invader.h"
 #include "invaders/InvaderKind.h"
@@ -14,11 +15,12 @@ constexpr int kFormationCentre = 150;
 constexpr int kStartY = -8;
 } // namespace
 
-BossWave::BossWave(int kind) : SquibbleWave(0.0) {
+BossWave::BossWave(int kind, GameSession* game) : SquibbleWave(0.0) {
+    this->game = game;
     const std::vector<InvaderDef>& defs = Engine::instance().invaderDefs;
     speed = heldSpeed(defs[kind].speed);
 
-    Invader* boss = makeInvader(kind);
+    Invader* boss = makeInvader(kind, game ? game->waveNumber : 1);
     invaders.push_back(boss);
     boss->wave = this;
 

@@ -7,6 +7,7 @@
 // own size.
 class BossWave : public SquibbleWave {
   public:
-    // A wave of one invader of the given kind, moving at its kind's speed.
-    explicit BossWave(int kind);
+    // A wave of one invader of the given kind, moving at its kind's speed,
+    // in the game's present wave.
+    explicit BossWave(int kind, GameSession* game = nullptr);
 };

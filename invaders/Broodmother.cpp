@@ -13,7 +13,7 @@ constexpr int kBarGap = 2;
 constexpr int kBarHeight = 4;
 } // namespace
 
-Broodmother::Broodmother(int kind) : Squibble(kind) {}
+Broodmother::Broodmother(int kind, int waveNumber) : Squibble(kind, waveNumber) {}
 
 void Broodmother::draw(BITMAP* bitmap) {
     Squibble::draw(bitmap);

@@ -7,7 +7,7 @@
 // her.
 class Broodmother : public Squibble {
   public:
-    explicit Broodmother(int kind);
+    explicit Broodmother(int kind, int waveNumber = 1);
 
     void draw(BITMAP* bitmap) override;
 };

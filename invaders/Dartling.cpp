@@ -5,6 +5,7 @@
 #include "game/GameSession.h"
 #include "game/InvaderDef.h"
 #include "gfx/SpritePlayer.h"
+#include "invaders/Wave.h"
 
 namespace {
 // Its dive: wings folded, head down.
@@ -13,14 +14,13 @@ constexpr int kDiving = 4;
 constexpr int kWaitSteps = 1000;
 } // namespace
 
-Dartling::Dartling(int kind) : Squibble(kind) {
+Dartling::Dartling(int kind, int waveNumber) : Squibble(kind, waveNumber) {
     waitLeft = def().longestWait * (Random::next() % kWaitSteps) / kWaitSteps;
 }
 
 void Dartling::update(double dt) {
     Squibble::update(dt);
-    const GameSession* session = Engine::instance().session;
-    if (session && session->gameOver)
+    if (wave && wave->game && wave->game->gameOver)
         return;
     if (diving) {
         y += dt * def().speed;

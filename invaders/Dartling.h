@@ -8,7 +8,7 @@
 // it head on; a coil's random strike may well pick another.
 class Dartling : public Squibble {
   public:
-    explicit Dartling(int kind);
+    explicit Dartling(int kind, int waveNumber = 1);
 
     void update(double dt) override;
     bool marching() const override { return !diving; }

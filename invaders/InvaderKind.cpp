@@ -7,8 +7,8 @@
 
 namespace {
 
-template <typename Kind> Invader* makeKind(int kind) {
-    return new Kind(kind);
+template <typename Kind> Invader* makeKind(int kind, int waveNumber) {
+    return new Kind(kind, waveNumber);
 }
 
 } // namespace
@@ -28,8 +28,8 @@ int invaderKindCount() {
     return static_cast<int>(invaderKinds().size());
 }
 
-Invader* makeInvader(int kind) {
+Invader* makeInvader(int kind, int waveNumber) {
     if (kind < 0 || kind >= invaderKindCount())
         return nullptr;
-    return invaderKinds()[kind].make(kind);
+    return invaderKinds()[kind].make(kind, waveNumber);
 }

@@ -12,9 +12,9 @@ class Invader;
 struct InvaderKind {
     // The n of its "Invader%d..." keys in strings.txt.
     int settingsNumber;
-    // A new invader of this kind, its health set for the current wave, not
-    // yet placed; the number is its place in the table.
-    Invader* (*make)(int kind);
+    // A new invader of this kind, its health set for the wave of the given
+    // number, not yet placed; the kind is its place in the table.
+    Invader* (*make)(int kind, int waveNumber);
     // How many animations its sheet must have for the game to play it.
     unsigned animations;
     // What the bots' reports call a crowd of them ("squibbles").
@@ -32,4 +32,4 @@ const std::vector<InvaderKind>& invaderKinds();
 int invaderKindCount();
 
 // A new invader of the given kind, or null for a number that is no kind.
-Invader* makeInvader(int kind);
+Invader* makeInvader(int kind, int waveNumber);

@@ -9,7 +9,7 @@ namespace {
 constexpr int kTurnedAside = 4;
 } // namespace
 
-Shellback::Shellback(int kind) : Squibble(kind) {}
+Shellback::Shellback(int kind, int waveNumber) : Squibble(kind, waveNumber) {}
 
 void Shellback::damage(int amount) {
     if (health <= 0)

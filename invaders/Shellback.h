@@ -8,7 +8,7 @@
 // and the shell rings.
 class Shellback : public Squibble {
   public:
-    explicit Shellback(int kind);
+    explicit Shellback(int kind, int waveNumber = 1);
 
     void damage(int amount) override;
 };

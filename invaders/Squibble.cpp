@@ -7,6 +7,7 @@
 #include "game/GameSession.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpritePlayer.h"
+#include "invaders/Wave.h"
 
 #include <cstdio>
 
@@ -21,11 +22,10 @@ constexpr int kDamagedLoop = 2;
 constexpr int kDamagedHit = 3;
 } // namespace
 
-Squibble::Squibble(int kind) : healthyLoop(kHealthyLoop), damagedLoop(kDamagedLoop) {
+Squibble::Squibble(int kind, int waveNumber)
+    : healthyLoop(kHealthyLoop), damagedLoop(kDamagedLoop) {
     this->kind = kind;
-    Engine& engine = Engine::instance();
-    const InvaderDef& def = engine.invaderDefs[kind];
-    const int waveNumber = engine.session ? engine.session->waveNumber : 1;
+    const InvaderDef& def = Engine::instance().invaderDefs[kind];
 
     // Only the growth is cut to a whole number; the base health already is one.
     // Growth past an int, or not a number at all, must not give a squibble
@@ -58,7 +58,8 @@ void Squibble::draw(BITMAP* bitmap) {
     player->draw(bitmap, left, top);
 
     const Engine& engine = Engine::instance();
-    if (engine.session && engine.session->debugOverlay && engine.fontSmall)
+    const GameSession* game = wave ? wave->game : nullptr;
+    if (game && game->debugOverlay && engine.fontSmall)
         engine.fontSmall->drawTextf(bitmap, left, top, "%d", health);
 }
 
@@ -73,18 +74,19 @@ void Squibble::damage(int amount) {
         return;
     }
 
-    Engine& engine = Engine::instance();
-    GameSession* session = engine.session;
-    if (!session)
+    // Only an invader in a game pays.
+    GameSession* game = wave ? wave->game : nullptr;
+    if (!game)
         return;
+    Engine& engine = Engine::instance();
     const int bounty = def().value;
-    session->money = saturatingAdd(session->money, bounty);
-    session->countKill(kind);
+    game->money = saturatingAdd(game->money, bounty);
+    game->countKill(kind);
 
     char text[16];
     std::snprintf(text, sizeof text, "+%d", bounty);
     const SpriteSheet* poof = def().poof ? def().poof : engine.poofSheet;
-    session->effects.push_back(new SimpleEffect(centreX(), centreY(), poof, 0.0));
-    session->effects.push_back(new TextEffect(centreX(), centreY(), engine.fontSmall, text));
+    game->effects.push_back(new SimpleEffect(centreX(), centreY(), poof, 0.0));
+    game->effects.push_back(new TextEffect(centreX(), centreY(), engine.fontSmall, text));
     engine.sound->play(SoundEffect::SquibbleKilled, centreX());
 }

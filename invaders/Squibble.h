@@ -10,7 +10,8 @@ struct InvaderDef;
 // bounty when killed.
 class Squibble : public Invader {
   public:
-    explicit Squibble(int kind = 0);
+    // Of the given kind, with the health it has in the wave of that number.
+    explicit Squibble(int kind = 0, int waveNumber = 1);
 
     void update(double dt) override;
     void draw(BITMAP* bitmap) override;

@@ -40,9 +40,10 @@ SquibbleWave::SquibbleWave(double speed)
     : speed(speed), march(kDownAtLeft), descended(0.0), rightTurn(kRightTurn), leftTurn(kLeftTurn),
       bottomLine(kBottomLine) {}
 
-SquibbleWave::SquibbleWave(int count) : SquibbleWave(0.0) {
+SquibbleWave::SquibbleWave(int count, GameSession* game) : SquibbleWave(0.0) {
+    this->game = game;
     Engine& engine = Engine::instance();
-    const int waveNumber = engine.session ? engine.session->waveNumber : 1;
+    const int waveNumber = game ? game->waveNumber : 1;
     const double base = engine.settings.getReal("Wave1SpeedBase");
     const double increase = engine.settings.getReal("Wave1SpeedIncrease");
     const double cap = engine.settings.getReal("Wave1SpeedMax");
@@ -54,7 +55,7 @@ SquibbleWave::SquibbleWave(int count) : SquibbleWave(0.0) {
     const std::vector<int> kinds = kindsOfPlaces(count, waveNumber);
     const int lastRow = (count - 1) / kRowLength;
     for (int i = 0; i < count; ++i) {
-        Invader* invader = makeInvader(kinds[i]);
+        Invader* invader = makeInvader(kinds[i], waveNumber);
         invaders.push_back(invader);
         invader->wave = this;
 
@@ -87,11 +88,8 @@ std::vector<int> SquibbleWave::kindsOfPlaces(int count, int waveNumber) {
 }
 
 void SquibbleWave::update(double dt) {
-    Engine& engine = Engine::instance();
-    GameSession* session = engine.session;
-
     // Once the game is lost the block stands where it is, still wobbling.
-    if (session && session->gameOver) {
+    if (game && game->gameOver) {
         for (Invader* invader : invaders)
             invader->update(dt);
         return;
@@ -150,18 +148,17 @@ void SquibbleWave::update(double dt) {
 
 void SquibbleWave::escape(Invader* invader) {
     invader->health = -1;
-    Engine& engine = Engine::instance();
-    GameSession* session = engine.session;
-    if (!session)
+    if (!game)
         return;
+    Engine& engine = Engine::instance();
     const int cost = engine.invaderDefs[invader->kind].escapeCost;
-    session->health = saturatingSubtract(session->health, cost);
-    session->countEscape(invader->kind);
+    game->health = saturatingSubtract(game->health, cost);
+    game->countEscape(invader->kind);
     char text[16];
     std::snprintf(text, sizeof text, "-%d", cost);
-    session->effects.push_back(
+    game->effects.push_back(
         new SimpleEffect(invader->centreX(), invader->centreY(), engine.poofSheet, 0.0));
-    session->effects.push_back(
+    game->effects.push_back(
         new TextEffect(invader->centreX(), invader->centreY(), engine.fontSmallRed, text));
     engine.sound->play(SoundEffect::SquibbleEscaped, invader->centreX());
 }

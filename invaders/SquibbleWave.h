@@ -8,9 +8,10 @@
 // left, down across it.
 class SquibbleWave : public Wave {
   public:
-    // count invaders, of the kinds whose keys ask for a place in this wave
-    // and squibbles in the rest.
-    explicit SquibbleWave(int count);
+    // count invaders, of the kinds whose keys ask for a place in the game's
+    // present wave and squibbles in the rest; as in the first wave when the
+    // wave is played in no game.
+    explicit SquibbleWave(int count, GameSession* game = nullptr);
 
     void update(double dt) override;
 

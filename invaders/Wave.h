@@ -3,6 +3,7 @@
 #include <list>
 
 struct BITMAP;
+class GameSession;
 class Invader;
 class TargetLink;
 
@@ -28,6 +29,9 @@ class Wave {
     void release(TargetLink* link);
 
     std::list<Invader*> invaders;
+    // The game it is played in, which its invaders pay into and cost health
+    // in; none for a wave on its own, which changes nothing outside itself.
+    GameSession* game = nullptr;
 
   private:
     // Clears every link that holds the invader, which is about to be deleted.

@@ -10,6 +10,7 @@
 #include "app/GameLoop.h"
 #include "app/Random.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "web/WebPlatform.h"
 #include "web/WebRecords.h"
 #include "web/WebSound.h"
@@ -142,9 +143,9 @@ EMSCRIPTEN_KEEPALIVE void groundlineReleaseAll() {
 // any pause; a lost game has nothing to pause.
 EMSCRIPTEN_KEEPALIVE void groundlineHidden() {
     platform.releaseAll();
-    GameSession* session = loop ? loop->session() : nullptr;
-    if (session && !session->gameOver)
-        session->paused = true;
+    PlayfieldScreen* screen = loop ? loop->screen() : nullptr;
+    if (screen && !screen->game.gameOver)
+        screen->paused = true;
 }
 
 // The time the tab was hidden never reaches the game, as with a window
@@ -158,21 +159,22 @@ EMSCRIPTEN_KEEPALIVE void groundlineShown() {
 // screen mode, pause, fast forward, debug overlay and end.
 EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
     static char text[256];
-    const GameSession* session = loop ? loop->session() : nullptr;
-    if (!session) {
+    const PlayfieldScreen* screen = loop ? loop->screen() : nullptr;
+    if (!screen) {
         std::snprintf(text, sizeof text, "{\"frames\":%d,\"sound\":\"%s\"}", framesPlayed,
                       soundState());
         return text;
     }
+    const GameSession& game = screen->game;
     std::snprintf(text, sizeof text,
                   "{\"frames\":%d,\"sound\":\"%s\",\"money\":%d,\"health\":%d,\"wave\":%d,"
                   "\"best\":%d,\"towers\":%d,\"mode\":%d,\"paused\":%s,\"fastForward\":%s,"
                   "\"debug\":%s,\"gameOver\":%s}",
-                  framesPlayed, soundState(), session->money, session->health, session->waveNumber,
-                  session->bestWaves(), static_cast<int>(session->buildings.size()),
-                  static_cast<int>(session->mode), yesOrNo(session->paused),
-                  yesOrNo(session->fastForwarding), yesOrNo(session->debugOverlay),
-                  yesOrNo(session->gameOver));
+                  framesPlayed, soundState(), game.money, game.health, game.waveNumber,
+                  game.bestWaves(), static_cast<int>(game.buildings.size()),
+                  static_cast<int>(screen->mode), yesOrNo(screen->paused),
+                  yesOrNo(screen->fastForwarding), yesOrNo(game.debugOverlay),
+                  yesOrNo(game.gameOver));
     return text;
 }
 

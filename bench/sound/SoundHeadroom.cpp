@@ -16,6 +16,7 @@
 #include "app/SoundRules.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "game/TowerType.h"
 #include "gfx/SpriteSheet.h"
 #include "support/FakePlatform.h"
@@ -195,11 +196,12 @@ std::vector<Voice> playLateWave(const std::vector<int>& types, const Pace& pace,
     engine.sound = &crowd;
     Random::seed(static_cast<unsigned>(seed));
     GameSession* session = new GameSession;
-    engine.setSession(session);
     session->start();
+    PlayfieldScreen screen(*session);
     for (int i = 0; i < kTowers; ++i) {
         const int type = types[i % types.size()];
         Building* tower = makeBuilding(type);
+        tower->game = session;
         const int centre = kFirstTowerX + kTowerSpacing * i;
         tower->setPosition(centre - restingFrameWidth(engine.towerDefs[type].sprite) / 2);
         while (tower->level < engine.towerDefs[type].upgrades)
@@ -213,9 +215,8 @@ std::vector<Voice> playLateWave(const std::vector<int>& types, const Pace& pace,
     while (session->waveNumber == kLateWave) {
         platform.time += pace.frameTime;
         engine.waitForFrame();
-        session->step(pace.frameTime, pace.fastForward);
+        screen.step(pace.frameTime, pace.fastForward);
     }
-    engine.setSession(nullptr);
     delete session;
     engine.sound = nullptr;
     return std::move(crowd.voices);

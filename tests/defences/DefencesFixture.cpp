@@ -155,7 +155,6 @@ void DefencesTest::SetUp() {
     session = new GameSession;
     session->waveTimer = -1.0;
     session->health = session->maxHealth = 10;
-    engine.session = session;
 }
 
 void DefencesTest::TearDown() {
@@ -171,11 +170,13 @@ class KeepingWave : public Wave {
 
 Wave* DefencesTest::startWave() {
     session->wave = new KeepingWave;
+    session->wave->game = session;
     return session->wave;
 }
 
 Wave* DefencesTest::startDeletingWave() {
     session->wave = new Wave;
+    session->wave->game = session;
     return session->wave;
 }
 

@@ -61,9 +61,11 @@ class DefencesTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // A tower of the given class placed with its left edge at x, owned by the test.
+    // A tower of the given class placed in the session with its left edge at
+    // x, owned by the test.
     template <typename Tower> std::unique_ptr<Tower> place(int x) {
         auto tower = std::make_unique<Tower>();
+        tower->game = session;
         tower->setPosition(x);
         return tower;
     }

@@ -38,6 +38,7 @@ TEST_F(HeavyPlayTest, MissilesNeverReachADeletedInvader) {
     Random::seed(7);
     for (int i = 0; i < 16; ++i) {
         Building* tower = makeBuilding(i % 3);
+        tower->game = session;
         tower->setPosition(10 + i * 19);
         session->buildings.push_back(tower);
     }

@@ -23,9 +23,9 @@ class MissileTest : public DefencesTest {
         if (!session->wave)
             startWave();
         TestInvader* target = addInvader(cx, cy);
-        auto* missile = new MissileProjectile(x, y, 10, 5, 20.0);
+        auto* missile = new MissileProjectile(session, x, y, 10, 5, 20.0);
         session->projectiles.push_back(missile);
-        missile->target.set(target);
+        missile->target.set(session, target);
         return missile;
     }
 
@@ -129,7 +129,7 @@ TEST_F(MissileTest, ShootsEvenAtTheDyingAndWithNobodyLeftKeepsItsSide) {
 }
 
 TEST_F(MissileTest, IsDrawnCentredOnItsPosition) {
-    auto* missile = new MissileProjectile(100, 100, 10, 5, 20.0);
+    auto* missile = new MissileProjectile(session, 100, 100, 10, 5, 20.0);
     session->projectiles.push_back(missile);
     missile->x = missile->y = 100.9; // cut, not rounded
     BITMAP* canvas = create_bitmap(320, 240);
@@ -258,7 +258,7 @@ TEST_F(MissileTest, PuffsOnceForEveryStretchOfFlight) {
 
 TEST_F(MissileTest, TheBlastReachesInvadersWhoseCircleComesWithinTheSplash) {
     startWave();
-    auto* missile = new MissileProjectile(100, 100, 10, 5, 20.0);
+    auto* missile = new MissileProjectile(session, 100, 100, 10, 5, 20.0);
     session->projectiles.push_back(missile);
     TestInvader* touching = addInvader(126, 100, 100, 6.0); // 26 = 20 + 6: just outside
     TestInvader* inside = addInvader(100, 125.9, 100, 6.0);
@@ -273,7 +273,7 @@ TEST_F(MissileTest, TheBlastReachesInvadersWhoseCircleComesWithinTheSplash) {
 }
 
 TEST_F(MissileTest, BlowsUpWithOneMoreBlastPerPointOfDamageStaggered) {
-    auto* missile = new MissileProjectile(100, 100, 10, 5, 20.0);
+    auto* missile = new MissileProjectile(session, 100, 100, 10, 5, 20.0);
     session->projectiles.push_back(missile);
 
     missile->explode();
@@ -292,12 +292,12 @@ TEST_F(MissileTest, BlowsUpWithOneMoreBlastPerPointOfDamageStaggered) {
     }
 
     // However much damage a missile carries, a thousand more at most.
-    MissileProjectile(100, 100, 8, 200000, 20.0).explode();
+    MissileProjectile(session, 100, 100, 8, 200000, 20.0).explode();
     EXPECT_EQ(effectsOn(art.explosion).size(), 16u + 1u + 1000u);
 }
 
 TEST_F(MissileTest, ASplashBelowOnePixelKeepsEveryBlastAtTheCentre) {
-    auto* missile = new MissileProjectile(100, 100, 2, 1, 0.5);
+    auto* missile = new MissileProjectile(session, 100, 100, 2, 1, 0.5);
     session->projectiles.push_back(missile);
 
     missile->explode();

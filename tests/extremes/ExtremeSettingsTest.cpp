@@ -9,6 +9,7 @@
 #include "defences/Projectile.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
+#include "game/PlayfieldScreen.h"
 #include "game/TowerType.h"
 #include "invaders/Squibble.h"
 #include "support/EngineScope.h"
@@ -73,13 +74,13 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
         engine.loadCatalogue();
 
         session = new GameSession;
-        engine.setSession(session);
         session->start();
         session->debugOverlay = true;
+        screen = new PlayfieldScreen(*session);
     }
 
     void TearDown() override {
-        engine.setSession(nullptr);
+        delete screen;
         delete session;
     }
 
@@ -91,25 +92,23 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
         const auto place = [](int type) { return 80 * (type + 1); };
         for (int type = 0; type < towerTypeCount(); ++type)
             build(type, place(type));
-        session->selectedBuilding = session->buildings.front();
-        session->demolishSelected();
+        if (!session->buildings.empty())
+            session->demolish(session->buildings.front());
         noteMoney();
         build(0, place(0));
         // Every level each tower can afford, as the upgrade button sells them.
         for (Building* building : session->buildings) {
-            session->selectedBuilding = building;
-            while (session->canUpgradeSelected()) {
-                session->upgradeSelected();
+            while (session->canUpgrade(building)) {
+                session->upgrade(building);
                 noteMoney();
             }
         }
-        session->selectedBuilding = nullptr;
 
         int wavesCleared = 0;
         for (int frame = 0; frame < kFrameLimit && !session->gameOver; ++frame) {
             const int waveBefore = session->waveNumber;
             session->update(kFrameTime);
-            session->draw();
+            screen->draw();
             noteMoney();
             if (session->waveNumber > waveBefore && ++wavesCleared == kWavesToPlay)
                 break;
@@ -117,21 +116,14 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
         return wavesCleared;
     }
 
-    int bornHealth(int waveNumber) {
-        session->waveNumber = waveNumber;
-        return Squibble().maxHealth;
-    }
+    int bornHealth(int waveNumber) { return Squibble(0, waveNumber).maxHealth; }
 
     // Only what the player can afford and where it fits, as the build buttons
     // and the ground allow.
     void build(int type, int x) {
-        if (session->money < engine.towerDefs[type].value)
+        if (session->money < engine.towerDefs[type].value || !session->fits(type, x))
             return;
-        session->placingType = type;
-        engine.mouseX = x;
-        if (!session->placementFits())
-            return;
-        session->placeBuilding();
+        session->build(type, x);
         noteMoney();
     }
 
@@ -143,6 +135,7 @@ class ExtremeSettingsTest : public ::testing::TestWithParam<Extreme> {
     EngineScope scope;
     Engine& engine = scope.engine;
     GameSession* session = nullptr;
+    PlayfieldScreen* screen = nullptr;
     int lowestMoney = INT_MAX;
     int highestMoney = 0;
 };

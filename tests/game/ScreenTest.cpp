@@ -48,22 +48,22 @@ TEST_F(SessionTest, MoneyExactlyAtThePriceBuysTheLastTower) {
     frame();
     EXPECT_EQ(pixel(menuTextRight() - 2, 229), colour(kMainInk)); // the price, not in red
     click(285, 230);
-    ASSERT_EQ(session->mode, GameSession::Placing);
-    EXPECT_EQ(session->placingType, 1);
+    ASSERT_EQ(screen->mode, PlayfieldScreen::Placing);
+    EXPECT_EQ(screen->placingType, 1);
     click(100, 150);
     EXPECT_EQ(session->buildings.size(), 1u);
     EXPECT_EQ(session->money, 0);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
 }
 
 TEST_F(SessionTest, ABuildButtonAnswersUpToAndIncludingItsEdges) {
     // Button 0 covers x 300 to 319, button 1 x 280 to 299, both y 220 to 239.
     const int corners[][3] = {{300, 220, 0}, {319, 239, 0}, {299, 239, 1}, {280, 220, 1}};
     for (const auto& [x, y, type] : corners) {
-        session->mode = GameSession::Idle;
+        screen->mode = PlayfieldScreen::Idle;
         click(x, y);
-        EXPECT_EQ(session->mode, GameSession::Placing) << x << ", " << y;
-        EXPECT_EQ(session->placingType, type) << x << ", " << y;
+        EXPECT_EQ(screen->mode, PlayfieldScreen::Placing) << x << ", " << y;
+        EXPECT_EQ(screen->placingType, type) << x << ", " << y;
     }
 }
 
@@ -83,7 +83,7 @@ TEST_F(SessionTest, HoveringAndHoldingChangeTheButtonsLook) {
     EXPECT_EQ(pixel(300, 220), slotColour(3));
     EXPECT_EQ(pixel(slotX(1), 220), slotColour(0));           // only the button under the pointer
     EXPECT_EQ(pixel(317, 237), colour(iconColour(0, false))); // one pixel lower and right
-    EXPECT_EQ(session->mode, GameSession::Idle);              // chosen on release only
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);           // chosen on release only
 }
 
 TEST_F(SessionTest, AnUnaffordableOrUnavailableTowerSaysWhyInRed) {
@@ -99,7 +99,7 @@ TEST_F(SessionTest, AnUnaffordableOrUnavailableTowerSaysWhyInRed) {
     EXPECT_EQ(pixel(slotX(1), 220), slotColour(2));
     EXPECT_EQ(pixel(menuTextRight() - 2, 229), colour(kMainRedInk)); // "Not Available"
     click(slotX(1) + 2, 225);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     engine.towerDefs[1].available = true;
 }
 
@@ -115,9 +115,9 @@ TEST_F(SessionTest, TheStatusDisplayShowsHealthAndMoney) {
 }
 
 TEST_F(SessionTest, BoltsPassBehindTowersAndEffectsUnderTheStatusAndButtons) {
-    session->placingType = 0;
+    screen->placingType = 0;
     engine.mouseX = 100; // the laser's sprite covers 92 to 107, 194 to 213
-    session->placeBuilding();
+    screen->placeBuilding();
     session->projectiles.push_back(new LaserProjectile(100, 200, 5));
     frame(0.0);
     EXPECT_EQ(pixel(100, 200), colour(towerColour(0, 0)));
@@ -133,7 +133,7 @@ TEST_F(SessionTest, TheQuitDialogLightsTheAnswerUnderThePointer) {
     platform.press(KEY_ESC);
     pointAt(150, 112);
     frame();
-    ASSERT_EQ(session->mode, GameSession::QuitDialog);
+    ASSERT_EQ(screen->mode, PlayfieldScreen::QuitDialog);
     // "Quit Game?" in the small font, "Yes" and "No" 12 and 8 pixels wide.
     EXPECT_EQ(pixel(160, 90), colour(kSmallInk));
     EXPECT_EQ(pixel(154, 110), colour(kMainRedInk));
@@ -141,12 +141,12 @@ TEST_F(SessionTest, TheQuitDialogLightsTheAnswerUnderThePointer) {
     EXPECT_EQ(pixel(300, 220), colour(kBackground)); // no buttons in the dialog
 
     click(150, 122);
-    EXPECT_EQ(session->mode, GameSession::Idle);
-    EXPECT_TRUE(session->running);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
+    EXPECT_TRUE(screen->running);
     platform.press(KEY_ESC);
     frame();
     click(179, 118); // the edge of "Yes"
-    EXPECT_FALSE(session->running);
+    EXPECT_FALSE(screen->running);
 }
 
 TEST_F(SessionTest, GameOverGreysThePlayfieldUnderAColouredCaption) {
@@ -168,19 +168,19 @@ TEST_F(SessionTest, GameOverGreysThePlayfieldUnderAColouredCaption) {
     // The dialog closes and opens again over the grey screen; buttons stay gone.
     platform.press(KEY_ESC);
     frame();
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     EXPECT_EQ(pixel(154, 110), makecol(grey, grey, grey));
     click(310, 230);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     platform.press(KEY_ESC);
     frame();
-    EXPECT_EQ(session->mode, GameSession::QuitDialog);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::QuitDialog);
 }
 
 TEST_F(SessionTest, PlacingFollowsThePointerAndShowsABlockedPlace) {
     click(310, 230);
-    ASSERT_EQ(session->mode, GameSession::Placing);
-    EXPECT_EQ(session->placingType, 0);
+    ASSERT_EQ(screen->mode, PlayfieldScreen::Placing);
+    EXPECT_EQ(screen->placingType, 0);
     pointAt(100, 150);
     frame();
     // The tower stands on the ground line centred under the pointer.
@@ -195,7 +195,7 @@ TEST_F(SessionTest, PlacingFollowsThePointerAndShowsABlockedPlace) {
     click(100, 150);
     ASSERT_EQ(session->buildings.size(), 1u);
     EXPECT_EQ(session->money, 75);
-    EXPECT_EQ(session->mode, GameSession::Placing);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Placing);
 
     pointAt(110, 150);
     frame();
@@ -204,65 +204,65 @@ TEST_F(SessionTest, PlacingFollowsThePointerAndShowsABlockedPlace) {
     EXPECT_EQ(session->buildings.size(), 1u);
 
     press(200, 150, 2);
-    EXPECT_EQ(session->mode, GameSession::Placing); // a right click acts on release
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Placing); // a right click acts on release
     release();
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
 }
 
 TEST_F(SessionTest, RunningShortOfMoneyLeavesPlacing) {
     click(310, 230);
-    ASSERT_EQ(session->mode, GameSession::Placing);
+    ASSERT_EQ(screen->mode, PlayfieldScreen::Placing);
     session->money = 10;
     frame();
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
 }
 
 TEST_F(SessionTest, EscapeDropsTheTowerBeingPlaced) {
     click(310, 230);
     platform.press(KEY_ESC);
     frame();
-    EXPECT_EQ(session->mode, GameSession::QuitDialog);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::QuitDialog);
     platform.press(KEY_ESC);
     frame();
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
 }
 
 TEST_F(SessionTest, ATowerIsSelectedMarkedAndDemolished) {
-    session->placingType = 2;
+    screen->placingType = 2;
     engine.mouseX = 100; // the tesla coil's 24-wide sprite starts at 88
-    session->placeBuilding();
-    session->placingType = 0;
+    screen->placeBuilding();
+    screen->placingType = 0;
     engine.mouseX = 200;
-    session->placeBuilding();
+    screen->placeBuilding();
     const int moneyBefore = session->money;
 
     click(95, 200);
-    ASSERT_EQ(session->mode, GameSession::BuildingSelected);
-    ASSERT_EQ(session->selectedBuilding, session->buildings.front());
+    ASSERT_EQ(screen->mode, PlayfieldScreen::BuildingSelected);
+    ASSERT_EQ(screen->selectedBuilding, session->buildings.front());
     // The 24 x 24 selector centred on the coil's resting frame.
     EXPECT_EQ(pixel(88, 192), colour(kSelector));
     EXPECT_EQ(pixel(305, 225), colour(kDemolishIcon));
 
     click(205, 200); // another tower takes the selection
-    EXPECT_EQ(session->selectedBuilding, session->buildings.back());
+    EXPECT_EQ(screen->selectedBuilding, session->buildings.back());
     press(20, 150);
     EXPECT_EQ(pixel(300, 220), slotColour(0)); // held away from the button: not pressed
     release();                                 // empty ground keeps the selection
-    EXPECT_EQ(session->mode, GameSession::BuildingSelected);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::BuildingSelected);
 
     pointAt(310, 230);
     frame();
     EXPECT_EQ(pixel(300, 220), slotColour(1));
     EXPECT_EQ(pixel(295, 229), colour(kMainInk)); // "+$12"
     click(310, 230);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     ASSERT_EQ(session->buildings.size(), 1u);
     EXPECT_EQ(session->buildings.front()->type, 2);
     EXPECT_EQ(session->money, moneyBefore + kTowerValues[0] / 2);
 
     click(95, 200);
     click(20, 150, 2);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
 }
 
 TEST_F(SessionTest, TheDebugOverlayCountsWhatIsLeftAndItsClockMoves) {
@@ -302,9 +302,9 @@ TEST_F(SessionTest, KeysActOneAFrame) {
 // raises the tower's damage and rate; used up at the last level; and half of
 // everything paid back on sale.
 TEST_F(SessionTest, TheUpgradeButtonSellsEachLevelOnceAndTheSaleRefundsHalfOfAll) {
-    session->placingType = 0;
+    screen->placingType = 0;
     engine.mouseX = 100;
-    session->placeBuilding();
+    screen->placeBuilding();
     Building* tower = session->buildings.back();
     const int upgradeX = 280; // beside the demolish button at 300
     click(100, 200);
@@ -358,14 +358,14 @@ TEST_F(SessionTest, KeysChooseUpgradeAndDemolishAsTheirButtonsDo) {
         frame(0.0);
     };
     key(KEY_1);
-    EXPECT_EQ(session->mode, GameSession::Placing);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Placing);
     key(KEY_3);
-    EXPECT_EQ(session->placingType, 2) << "switched while placing";
+    EXPECT_EQ(screen->placingType, 2) << "switched while placing";
     key(KEY_1);
     click(100, 150);
     click(200, 150, 2);
     click(100, 200);
-    ASSERT_EQ(session->mode, GameSession::BuildingSelected);
+    ASSERT_EQ(screen->mode, PlayfieldScreen::BuildingSelected);
     key(KEY_U);
     EXPECT_EQ(session->buildings.front()->level, 1);
     EXPECT_EQ(session->money, 1000 - kTowerValues[0] - 100);
@@ -378,19 +378,19 @@ TEST_F(SessionTest, KeysChooseUpgradeAndDemolishAsTheirButtonsDo) {
     session->money = 1000;
     engine.towerDefs[1].available = false;
     key(KEY_2);
-    session->paused = true;
+    screen->paused = true;
     key(KEY_1);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     engine.towerDefs[1].available = true;
     engine.towerDefs[0].upgrades = 0;
 
     // With a tower selected, a type's key drops it for the new tower.
-    session->paused = false;
+    screen->paused = false;
     click(100, 150);
     click(100, 200);
     key(KEY_2);
-    EXPECT_EQ(session->mode, GameSession::Placing);
-    EXPECT_EQ(session->selectedBuilding, nullptr);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Placing);
+    EXPECT_EQ(screen->selectedBuilding, nullptr);
 }
 
 // The strip under the ground holds the status display and the buttons: a
@@ -401,11 +401,11 @@ TEST_F(SessionTest, TheStripNeverTakesATowerAndItsButtonPutsTheChoiceBack) {
     click(100, 225);
     click(200, 239);
     EXPECT_TRUE(session->buildings.empty());
-    EXPECT_EQ(session->mode, GameSession::Placing);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Placing);
     click(100, layout::kStripTop - 1);
     EXPECT_EQ(session->buildings.size(), 1u);
     click(310, 230);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     EXPECT_EQ(session->buildings.size(), 1u);
 }
 
@@ -440,14 +440,14 @@ TEST_F(SessionTest, TheLostGamesDialogPlaysAgainOrQuitsByKeyOrClick) {
         else
             platform.press(KEY_ESC);
         frame();
-        ASSERT_EQ(session->mode, GameSession::QuitDialog);
+        ASSERT_EQ(screen->mode, PlayfieldScreen::QuitDialog);
         if (answer.key != kNoKey)
             platform.press(answer.key);
         if (answer.clicked)
             click(answer.clicked->centreX(), answer.clicked->centreY());
         frame();
-        EXPECT_EQ(session->running, answer.running);
-        EXPECT_EQ(session->playAgain, answer.playAgain);
+        EXPECT_EQ(screen->running, answer.running);
+        EXPECT_EQ(screen->playAgain, answer.playAgain);
     }
 }
 
@@ -471,18 +471,18 @@ TEST_F(SessionTest, TheScreenShowsTheWaveTheBestTheSpeedThePauseAndATowersReach)
     EXPECT_EQ(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
 
     // "Paused" doubled: 26 pixels of text image, 52 wide, centred.
-    session->paused = true;
+    screen->paused = true;
     frame(0.016, true);
     EXPECT_NE(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
     EXPECT_EQ(pixel(136, layout::kPausedCaptionY), colour(kMainInk));
     EXPECT_EQ(pixel(133, layout::kPausedCaptionY), colour(kBackground));
-    session->paused = false;
+    screen->paused = false;
 
     // A coil's figures where the buttons' texts go, and its ring: centred on
     // its emitter, 8 pixels over the middle of its 20-pixel frame.
-    session->placingType = 2;
+    screen->placingType = 2;
     engine.mouseX = 100;
-    session->placeBuilding();
+    screen->placeBuilding();
     static_cast<TeslaCoil*>(session->buildings.back())->range = 40;
     click(100, 200);
     pointAt(20, 20);

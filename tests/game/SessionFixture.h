@@ -2,13 +2,14 @@
 
 #include "app/Engine.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "support/EngineScope.h"
 #include "support/TestCatalogue.h"
 
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-// A session on the test catalogue, driven frame by frame through a fake
+// A session on its screen on the test catalogue, driven frame by frame through a fake
 // keyboard, mouse and clock, drawn into the engine's canvas.
 class SessionTest : public ::testing::Test {
   protected:
@@ -22,12 +23,12 @@ class SessionTest : public ::testing::Test {
     void SetUp() override {
         engine.timestepThreshold = 0.0;
         session = new GameSession;
-        engine.setSession(session);
         session->start();
+        screen = new PlayfieldScreen(*session);
     }
 
     void TearDown() override {
-        engine.setSession(nullptr);
+        delete screen;
         delete session;
     }
 
@@ -35,8 +36,8 @@ class SessionTest : public ::testing::Test {
     // by the time the clock measured (dt), draw.
     void frame(double dt = 0.016, bool fastForward = false) {
         platform.time += dt;
-        session->step(engine.waitForFrame(), fastForward);
-        session->draw();
+        screen->step(engine.waitForFrame(), fastForward);
+        screen->draw();
     }
 
     // Moves the pointer to canvas pixel (x, y).
@@ -82,4 +83,5 @@ class SessionTest : public ::testing::Test {
     Engine& engine = scope.engine;
     FakePlatform& platform = scope.platform;
     GameSession* session = nullptr;
+    PlayfieldScreen* screen = nullptr;
 };

@@ -35,8 +35,8 @@ void emptyWave(Wave* wave) {
 } // namespace
 
 TEST_F(SessionTest, StartsFromTheSettings) {
-    EXPECT_TRUE(session->running);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_TRUE(screen->running);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     EXPECT_EQ(session->health, 20);
     EXPECT_EQ(session->maxHealth, 20);
     EXPECT_EQ(session->money, 100);
@@ -105,16 +105,16 @@ TEST_F(SessionTest, AnEmptyWaveEndsAndTheCountdownIsReadAnew) {
 }
 
 TEST_F(SessionTest, RunningOutOfHealthEndsTheGameAndFreezesWhatItShould) {
-    session->placingType = 0;
+    screen->placingType = 0;
     engine.mouseX = 100;
-    session->placeBuilding();
+    screen->placeBuilding();
     Building* tower = session->buildings.front();
 
     session->health = -1; // two escapes in one frame from 1
-    session->update(0.1);
+    screen->step(0.1, false);
     EXPECT_TRUE(session->gameOver);
     EXPECT_EQ(session->health, 0);
-    EXPECT_EQ(session->mode, GameSession::QuitDialog);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::QuitDialog);
 
     const double timer = session->waveTimer;
     const float towerTimer = tower->timer;
@@ -129,7 +129,7 @@ TEST_F(SessionTest, NoHealthAtAllEndsTheGameBeforeTheFirstDraw) {
     session->health = session->maxHealth = 0;
     session->update(0.0);
     EXPECT_TRUE(session->gameOver);
-    session->draw(); // the health bar, which divides by maxHealth, is not drawn
+    screen->draw(); // the health bar, which divides by maxHealth, is not drawn
 }
 
 TEST_F(SessionTest, CloudsWrapOnceTheirWholeImageHasLeft) {
@@ -161,45 +161,45 @@ TEST_F(SessionTest, EffectsExpireInTheStepTheirAgeReachesTheirLifetime) {
 TEST_F(SessionTest, FootprintsThatTouchDoNotFit) {
     // Laser frames are 16 wide with a 16-wide footprint: a tower set at x
     // covers [x, x + 16].
-    session->placingType = 0;
+    screen->placingType = 0;
     engine.mouseX = 108; // sprite at 100, footprint [100, 116]
-    ASSERT_TRUE(session->placementFits());
-    session->placeBuilding();
+    ASSERT_TRUE(screen->placementFits());
+    screen->placeBuilding();
     ASSERT_EQ(session->buildings.front()->x, 100);
 
     for (int mouseX : {124, 92, 108, 110})
-        EXPECT_FALSE((engine.mouseX = mouseX, session->placementFits())) << mouseX;
+        EXPECT_FALSE((engine.mouseX = mouseX, screen->placementFits())) << mouseX;
     for (int mouseX : {125, 91, 40, 300})
-        EXPECT_TRUE((engine.mouseX = mouseX, session->placementFits())) << mouseX;
+        EXPECT_TRUE((engine.mouseX = mouseX, screen->placementFits())) << mouseX;
 
     // A wider footprint that swallows the tower whole.
     engine.towerDefs[2].width = 40;
-    session->placingType = 2;
+    screen->placingType = 2;
     engine.mouseX = 108;
-    EXPECT_FALSE(session->placementFits());
+    EXPECT_FALSE(screen->placementFits());
     engine.towerDefs[2].width = testCatalogue::kTowerFootprint;
 }
 
 TEST_F(SessionTest, PlacingChargesAndSellingRefundsHalf) {
     session->money = 2 * testCatalogue::kTowerValues[0];
-    session->mode = GameSession::Placing;
-    session->placingType = 0;
+    screen->mode = PlayfieldScreen::Placing;
+    screen->placingType = 0;
     engine.mouseX = 50;
-    session->placeBuilding();
+    screen->placeBuilding();
     EXPECT_EQ(session->money, testCatalogue::kTowerValues[0]);
-    EXPECT_EQ(session->mode, GameSession::Placing);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Placing);
     engine.mouseX = 150;
-    session->placeBuilding();
+    screen->placeBuilding();
     EXPECT_EQ(session->money, 0);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
 
-    session->selectedBuilding = session->buildings.front();
-    session->mode = GameSession::BuildingSelected;
-    session->demolishSelected();
+    screen->selectedBuilding = session->buildings.front();
+    screen->mode = PlayfieldScreen::BuildingSelected;
+    screen->demolishSelected();
     EXPECT_EQ(session->money, testCatalogue::kTowerValues[0] / 2);
     EXPECT_EQ(session->buildings.size(), 1u);
-    EXPECT_EQ(session->selectedBuilding, nullptr);
-    EXPECT_EQ(session->mode, GameSession::Idle);
+    EXPECT_EQ(screen->selectedBuilding, nullptr);
+    EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     EXPECT_EQ(session->effects.size(), 1u); // the refund floats up
 }
 
@@ -214,13 +214,13 @@ TEST_F(SessionTest, OnlyTheTablesTypesAndKindsCanBeMade) {
     EXPECT_EQ(makeBuilding(towerTypeCount()), nullptr);
 
     for (int kind = 0; kind < invaderKindCount(); ++kind) {
-        Invader* invader = makeInvader(kind);
+        Invader* invader = makeInvader(kind, 1);
         ASSERT_NE(invader, nullptr);
         EXPECT_EQ(invader->kind, kind);
         delete invader;
     }
-    EXPECT_EQ(makeInvader(-1), nullptr);
-    EXPECT_EQ(makeInvader(invaderKindCount()), nullptr);
+    EXPECT_EQ(makeInvader(-1, 1), nullptr);
+    EXPECT_EQ(makeInvader(invaderKindCount(), 1), nullptr);
 }
 
 TEST_F(SessionTest, TheDestructorDeletesWhatTheListsStillHold) {
@@ -229,7 +229,8 @@ TEST_F(SessionTest, TheDestructorDeletesWhatTheListsStillHold) {
     session->waveTimer = 0.0;
     session->update(0.0);
     ASSERT_NE(session->wave, nullptr);
-    engine.setSession(nullptr);
+    delete screen;
+    screen = nullptr;
     delete session; // the wave and its invaders go too; the sanitizer build checks
     session = nullptr;
     EXPECT_EQ(deletions, 1);
@@ -255,7 +256,7 @@ TEST_F(SessionTest, NothingMovesWhilePausedAndResumingShowsNoJump) {
     platform.press(KEY_ESC);
     frame(1.0);
     standsStill("the dialog closed over the pause");
-    EXPECT_TRUE(session->paused);
+    EXPECT_TRUE(screen->paused);
 
     // The frame that takes the key still stands; the one after moves on by
     // its own time only.
@@ -277,7 +278,7 @@ TEST_F(SessionTest, NothingMovesWhilePausedAndResumingShowsNoJump) {
     ASSERT_TRUE(session->gameOver);
     platform.press(KEY_P);
     frame(1.0);
-    EXPECT_FALSE(session->isPaused());
+    EXPECT_FALSE(screen->isPaused());
     EXPECT_LT(session->clouds.front().x, cloudX);
 }
 
@@ -292,12 +293,13 @@ class KeptRecords : public Records {
     std::vector<int> kept;
 };
 
-// Closes the game, as the close button does, once it has run some frames.
+// Closes the window, as the close button does, once the game has run some
+// frames.
 class ClosingPlatform : public FakePlatform {
   public:
     bool keyPressed() override {
         if (++frames == 3)
-            Engine::instance().session->running = false;
+            onCloseButton();
         return FakePlatform::keyPressed();
     }
     int frames = 0;
@@ -320,15 +322,16 @@ TEST_F(SessionTest, TheRecordIsReadAtTheStartAndKeptWhenLostAndWhenClosed) {
         }
     }
     EXPECT_EQ(records.kept, std::vector<int>{0});
-    engine.setSession(session);
+    engine.closeRequested = false;
     engine.platform = &platform;
 
     // Three waves defeated: a new best over 2, not over 3. "New Best!" is in
     // the main font, "Best: 3" in the small one.
     for (const int best : {2, 3}) {
         records.kept.clear();
+        delete screen;
         session->gameOver = false;
-        session->mode = GameSession::Idle;
+        screen = new PlayfieldScreen(*session);
         session->bestBefore = best;
         session->waveNumber = 4;
         session->health = 0;
@@ -371,7 +374,7 @@ TEST_F(SessionTest, TheLoopPlaysAgainOrEndsAsThePlayerAnswers) {
         else
             platform.press(KEY_ESC);
         ASSERT_TRUE(frame());
-        ASSERT_EQ(loop.session()->mode, GameSession::QuitDialog);
+        ASSERT_EQ(loop.screen()->mode, PlayfieldScreen::QuitDialog);
         if (sample.answer == kClickYes) {
             pointAt(layout::kYesAnswer.centreX(), layout::kYesAnswer.centreY());
             platform.buttons = 1;
@@ -383,10 +386,9 @@ TEST_F(SessionTest, TheLoopPlaysAgainOrEndsAsThePlayerAnswers) {
 
         EXPECT_EQ(frame(), sample.another);
         EXPECT_EQ(records.kept.back(), 2);
-        EXPECT_EQ(engine.session, loop.session());
         if (sample.another) {
             ASSERT_NE(loop.session(), nullptr);
-            EXPECT_TRUE(loop.session()->running);
+            EXPECT_TRUE(loop.screen()->running);
             EXPECT_EQ(loop.session()->waveNumber, 1);
             EXPECT_EQ(loop.session()->money, engine.settings.getInt("StartingMoney"));
         } else {

@@ -5,6 +5,8 @@
 #include "effects/TestArt.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
+#include "invaders/InvaderKind.h"
+#include "invaders/Wave.h"
 #include "support/EngineScope.h"
 #include "support/RecordingSound.h"
 
@@ -12,7 +14,7 @@
 
 #include <memory>
 
-// A session the engine hands to the invaders, with a made-up invader
+// A session for the invaders to play in, with a made-up invader
 // definition, poof sheet, fonts and wave speeds; the engine gets its own
 // things back when the scope ends. The session is never run.
 //
@@ -29,7 +31,6 @@ class SessionScope {
         small = testart::blockFont({250, 250, 250}, 3, 5);
         smallRed = testart::blockFont({250, 0, 0}, 3, 5);
 
-        engine.session = &session;
         engine.sound = &sound;
         engine.invaderDefs[0].health = 10;
         engine.invaderDefs[0].healthIncrease = 2.5;
@@ -44,10 +45,24 @@ class SessionScope {
         session.health = 20;
         session.money = 100;
         session.waveNumber = 1;
+        wave.game = &session;
     }
 
     SessionScope(const SessionScope&) = delete;
     SessionScope& operator=(const SessionScope&) = delete;
+
+    // Puts the invader in the session's game, as a wave of it would: its
+    // bounties, kills and escapes count there.
+    template <typename Kind> Kind& inGame(Kind& invader) {
+        invader.wave = &wave;
+        return invader;
+    }
+    // A new invader of the kind, made for the session's wave, in its game.
+    Invader* make(int kind) {
+        Invader* invader = makeInvader(kind, session.waveNumber);
+        invader->wave = &wave;
+        return invader;
+    }
 
     // Gives the kind the squibble's definition, its own bounty, and makes it
     // present; a test changes the rest.
@@ -91,4 +106,6 @@ class SessionScope {
     std::unique_ptr<BitmapFont> smallRed;
     RecordingSound sound;
     GameSession session;
+    // The wave the invaders made here belong to; it holds none of them.
+    Wave wave;
 };

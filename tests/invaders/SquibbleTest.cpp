@@ -24,9 +24,8 @@ TEST(SquibbleTest, HealthGrowsWithTheWaveAndOnlyTheGrowthIsCut) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "wave " << c.wave << ", increase " << c.increase);
-        scope.session.waveNumber = c.wave;
         scope.engine.invaderDefs[0].healthIncrease = c.increase;
-        Squibble squibble;
+        Squibble squibble(0, c.wave);
         EXPECT_EQ(squibble.health, c.health);
         EXPECT_EQ(squibble.maxHealth, c.health);
         EXPECT_EQ(squibble.size, 6.0);
@@ -40,6 +39,7 @@ TEST(SquibbleTest, HealthGrowsWithTheWaveAndOnlyTheGrowthIsCut) {
 TEST(SquibbleTest, AHitPlaysTheHealthyOrTheDamagedReactionBy35Percent) {
     SessionScope scope;
     Squibble squibble;
+    scope.inGame(squibble);
     ASSERT_EQ(squibble.maxHealth, 10);
 
     squibble.damage(2);
@@ -70,6 +70,7 @@ TEST(SquibbleTest, AHitPlaysTheHealthyOrTheDamagedReactionBy35Percent) {
 TEST(SquibbleTest, AKillPaysTheBountyOnceWithAPoofAndTheAmount) {
     SessionScope scope;
     Squibble squibble;
+    scope.inGame(squibble);
     squibble.x = 20.7;
     squibble.y = 30.2;
 
@@ -87,6 +88,7 @@ TEST(SquibbleTest, AKillPaysTheBountyOnceWithAPoofAndTheAmount) {
 
     // Overkill pays the same bounty.
     Squibble other;
+    scope.inGame(other);
     other.damage(1000);
     EXPECT_EQ(scope.session.money, 114);
 }
@@ -94,6 +96,7 @@ TEST(SquibbleTest, AKillPaysTheBountyOnceWithAPoofAndTheAmount) {
 TEST(SquibbleTest, AnEscapedSquibblePaysNothingWhenHit) {
     SessionScope scope;
     Squibble squibble;
+    scope.inGame(squibble);
     squibble.health = -1;
     squibble.damage(3);
     EXPECT_EQ(squibble.health, -1);
@@ -105,6 +108,7 @@ TEST(SquibbleTest, TheDebugOverlayShowsTheHealthAtTheCorner) {
     SessionScope scope;
     BITMAP* canvas = create_bitmap(320, 240);
     Squibble squibble;
+    scope.inGame(squibble);
     squibble.x = 40.6;
     squibble.y = 50.9;
     squibble.damage(2);
@@ -152,7 +156,7 @@ TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", hit " << c.hit);
         scope.sound.played.clear();
-        std::unique_ptr<Invader> invader(makeInvader(c.kind));
+        std::unique_ptr<Invader> invader(scope.make(c.kind));
         invader->damage(c.hit);
         EXPECT_EQ(invader->health, c.health);
         EXPECT_EQ(invader->player->animation, c.animation);
@@ -163,7 +167,7 @@ TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
     EXPECT_TRUE(scope.session.effects.empty());
 
     for (int kind : {1, 2, 3}) {
-        std::unique_ptr<Invader> invader(makeInvader(kind));
+        std::unique_ptr<Invader> invader(scope.make(kind));
         invader->damage(1000);
     }
     EXPECT_EQ(scope.session.money, 100 + 9 + 4 + 50);
@@ -189,6 +193,7 @@ TEST(SquibbleTest, ADartlingDivesAtItsOwnMomentAndSpeed) {
     const int draw = Random::next() % 1000;
     Random::seed(5);
     Dartling dartling(2);
+    scope.inGame(dartling);
     EXPECT_DOUBLE_EQ(dartling.waitLeft, 10.0 * draw / 1000);
 
     dartling.y = -4.0;

@@ -55,19 +55,19 @@ void step(SquibbleWave& wave, int times, double dt) {
 
 TEST(SquibbleWaveTest, FormsCentredRowsOfTwelveAboveThePlayfield) {
     SessionScope scope;
-    SquibbleWave sixteen(16);
+    SquibbleWave sixteen(16, &scope.session);
     EXPECT_EQ(places(sixteen), rows({row(12, 30, -36), row(4, 110, -20)}));
     for (const Invader* invader : sixteen.invaders)
         EXPECT_EQ(invader->wave, &sixteen);
 
-    SquibbleWave twentyFour(24);
+    SquibbleWave twentyFour(24, &scope.session);
     EXPECT_EQ(places(twentyFour), rows({row(12, 30, -36), row(12, 30, -20)}));
 
-    SquibbleWave forty(40);
+    SquibbleWave forty(40, &scope.session);
     EXPECT_EQ(places(forty),
               rows({row(12, 30, -68), row(12, 30, -52), row(12, 30, -36), row(4, 110, -20)}));
 
-    SquibbleWave three(3);
+    SquibbleWave three(3, &scope.session);
     EXPECT_EQ(places(three), row(3, 120, -20));
     EXPECT_EQ(three.march, kDownAtLeft);
     EXPECT_EQ(three.descended, 0.0);
@@ -78,12 +78,12 @@ TEST(SquibbleWaveTest, EachWaveIsFasterUpToTheCap) {
     const double expected[] = {10, 12, 14, 15, 15, 15};
     for (int wave = 1; wave <= 6; ++wave) {
         scope.session.waveNumber = wave;
-        EXPECT_EQ(SquibbleWave(1).speed, expected[wave - 1]) << "wave " << wave;
+        EXPECT_EQ(SquibbleWave(1, &scope.session).speed, expected[wave - 1]) << "wave " << wave;
     }
 
     // A missing cap reads as 0 and holds every wave where it formed.
     scope.setSpeeds("10", "2", "");
-    SquibbleWave held(16);
+    SquibbleWave held(16, &scope.session);
     EXPECT_EQ(held.speed, 0.0);
     const auto before = places(held);
     step(held, 10, 0.5);
@@ -93,7 +93,7 @@ TEST(SquibbleWaveTest, EachWaveIsFasterUpToTheCap) {
 
 TEST(SquibbleWaveTest, MarchesDownRightDownLeftAndDropsTheOvershoot) {
     SessionScope scope;
-    SquibbleWave wave(16); // 10 pixels per second: 5 per half-second step
+    SquibbleWave wave(16, &scope.session); // 10 pixels per second: 5 per half-second step
     ASSERT_EQ(wave.speed, 10.0);
 
     // Down 16 into sight: the fourth step reaches 20 and turns right.
@@ -134,7 +134,7 @@ TEST(SquibbleWaveTest, MarchesDownRightDownLeftAndDropsTheOvershoot) {
 
 TEST(SquibbleWaveTest, TheDeadStillCountForTheTurnsUntilRemoved) {
     SessionScope scope;
-    SquibbleWave wave(2);
+    SquibbleWave wave(2, &scope.session);
     wave.march = kRight;
     wave.invaders.front()->x = 297.0; // dead, but the rightmost
     wave.invaders.front()->health = 0;
@@ -147,7 +147,7 @@ TEST(SquibbleWaveTest, TheDeadStillCountForTheTurnsUntilRemoved) {
 
 TEST(SquibbleWaveTest, ReachingTheBottomLineCostsAHealthPoint) {
     SessionScope scope;
-    SquibbleWave wave(2);
+    SquibbleWave wave(2, &scope.session);
     Invader* escaping = wave.invaders.front();
     Invader* short_ = wave.invaders.back();
     escaping->x = 140.0;
@@ -195,7 +195,7 @@ TEST(SquibbleWaveTest, KindsTakeTheirShareOfPlacesFromTheirFirstWave) {
     EXPECT_EQ(std::count(kinds.begin() + 12, kinds.end(), 1), 3);
 
     scope.session.waveNumber = 5;
-    SquibbleWave wave(24);
+    SquibbleWave wave(24, &scope.session);
     int place = 0;
     for (const Invader* invader : wave.invaders)
         EXPECT_EQ(invader->kind, kinds[place++]);
@@ -215,7 +215,7 @@ TEST(SquibbleWaveTest, ABossAndADiverTurnAndGetThroughByThemselves) {
     bossDef.speed = 10.0;
     bossDef.escapeCost = 5;
 
-    BossWave boss(3);
+    BossWave boss(3, &scope.session);
     ASSERT_EQ(boss.invaders.size(), 1u);
     Invader* broodmother = boss.invaders.front();
     EXPECT_EQ(broodmother->x, 150 - 34 / 2);
@@ -236,7 +236,7 @@ TEST(SquibbleWaveTest, ABossAndADiverTurnAndGetThroughByThemselves) {
 
     InvaderDef& diverDef = scope.kindLike(2, 2);
     diverDef.speed = 100.0;
-    SquibbleWave block(2);
+    SquibbleWave block(2, &scope.session);
     auto* diver = new Dartling(2);
     diver->wave = &block;
     diver->diving = true;
@@ -256,7 +256,7 @@ TEST(SquibbleWaveTest, ABossAndADiverTurnAndGetThroughByThemselves) {
 TEST(SquibbleWaveTest, TwoEscapesInOneStepCostTwoPoints) {
     SessionScope scope;
     scope.session.health = 1;
-    SquibbleWave wave(2);
+    SquibbleWave wave(2, &scope.session);
     for (Invader* invader : wave.invaders)
         invader->y = 195.0;
     wave.update(0.0);
@@ -267,7 +267,7 @@ TEST(SquibbleWaveTest, TwoEscapesInOneStepCostTwoPoints) {
 
 TEST(SquibbleWaveTest, AKilledSquibbleIsNotCountedAtTheBottom) {
     SessionScope scope;
-    SquibbleWave wave(1);
+    SquibbleWave wave(1, &scope.session);
     Invader* killed = wave.invaders.front();
     killed->y = 200.0;
     killed->damage(1000);
@@ -281,7 +281,7 @@ TEST(SquibbleWaveTest, AKilledSquibbleIsNotCountedAtTheBottom) {
 
 TEST(SquibbleWaveTest, TheWaveStandsStillOnceTheGameIsOver) {
     SessionScope scope;
-    SquibbleWave wave(16);
+    SquibbleWave wave(16, &scope.session);
     wave.invaders.front()->health = 0;
     wave.invaders.back()->y = 300.0;
     scope.session.gameOver = true;

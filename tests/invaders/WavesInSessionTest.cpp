@@ -40,7 +40,6 @@ TEST_F(SessionTest, UndefendedWavesEndTheGame) {
     EXPECT_EQ(escapesInFirstWave, 16);
     EXPECT_EQ(session->waveNumber, 2);
     EXPECT_EQ(session->health, 0);
-    EXPECT_EQ(session->mode, GameSession::QuitDialog);
     ASSERT_NE(session->wave, nullptr);
     EXPECT_EQ(session->wave->invaders.size(), 18u - 6u);
 

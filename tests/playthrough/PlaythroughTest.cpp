@@ -7,6 +7,7 @@
 #include "app/Engine.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "invaders/Wave.h"
 #include "support/EngineScope.h"
 
@@ -51,12 +52,12 @@ class PlaythroughTest : public ::testing::Test {
 
     void SetUp() override {
         session = new GameSession;
-        engine.setSession(session);
         session->start();
+        screen = new PlayfieldScreen(*session);
     }
 
     void TearDown() override {
-        engine.setSession(nullptr);
+        delete screen;
         delete session;
     }
 
@@ -75,7 +76,7 @@ class PlaythroughTest : public ::testing::Test {
 
             const int waveBefore = session->waveNumber;
             session->update(kFrameTime);
-            session->draw();
+            screen->draw();
 
             if (session->waveNumber > waveBefore) {
                 ++outcome.wavesCleared;
@@ -99,10 +100,8 @@ class PlaythroughTest : public ::testing::Test {
         const int price = engine.towerDefs[placement.type].value;
         if (session->money < price)
             return false;
-        session->placingType = placement.type;
-        engine.mouseX = placement.x;
-        EXPECT_TRUE(session->placementFits()) << "tower at " << placement.x;
-        session->placeBuilding();
+        EXPECT_TRUE(session->fits(placement.type, placement.x)) << "tower at " << placement.x;
+        session->build(placement.type, placement.x);
         spent += price;
         return true;
     }
@@ -111,6 +110,7 @@ class PlaythroughTest : public ::testing::Test {
     Engine& engine = scope.engine;
     FakePlatform& platform = scope.platform;
     GameSession* session = nullptr;
+    PlayfieldScreen* screen = nullptr;
 };
 
 TEST_F(PlaythroughTest, ADefendedGroundHoldsTheFirstFiveWaves) {

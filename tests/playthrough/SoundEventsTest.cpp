@@ -9,6 +9,7 @@
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
+#include "game/PlayfieldScreen.h"
 #include "gfx/SpritePlayer.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
@@ -40,9 +41,7 @@ class SoundEvents : public ::testing::Test {
     void SetUp() override {
         engine.sound = &sound;
         session.start();
-        engine.setSession(&session);
     }
-    void TearDown() override { engine.setSession(nullptr); }
 
     // One frame at 60 a second with Tab held, and the effects asked for in
     // it, against what the frame shows newly: bolts and missiles launched,
@@ -63,7 +62,7 @@ class SoundEvents : public ::testing::Test {
         sound.played.clear();
         platform.time += 1.0 / 60.0;
         engine.waitForFrame();
-        session.step(1.0 / 60.0, true);
+        screen.step(1.0 / 60.0, true);
 
         std::map<SoundEffect, std::vector<int>> shown; // where each event is seen
         for (const Projectile* p : session.projectiles) {
@@ -139,7 +138,7 @@ class SoundEvents : public ::testing::Test {
     // A frame in which no time passes, for the input alone.
     void tick() {
         engine.waitForFrame();
-        session.update(0.0);
+        screen.step(0.0, false);
     }
 
     EngineScope scope;
@@ -147,6 +146,7 @@ class SoundEvents : public ::testing::Test {
     FakePlatform& platform = scope.platform;
     RecordingSound sound;
     GameSession session;
+    PlayfieldScreen screen{session};
     int mostKillsInAFrame = 0;
     int killsHeard = 0;
     int strikesHeard = 0;

@@ -4,6 +4,7 @@
 #include "defences/Building.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
+#include "game/PlayfieldScreen.h"
 #include "game/TowerType.h"
 #include "invaders/Wave.h"
 #include "support/EngineScope.h"
@@ -34,12 +35,12 @@ class SoakGame {
   public:
     SoakGame() {
         session = new GameSession;
-        engine.setSession(session);
         session->start();
+        screen = new PlayfieldScreen(*session);
     }
 
     ~SoakGame() {
-        engine.setSession(nullptr);
+        delete screen;
         delete session;
     }
 
@@ -83,6 +84,7 @@ class SoakGame {
     }
 
     GameSession* session = nullptr;
+    PlayfieldScreen* screen = nullptr;
 
   private:
     static constexpr int kSlots = 9;
@@ -97,9 +99,9 @@ class SoakGame {
     void frame(double dt, bool fastForward, bool draw) {
         platform.time += dt;
         engine.waitForFrame();
-        session->step(dt, fastForward);
+        screen->step(dt, fastForward);
         if (draw)
-            session->draw();
+            screen->draw();
     }
 
     void click(int x, int y, int button = 1) {

@@ -65,14 +65,12 @@ constexpr int kProjectiles = 150;
 // Wave 30's block in sight, some squibbles hurt or dead, and bolts, missiles
 // and probes strewn over it; then one pass, from the same random numbers.
 Outcome runScene(unsigned seed, bool asFirstWritten) {
-    Engine& engine = Engine::instance();
     Outcome outcome;
     std::map<const Invader*, int> places;
     {
         GameSession session;
-        engine.setSession(&session);
         session.waveNumber = kWaveNumber;
-        session.wave = new SquibbleWave(2 * kWaveNumber + 14);
+        session.wave = new SquibbleWave(2 * kWaveNumber + 14, &session);
 
         Random::seed(seed);
         for (Invader* invader : session.wave->invaders) {
@@ -97,8 +95,8 @@ Outcome runScene(unsigned seed, bool asFirstWritten) {
                 session.projectiles.push_back(new LaserProjectile(x, y, Random::next() % 40 + 1));
                 break;
             case 1:
-                session.projectiles.push_back(
-                    new MissileProjectile(x, y, Random::next() % 20, Random::next() % 10, 12.0));
+                session.projectiles.push_back(new MissileProjectile(
+                    &session, x, y, Random::next() % 20, Random::next() % 10, 12.0));
                 break;
             default:
                 session.projectiles.push_back(new Probe(x, y, i, outcome.hits, places));
@@ -127,7 +125,6 @@ Outcome runScene(unsigned seed, bool asFirstWritten) {
                 numbers.insert(numbers.end(), {simple->x, simple->y, simple->delay});
         }
         numbers.push_back(Random::next());
-        engine.setSession(nullptr);
     }
     return outcome;
 }

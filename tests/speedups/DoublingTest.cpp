@@ -10,6 +10,7 @@
 #include "app/Random.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "game/TowerType.h"
 
 #include <allegro.h>
@@ -53,22 +54,20 @@ void expectAsStretchBlit(Canvas& canvas, int width, int height, const Clip* clip
 
 // A few seconds of a real game with towers, drawn into the engine's canvas.
 void drawARealFrame() {
-    Engine& engine = Engine::instance();
     GameSession session;
-    engine.setSession(&session);
     Random::seed(4);
     session.start();
     session.waveTimer = 0.0;
     session.money = 100000;
     for (int i = 0; i < 8; ++i) {
         Building* tower = makeBuilding(i % 3);
+        tower->game = &session;
         tower->setPosition(10 + 38 * i);
         session.buildings.push_back(tower);
     }
     for (int frame = 0; frame < 600; ++frame)
         session.update(1.0 / 60.0);
-    session.draw();
-    engine.setSession(nullptr);
+    PlayfieldScreen(session).draw();
 }
 
 } // namespace

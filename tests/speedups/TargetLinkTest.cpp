@@ -36,9 +36,7 @@ Invader* addInvader(Wave* wave) {
 } // namespace
 
 TEST(TargetLinkAndWave, TheWaveLetsGoOfWhatItDeletes) {
-    Engine& engine = Engine::instance();
     GameSession session;
-    engine.setSession(&session);
     session.wave = new Wave;
     Invader* first = addInvader(session.wave);
     Invader* second = addInvader(session.wave);
@@ -46,10 +44,10 @@ TEST(TargetLinkAndWave, TheWaveLetsGoOfWhatItDeletes) {
     // Several links on one invader, one going before the others, one never set.
     auto early = std::make_unique<TargetLink>();
     TargetLink onFirst, alsoOnFirst, onSecond, unset;
-    early->set(first);
-    onFirst.set(first);
-    alsoOnFirst.set(first);
-    onSecond.set(second);
+    early->set(&session, first);
+    onFirst.set(&session, first);
+    alsoOnFirst.set(&session, first);
+    onSecond.set(&session, second);
     early.reset();
     EXPECT_EQ(onFirst.get(), first);
     EXPECT_EQ(unset.get(), nullptr);
@@ -61,7 +59,7 @@ TEST(TargetLinkAndWave, TheWaveLetsGoOfWhatItDeletes) {
     EXPECT_EQ(onSecond.get(), second);
 
     // Set again, on an invader of the same wave, then the wave goes.
-    onFirst.set(second);
+    onFirst.set(&session, second);
     EXPECT_EQ(onFirst.get(), second);
     delete session.wave;
     session.wave = nullptr;
@@ -72,5 +70,4 @@ TEST(TargetLinkAndWave, TheWaveLetsGoOfWhatItDeletes) {
     session.wave = new Wave;
     addInvader(session.wave);
     EXPECT_EQ(onSecond.get(), nullptr);
-    engine.setSession(nullptr);
 }

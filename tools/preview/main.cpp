@@ -8,6 +8,7 @@
 #include "app/Random.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "gfx/PackedImage.h"
 #include "glpack/PngFile.h"
 #include "invaders/Invader.h"
@@ -37,17 +38,18 @@ constexpr unsigned kSeed = 7;
 
 struct Preview {
     Engine& engine;
-    GameSession& session;
+    PlayfieldScreen& screen;
     ScriptedPlatform& platform;
     std::string folder;
     bool saved = true;
+    GameSession& session = screen.game;
 
     void frames(double seconds, int buttons = 0, bool fastForward = false) {
         for (double t = 0.0; t < seconds; t += kFrameTime) {
             platform.buttons = buttons;
             platform.time += kFrameTime;
             engine.waitForFrame();
-            session.step(kFrameTime, fastForward);
+            screen.step(kFrameTime, fastForward);
         }
     }
 
@@ -68,9 +70,7 @@ struct Preview {
     void place(int type, int x) {
         platform.pointAt(x, engine.towerBaseline - 10);
         engine.waitForFrame();
-        session.placingType = type;
-        session.placeBuilding();
-        session.mode = GameSession::Idle;
+        session.build(type, engine.mouseX);
     }
 
     // Every third frame for the given time, as NAME_000.png and on: 20 frames
@@ -87,7 +87,7 @@ struct Preview {
     }
 
     void save(const std::string& name) {
-        session.draw();
+        screen.draw();
         BITMAP* canvas = engine.canvas->bitmap;
         BITMAP* window = create_bitmap(canvas->w * kWindowScale, canvas->h * kWindowScale);
         stretch_blit(canvas, window, 0, 0, canvas->w, canvas->h, 0, 0, window->w, window->h);
@@ -101,18 +101,24 @@ struct Preview {
 };
 
 // A new game with the preview's seed and the pointer where the first game's
-// was, drawn once; the caller deletes it.
-GameSession* newGame(Engine& engine, ScriptedPlatform& platform) {
+// was, on its screen, drawn once; the caller deletes both.
+PlayfieldScreen* newGame(Engine& engine, ScriptedPlatform& platform) {
     Random::seed(kSeed);
-    GameSession* session = new GameSession;
-    engine.setSession(session);
+    auto* session = new GameSession;
     session->start();
+    auto* screen = new PlayfieldScreen(*session);
     platform.pointAt(160, 150);
     platform.time += kFrameTime;
     engine.waitForFrame();
-    session->step(kFrameTime, false);
-    session->draw();
-    return session;
+    screen->step(kFrameTime, false);
+    screen->draw();
+    return screen;
+}
+
+void endGame(PlayfieldScreen* screen) {
+    GameSession* session = &screen->game;
+    delete screen;
+    delete session;
 }
 
 bool sameCanvas(BITMAP* first, BITMAP* second) {
@@ -143,9 +149,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "preview-frames: %s\n", problem.c_str());
     if (!problems.empty())
         return 1;
-    GameSession* first = newGame(engine, platform);
-    GameSession& session = *first;
-    Preview preview{engine, session, platform, argv[1]};
+    PlayfieldScreen* first = newGame(engine, platform);
+    PlayfieldScreen& screen = *first;
+    GameSession& session = first->game;
+    Preview preview{engine, screen, platform, argv[1]};
     preview.save("first_frame");
     BITMAP* firstFrame = create_bitmap(engine.canvas->bitmap->w, engine.canvas->bitmap->h);
     blit(engine.canvas->bitmap, firstFrame, 0, 0, 0, 0, firstFrame->w, firstFrame->h);
@@ -177,36 +184,36 @@ int main(int argc, char** argv) {
 
     // Choosing a laser turret and pointing at a taken place.
     session.money = 300;
-    session.mode = GameSession::Placing;
-    session.placingType = 0;
+    screen.mode = PlayfieldScreen::Placing;
+    screen.placingType = 0;
     platform.pointAt(152, 150);
     preview.frames(kFrameTime);
     preview.save("placing_blocked");
 
     // Placing a tesla coil shows the ring it will strike within.
-    session.placingType = 2;
+    screen.placingType = 2;
     platform.pointAt(120, 150);
     preview.frames(kFrameTime);
     preview.save("placing_tesla");
 
     // A tower selected, the pointer on the demolish button.
-    session.mode = GameSession::BuildingSelected;
-    session.selectedBuilding = session.buildings.front();
+    screen.mode = PlayfieldScreen::BuildingSelected;
+    screen.selectedBuilding = session.buildings.front();
     platform.pointAt(308, 228);
     preview.frames(kFrameTime);
     preview.save("selected");
 
     // An upgraded tesla coil selected, the pointer away from the buttons:
     // its figures, its ring and its level pips.
-    session.selectedBuilding = *std::next(session.buildings.begin(), 3);
-    session.selectedBuilding->upgrade();
-    session.selectedBuilding->upgrade();
+    screen.selectedBuilding = *std::next(session.buildings.begin(), 3);
+    screen.selectedBuilding->upgrade();
+    screen.selectedBuilding->upgrade();
     platform.pointAt(160, 150);
     preview.frames(kFrameTime);
     preview.save("selected_figures");
 
     // Tab held: the fast-forward mark under the wave's number.
-    session.mode = GameSession::Idle;
+    screen.mode = PlayfieldScreen::Idle;
     preview.frames(kFrameTime, 0, true);
     preview.save("fast_forward");
 
@@ -218,13 +225,13 @@ int main(int argc, char** argv) {
     preview.frames(kFrameTime);
 
     // The quit dialog, the pointer on "Yes".
-    session.mode = GameSession::QuitDialog;
+    screen.mode = PlayfieldScreen::QuitDialog;
     platform.pointAt(160, 113);
     preview.frames(kFrameTime);
     preview.save("dialog");
 
     // Lost: the playfield greys and the dialog opens by itself.
-    session.mode = GameSession::Idle;
+    screen.mode = PlayfieldScreen::Idle;
     session.health = 0;
     platform.pointAt(160, 123);
     preview.frames(0.3);
@@ -233,18 +240,16 @@ int main(int argc, char** argv) {
     // Enter plays again: a new game that starts as the first did.
     platform.press(KEY_ENTER);
     preview.frames(kFrameTime);
-    const bool again = session.playAgain && !session.running;
-    engine.setSession(nullptr);
-    delete first;
-    GameSession* second = newGame(engine, platform);
+    const bool again = screen.playAgain && !screen.running;
+    endGame(first);
+    PlayfieldScreen* second = newGame(engine, platform);
     Preview{engine, *second, platform, argv[1]}.save("again_first_frame");
     const bool same = sameCanvas(firstFrame, engine.canvas->bitmap);
     if (!again || !same)
         std::fprintf(stderr, "preview-frames: %s\n",
                      !again ? "Enter did not start a new game after the game was lost"
                             : "the new game's first frame differs from the first game's");
-    engine.setSession(nullptr);
-    delete second;
+    endGame(second);
     destroy_bitmap(firstFrame);
     return preview.saved && again && same ? 0 : 1;
 }

@@ -30,13 +30,11 @@ BotGame::BotGame(unsigned seed, bool fast, int maxWaves)
     // The frame clock starts afresh, as at start-up: a game before this one
     // left it at a later time than this game's clock shows.
     engine.lastFrameTime = engine.now();
-    engine.setSession(&session);
     Random::seed(seed);
     session.start();
 }
 
 BotGame::~BotGame() {
-    engine.setSession(nullptr);
     engine.platform = previousPlatform;
 }
 
@@ -46,7 +44,7 @@ void BotGame::frame() {
     const double realTime = engine.waitForFrame();
 
     const int waveBefore = session.waveNumber;
-    const double dt = session.step(realTime, fast);
+    const double dt = screen.step(realTime, fast);
 
     time += dt;
     if (countdown)
@@ -125,21 +123,13 @@ bool BotGame::canAfford(int type) const {
     return !session.gameOver && def.available && def.value <= session.money;
 }
 
-void BotGame::pointAtGround(int x) {
-    platform.pointAt(x, engine.towerBaseline - 1);
-    // No time passes: this only samples the pointer, as a frame would.
-    engine.waitForFrame();
-}
-
 int BotGame::spreadSpot(int type) {
     if (groundFull[type])
         return -1;
-    session.placingType = type;
     int best = -1;
     int widestGap = -1;
     for (int x = kGroundLeft; x <= kGroundRight; ++x) {
-        pointAtGround(x);
-        if (!session.placementFits())
+        if (!session.fits(type, x))
             continue;
         // The ends count double, so that the first tower stands in the middle
         // and the outermost ones half a gap from the ends.
@@ -161,12 +151,7 @@ bool BotGame::buy(int type) {
     const int x = spreadSpot(type);
     if (x < 0)
         return false;
-    pointAtGround(x);
-    session.mode = GameSession::Placing;
-    session.placingType = type;
-    session.placeBuilding();
-    session.mode = GameSession::Idle;
-    boughtAt[session.buildings.back()] = time;
+    boughtAt[session.build(type, x)] = time;
     ++bought[type];
     spent += engine.towerDefs[type].value;
     lastPurchase = time;
@@ -174,14 +159,10 @@ bool BotGame::buy(int type) {
 }
 
 bool BotGame::upgrade(Building* building) {
-    session.selectedBuilding = building;
-    session.mode = GameSession::BuildingSelected;
-    const bool possible = session.canUpgradeSelected();
-    const int cost = engine.towerDefs[building->type].levelCost(building->level + 1);
-    session.upgradeSelected();
-    session.mode = GameSession::Idle;
-    if (!possible)
+    if (!session.canUpgrade(building))
         return false;
+    const int cost = engine.towerDefs[building->type].levelCost(building->level + 1);
+    session.upgrade(building);
     ++upgrades;
     spent += cost;
     lastPurchase = time;
@@ -196,12 +177,9 @@ bool BotGame::levelLeft() const {
 
 Building* BotGame::cheapestUpgrade() {
     Building* cheapest = nullptr;
-    for (Building* building : session.buildings) {
-        session.selectedBuilding = building;
-        if (session.canUpgradeSelected() && (!cheapest || building->level < cheapest->level))
+    for (Building* building : session.buildings)
+        if (session.canUpgrade(building) && (!cheapest || building->level < cheapest->level))
             cheapest = building;
-    }
-    session.selectedBuilding = nullptr;
     return cheapest;
 }
 
@@ -209,9 +187,7 @@ void BotGame::sell(Building* building) {
     const int type = building->type;
     refunded += engine.towerDefs[type].paidFor(building->level) / 2;
     boughtAt.erase(building);
-    session.selectedBuilding = building;
-    session.mode = GameSession::BuildingSelected;
-    session.demolishSelected();
+    session.demolish(building);
     ++sold[type];
     std::fill(groundFull.begin(), groundFull.end(), false);
 }

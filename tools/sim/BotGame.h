@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/GameSession.h"
+#include "game/PlayfieldScreen.h"
 #include "preview/ScriptedPlatform.h"
 
 #include <map>
@@ -28,9 +29,9 @@ struct WaveRecord {
 };
 
 // One game played headless on the engine's data by a bot instead of a mouse:
-// the game's own session, stepped frame by frame as its loop steps it. The bot
-// buys and sells through the session's own operations, pointing at the ground
-// through the input seam, so it can do nothing a player could not.
+// the game's own session on its own screen, stepped frame by frame as its loop
+// steps it. The bot buys and sells through the operations that the screen's
+// buttons call, so it can do nothing a player could not.
 class BotGame {
   public:
     // A new game with the game's random sequence seeded, so that the same seed
@@ -86,6 +87,7 @@ class BotGame {
 
     Engine& engine;
     GameSession session;
+    PlayfieldScreen screen{session};
 
     // Totals since the start.
     double time = 0.0;          // game seconds
@@ -105,7 +107,6 @@ class BotGame {
     std::vector<WaveRecord> waves;
 
   private:
-    void pointAtGround(int x);
     void recordWave(int wave);
 
     ScriptedPlatform platform;

@@ -1,6 +1,4 @@
-// The playfield screen: what the session draws each frame, and what the
-// player's keys and clicks do.
-
+#include "game/PlayfieldScreen.h"
 #include "app/Engine.h"
 #include "defences/Building.h"
 #include "defences/Projectile.h"
@@ -25,6 +23,9 @@ namespace {
 using layout::kButtonX;
 using layout::kButtonY;
 using layout::kFirstButton;
+
+// Holding Tab runs the whole game this many times as fast.
+constexpr double kFastForward = 8.0;
 
 constexpr int kSlotSize = 19;
 constexpr int kIconSize = 16;
@@ -109,41 +110,121 @@ void drawSlot(BITMAP* target, BITMAP* slots, SlotCell cell, int x, int y) {
 
 } // namespace
 
-bool GameSession::leftClick() const {
+PlayfieldScreen::PlayfieldScreen(GameSession& game) : game(game), engine(game.engine) {
+    for (int type = 0; type < towerTypeCount(); ++type)
+        newTowers.push_back(makeBuilding(type));
+}
+
+PlayfieldScreen::~PlayfieldScreen() {
+    for (Building* tower : newTowers)
+        delete tower;
+}
+
+double PlayfieldScreen::step(double dt, bool fastForward) {
+    // Paused frames pass no game time at all, so that nothing has moved when
+    // play resumes; only the keys and clicks that end the pause are heard.
+    fastForwarding = false;
+    if (isPaused()) {
+        handleInput();
+        return 0.0;
+    }
+    fastForwarding = fastForward;
+    const double gameTime = fastForward ? dt * kFastForward : dt;
+    // The player acts on what this frame has moved and removed, before the
+    // game looks at whether it is lost.
+    game.advance(gameTime);
+    handleInput();
+    game.endIfLost();
+    noticeEnd();
+    return gameTime;
+}
+
+bool PlayfieldScreen::isPaused() const {
+    return !game.gameOver && (paused || mode == QuitDialog);
+}
+
+void PlayfieldScreen::noticeEnd() {
+    if (!game.gameOver || lostSeen)
+        return;
+    lostSeen = true;
+    mode = QuitDialog;
+    paused = false;
+}
+
+bool PlayfieldScreen::placementFits() const {
+    return game.fits(placingType, engine->mouseX);
+}
+
+void PlayfieldScreen::placeBuilding() {
+    if (!game.build(placingType, engine->mouseX))
+        return;
+    if (game.money < engine->towerDefs[placingType].value)
+        mode = Idle;
+}
+
+void PlayfieldScreen::demolishSelected() {
+    if (!selectedBuilding)
+        return;
+    game.demolish(selectedBuilding);
+    selectedBuilding = nullptr;
+    mode = Idle;
+}
+
+bool PlayfieldScreen::canUpgradeSelected() const {
+    return selectedBuilding && game.canUpgrade(selectedBuilding);
+}
+
+void PlayfieldScreen::upgradeSelected() {
+    if (selectedBuilding)
+        game.upgrade(selectedBuilding);
+}
+
+bool PlayfieldScreen::chooseTower(int type) {
+    if (!game.canBuy(type))
+        return false;
+    placingType = type;
+    mode = Placing;
+    selectedBuilding = nullptr;
+    engine->sound->play(SoundEffect::Click,
+                        layout::buildButton(type, engine->buttonSpacing).centreX());
+    return true;
+}
+
+bool PlayfieldScreen::leftClick() const {
     return (engine->previousMouseButtons & 1) && !(engine->mouseButtons & 1);
 }
 
-bool GameSession::rightClick() const {
+bool PlayfieldScreen::rightClick() const {
     return (engine->previousMouseButtons & 2) && !(engine->mouseButtons & 2);
 }
 
-bool GameSession::leftHeld() const {
+bool PlayfieldScreen::leftHeld() const {
     return engine->mouseButtons & 1;
 }
 
-void GameSession::draw() {
+void PlayfieldScreen::draw() {
     BITMAP* canvas = engine->canvas->bitmap;
     clear_bitmap(canvas);
     if (engine->background)
         blit(engine->background, canvas, 0, 0, 0, 0, engine->background->w, engine->background->h);
-    for (const Cloud& cloud : clouds) {
+    for (const Cloud& cloud : game.clouds) {
         BITMAP* image = engine->cloudImages[cloud.image];
         if (image)
             masked_blit(image, canvas, 0, 0, static_cast<int>(cloud.x), static_cast<int>(cloud.y),
                         image->w, image->h);
     }
-    for (Projectile* projectile : projectiles)
+    for (Projectile* projectile : game.projectiles)
         projectile->draw(canvas);
     // Towers cover the projectiles they have just fired.
-    for (Building* building : buildings)
+    for (Building* building : game.buildings)
         building->draw(canvas);
     drawLevels();
-    if (wave)
-        wave->drawAll(canvas);
-    for (Effect* effect : effects)
+    if (game.wave)
+        game.wave->drawAll(canvas);
+    for (Effect* effect : game.effects)
         effect->draw(canvas);
 
-    if (gameOver) {
+    if (game.gameOver) {
         drawGameOver();
     } else {
         drawStatus();
@@ -162,17 +243,15 @@ void GameSession::draw() {
             break;
         }
     }
-    if (paused && mode != QuitDialog && !gameOver)
+    if (paused && mode != QuitDialog && !game.gameOver)
         drawPausedCaption();
     if (mode == QuitDialog)
         drawQuitDialog();
-    if (debugOverlay)
+    if (game.debugOverlay)
         drawDebugTexts();
-
-    engine->canvas->stretchToScreen();
 }
 
-void GameSession::drawStatus() {
+void PlayfieldScreen::drawStatus() {
     BITMAP* canvas = engine->canvas->bitmap;
     engine->fontMain->drawText(canvas, 2, kStatusY, "#");
     if (engine->redBar) {
@@ -180,41 +259,40 @@ void GameSession::drawStatus() {
                     kHealthBarFrameWidth, kHealthBarFrameHeight);
         // Widened: health times the bar's width leaves an int once the
         // starting health passes some 42 million.
-        const int fill =
-            maxHealth > 0
-                ? static_cast<int>(static_cast<long long>(health) * kHealthBarWidth / maxHealth)
-                : 0;
+        const int fill = game.maxHealth > 0 ? static_cast<int>(static_cast<long long>(game.health) *
+                                                               kHealthBarWidth / game.maxHealth)
+                                            : 0;
         masked_blit(engine->redBar, canvas, 1, 1, kHealthBarX + 1, kStatusY + 1, fill,
                     kHealthBarHeight);
     }
-    engine->fontSmall->drawTextCentredf(canvas, 36, kStatusY + 1, "%d", health);
-    engine->fontMain->drawTextf(canvas, 2, kMoneyY, "$ %d", money);
+    engine->fontSmall->drawTextCentredf(canvas, 36, kStatusY + 1, "%d", game.health);
+    engine->fontMain->drawTextf(canvas, 2, kMoneyY, "$ %d", game.money);
 }
 
-void GameSession::drawReadout() {
+void PlayfieldScreen::drawReadout() {
     BITMAP* canvas = engine->canvas->bitmap;
     const BitmapFont* font = engine->fontMain;
     // On a plate of the sky's darkest blue, so that the figures read over
     // the dithered band below it and over the squibbles marching in.
     // A modder's kerning can make a text of any width, negative or past the
     // screen; the plate stays on it.
-    const int width = std::clamp(
-        std::max(font->textWidthf("Wave %d", waveNumber), font->textWidthf("Best %d", bestWaves())),
-        0, layout::kCanvasWidth);
+    const int width = std::clamp(std::max(font->textWidthf("Wave %d", game.waveNumber),
+                                          font->textWidthf("Best %d", game.bestWaves())),
+                                 0, layout::kCanvasWidth);
     const int plateLeft = layout::kReadoutRight - width - kPlateMargin;
     const int plateBottom = layout::kBestReadoutY + kMainLineHeight;
     rectfill(canvas, plateLeft, 0, layout::kCanvasWidth - 1, plateBottom,
              makecol(kPaletteDarkBlue.r, kPaletteDarkBlue.g, kPaletteDarkBlue.b));
     font->drawTextRightf(canvas, layout::kReadoutRight, layout::kWaveReadoutY, "Wave %d",
-                         waveNumber);
+                         game.waveNumber);
     font->drawTextRightf(canvas, layout::kReadoutRight, layout::kBestReadoutY, "Best %d",
-                         bestWaves());
+                         game.bestWaves());
     if (fastForwarding)
         drawIcon(canvas, engine->upgradeIcons, kIconSize * kFastForwardCell, 0,
                  layout::kFastForwardMark.x, layout::kFastForwardMark.y);
 }
 
-void GameSession::drawPausedCaption() {
+void PlayfieldScreen::drawPausedCaption() {
     BITMAP* canvas = engine->canvas->bitmap;
     BITMAP* caption = renderTextImage(engine->fontMain, "Paused");
     masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
@@ -222,7 +300,7 @@ void GameSession::drawPausedCaption() {
     destroy_bitmap(caption);
 }
 
-void GameSession::drawGameOver() {
+void PlayfieldScreen::drawGameOver() {
     BITMAP* canvas = engine->canvas->bitmap;
     greyOut(canvas);
     BITMAP* caption = engine->gameOverCaption;
@@ -230,15 +308,15 @@ void GameSession::drawGameOver() {
         masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
                             kCaptionY, 2 * caption->w, 2 * caption->h);
     engine->fontSmallRed->drawTextCentredf(canvas, kCentreX, kWavesDefeatedY, "Waves Defeated: %d",
-                                           wavesDefeated());
-    if (wavesDefeated() > bestBefore)
+                                           game.wavesDefeated());
+    if (game.wavesDefeated() > game.bestBefore)
         engine->fontMain->drawTextCentred(canvas, kCentreX, layout::kGameOverBestY, "New Best!");
     else
         engine->fontSmall->drawTextCentredf(canvas, kCentreX, layout::kGameOverBestY, "Best: %d",
-                                            bestWaves());
+                                            game.bestWaves());
 }
 
-void GameSession::drawBuildButtons() {
+void PlayfieldScreen::drawBuildButtons() {
     BITMAP* canvas = engine->canvas->bitmap;
     const int spacing = engine->buttonSpacing;
     for (int type = 0; type < towerTypeCount(); ++type) {
@@ -246,7 +324,7 @@ void GameSession::drawBuildButtons() {
         const layout::Rect button = layout::buildButton(type, spacing);
         const int x = button.x;
         const bool hover = engine->mouseInRect(button);
-        const bool usable = def.available && def.value <= money;
+        const bool usable = def.available && def.value <= game.money;
         const SlotCell cell = !usable      ? SlotDisabled
                               : !hover     ? SlotNormal
                               : leftHeld() ? SlotPressed
@@ -271,13 +349,14 @@ void GameSession::drawBuildButtons() {
         if (!def.available) {
             engine->fontMainRed->drawTextRight(canvas, textRight, kSecondLineY, "Not Available");
         } else {
-            const BitmapFont* font = def.value > money ? engine->fontMainRed : engine->fontMain;
+            const BitmapFont* font =
+                def.value > game.money ? engine->fontMainRed : engine->fontMain;
             font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", def.value);
         }
     }
 }
 
-void GameSession::drawPlacing() {
+void PlayfieldScreen::drawPlacing() {
     BITMAP* canvas = engine->canvas->bitmap;
     const TowerDef& def = engine->towerDefs[placingType];
     if (newTowers[placingType])
@@ -298,7 +377,7 @@ void GameSession::drawPlacing() {
     engine->fontSmall->drawTextRight(canvas, textRight, kCancelLineY, "Right click to cancel");
 }
 
-void GameSession::drawSelection() {
+void PlayfieldScreen::drawSelection() {
     BITMAP* canvas = engine->canvas->bitmap;
     const Building* building = selectedBuilding;
     if (!building)
@@ -335,14 +414,14 @@ void GameSession::drawSelection() {
     }
     engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "Upgrade to Level %d",
                                      building->level + 1);
-    const BitmapFont* font = cost > money ? engine->fontMainRed : engine->fontMain;
+    const BitmapFont* font = cost > game.money ? engine->fontMainRed : engine->fontMain;
     font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", cost);
     const std::string gains = levelGains(def, *building);
     const int gainsRight = textRight - font->textWidthf("$%d", cost) - kGainsGap;
     engine->fontMain->drawTextRight(canvas, gainsRight, kSecondLineY, gains.c_str());
 }
 
-void GameSession::drawFigures(const Building& building) {
+void PlayfieldScreen::drawFigures(const Building& building) {
     BITMAP* canvas = engine->canvas->bitmap;
     const TowerDef& def = engine->towerDefs[building.type];
     const int textRight = kMenuTextRight - (def.upgrades > 0 ? 2 : 1) * engine->buttonSpacing;
@@ -364,7 +443,7 @@ void GameSession::drawFigures(const Building& building) {
                                          building.damage, rate);
 }
 
-void GameSession::drawStrikeRing(const Building& building, int centreX) {
+void PlayfieldScreen::drawStrikeRing(const Building& building, int centreX) {
     const Building::Circle circle = building.strikeCircle(centreX);
     if (circle.radius <= 0 || circle.radius > kWidestRing)
         return;
@@ -389,7 +468,7 @@ void GameSession::drawStrikeRing(const Building& building, int centreX) {
     }
 }
 
-bool GameSession::drawPanelButton(const layout::Rect& button, int iconCell, bool usable) {
+bool PlayfieldScreen::drawPanelButton(const layout::Rect& button, int iconCell, bool usable) {
     BITMAP* canvas = engine->canvas->bitmap;
     const bool hover = engine->mouseInRect(button);
     const SlotCell cell = !usable      ? SlotDisabled
@@ -403,9 +482,9 @@ bool GameSession::drawPanelButton(const layout::Rect& button, int iconCell, bool
     return hover;
 }
 
-void GameSession::drawLevels() {
+void PlayfieldScreen::drawLevels() {
     BITMAP* canvas = engine->canvas->bitmap;
-    for (const Building* building : buildings) {
+    for (const Building* building : game.buildings) {
         if (building->level <= 0 || !building->player)
             continue;
         const int left = static_cast<int>(building->centreX()) - building->level * kPipStep / 2;
@@ -416,10 +495,10 @@ void GameSession::drawLevels() {
     }
 }
 
-void GameSession::drawQuitDialog() {
+void PlayfieldScreen::drawQuitDialog() {
     BITMAP* canvas = engine->canvas->bitmap;
     engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY,
-                                       gameOver ? "Play Again?" : "Quit Game?");
+                                       game.gameOver ? "Play Again?" : "Quit Game?");
     const bool overYes = engine->mouseInRect(layout::kYesAnswer);
     const bool overNo = engine->mouseInRect(layout::kNoAnswer);
     (overYes ? engine->fontMainRed : engine->fontMain)
@@ -428,17 +507,18 @@ void GameSession::drawQuitDialog() {
         ->drawTextCentred(canvas, kCentreX, layout::kNoAnswer.y, "No");
 }
 
-void GameSession::drawDebugTexts() {
+void PlayfieldScreen::drawDebugTexts() {
     BITMAP* canvas = engine->canvas->bitmap;
     engine->fontSmall->drawTextf(canvas, 2, 2, "Time: %.01f", engine->lastFrameTime.load());
     engine->fontSmall->drawTextf(canvas, 2, 10, "Projectiles: %d",
-                                 static_cast<int>(projectiles.size()));
-    engine->fontSmall->drawTextf(canvas, 2, 18, "Effects: %d", static_cast<int>(effects.size()));
+                                 static_cast<int>(game.projectiles.size()));
+    engine->fontSmall->drawTextf(canvas, 2, 18, "Effects: %d",
+                                 static_cast<int>(game.effects.size()));
 }
 
-void GameSession::handleInput() {
+void PlayfieldScreen::handleInput() {
     handleKey();
-    if (!gameOver && !isPaused()) {
+    if (!game.gameOver && !isPaused()) {
         if ((mode == Idle || mode == BuildingSelected) && leftClick())
             selectClickedBuilding();
         handleModeClicks();
@@ -447,30 +527,30 @@ void GameSession::handleInput() {
         handleDialog();
 }
 
-void GameSession::handleKey() {
+void PlayfieldScreen::handleKey() {
     // One key a frame; any others wait for the frames after.
     if (!engine->platform->keyPressed())
         return;
     const int scanCode = engine->platform->readKey() >> 8;
-    const bool lostGameAsks = gameOver && mode == QuitDialog;
+    const bool lostGameAsks = game.gameOver && mode == QuitDialog;
     if (scanCode == KEY_ESC)
         mode = mode == QuitDialog ? Idle : QuitDialog;
     else if (scanCode == KEY_D)
-        debugOverlay = !debugOverlay;
+        game.debugOverlay = !game.debugOverlay;
     else if (scanCode == KEY_M)
         engine->sound->toggleMute();
-    else if ((scanCode == KEY_P || scanCode == KEY_PAUSE) && !gameOver)
+    else if ((scanCode == KEY_P || scanCode == KEY_PAUSE) && !game.gameOver)
         paused = !paused;
     else if (lostGameAsks &&
              (scanCode == KEY_ENTER || scanCode == KEY_ENTER_PAD || scanCode == KEY_Y))
         answerYes();
     else if (lostGameAsks && scanCode == KEY_N)
         answerNo();
-    else if (!gameOver && !isPaused())
+    else if (!game.gameOver && !isPaused())
         handlePlayKey(scanCode);
 }
 
-void GameSession::handlePlayKey(int scanCode) {
+void PlayfieldScreen::handlePlayKey(int scanCode) {
     for (int type = 0; type < towerTypeCount(); ++type)
         if (scanCode == towerTypes()[type].key)
             chooseTower(type);
@@ -482,8 +562,8 @@ void GameSession::handlePlayKey(int scanCode) {
         demolishSelected();
 }
 
-void GameSession::selectClickedBuilding() {
-    for (Building* building : buildings) {
+void PlayfieldScreen::selectClickedBuilding() {
+    for (Building* building : game.buildings) {
         const int height = building->player ? building->player->frameHeight() : 0;
         const int width = engine->towerDefs[building->type].width;
         if (engine->mouseInRect(building->x, engine->towerBaseline - height, width, height)) {
@@ -494,7 +574,7 @@ void GameSession::selectClickedBuilding() {
     }
 }
 
-void GameSession::handleModeClicks() {
+void PlayfieldScreen::handleModeClicks() {
     switch (mode) {
     case Idle:
         if (!leftClick())
@@ -509,7 +589,7 @@ void GameSession::handleModeClicks() {
         // the strip is no place for a tower.
         if (rightClick() || (leftClick() && engine->mouseInRect(kFirstButton)))
             mode = Idle;
-        else if (money < engine->towerDefs[placingType].value)
+        else if (game.money < engine->towerDefs[placingType].value)
             mode = Idle;
         else if (leftClick() && engine->mouseY < layout::kStripTop && placementFits())
             placeBuilding();
@@ -528,20 +608,20 @@ void GameSession::handleModeClicks() {
     }
 }
 
-void GameSession::handleDialog() {
+void PlayfieldScreen::handleDialog() {
     if (engine->mouseInRect(layout::kYesAnswer))
         answerYes();
     else if (engine->mouseInRect(layout::kNoAnswer))
         answerNo();
 }
 
-void GameSession::answerYes() {
-    playAgain = gameOver;
+void PlayfieldScreen::answerYes() {
+    playAgain = game.gameOver;
     running = false;
 }
 
-void GameSession::answerNo() {
-    if (gameOver) {
+void PlayfieldScreen::answerNo() {
+    if (game.gameOver) {
         running = false;
         return;
     }

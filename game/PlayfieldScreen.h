@@ -1,0 +1,125 @@
+#pragma once
+
+#include "game/Layout.h"
+
+#include <vector>
+
+class Building;
+class Engine;
+class GameSession;
+
+// The screen a game is played on: it draws the game each frame and turns the
+// player's keys and clicks into the game's operations. What the screen is
+// doing (placing, a tower selected, a dialog) is its own; what the game is,
+// is the session's.
+class PlayfieldScreen {
+  public:
+    // What the screen is doing.
+    enum Mode {
+        Idle = 0,             // the build buttons are shown
+        Placing = 1,          // a tower type is chosen and follows the mouse
+        BuildingSelected = 2, // a tower is marked and can be demolished
+        QuitDialog = 3,       // "Quit Game?" is shown, or "Play Again?" once lost
+    };
+
+    // The screen of a started game, which it plays but does not own.
+    explicit PlayfieldScreen(GameSession& game);
+    ~PlayfieldScreen();
+    PlayfieldScreen(const PlayfieldScreen&) = delete;
+    PlayfieldScreen& operator=(const PlayfieldScreen&) = delete;
+
+    // One frame's worth of play after dt seconds of real time: eight times
+    // as much while fastForward (Tab) is held, none while paused, when only
+    // the input is handled. Returns the game time passed.
+    double step(double dt, bool fastForward);
+
+    // Whether the game stands still: paused with P, or the quit dialog open
+    // during play. A lost game is never paused: its grey screen goes on.
+    bool isPaused() const;
+
+    // Draws the frame into the canvas.
+    void draw();
+
+    // The keyboard and the mouse of this frame.
+    void handleInput();
+
+    // Whether a tower of placingType fits at the mouse's x.
+    bool placementFits() const;
+    // Builds a tower of placingType under the mouse and charges for it.
+    void placeBuilding();
+    // Sells and deletes selectedBuilding.
+    void demolishSelected();
+    // Whether selectedBuilding has a level left to rise by, and the money
+    // for it is there.
+    bool canUpgradeSelected() const;
+    // Raises selectedBuilding a level and charges for it.
+    void upgradeSelected();
+    // Chooses a tower type to place, as its build button does: only when
+    // the type is available and the money is there. Whether it was chosen.
+    bool chooseTower(int type);
+
+    GameSession& game;
+    Engine* engine;
+
+    Mode mode = Idle;
+    int placingType = 0;
+    Building* selectedBuilding = nullptr;
+
+    // The game goes on while true; cleared when the player quits, or asks
+    // to play again once the game is lost.
+    bool running = true;
+    // P's pause, lifted by P (or the Pause key) again or by losing the game.
+    bool paused = false;
+    // Whether this frame ran at Tab's speed, for the fast-forward mark.
+    bool fastForwarding = false;
+    // Set when the lost game's "Play Again?" is answered yes: the game ends
+    // and a new one follows in the same window.
+    bool playAgain = false;
+
+  private:
+    // Opens "Play Again?" once the game is lost.
+    void noticeEnd();
+
+    void drawStatus();
+    void drawReadout();
+    void drawPausedCaption();
+    void drawGameOver();
+    void drawBuildButtons();
+    void drawPlacing();
+    void drawSelection();
+    // A button of the selected tower's panel with an icon of the upgrade
+    // strip; whether the mouse is over it.
+    bool drawPanelButton(const layout::Rect& button, int iconCell, bool usable);
+    // What the selected tower does now: its level, damage, rate and reach.
+    void drawFigures(const Building& building);
+    // The circle a tower strikes within, as a ring; nothing for one that aims
+    // along a line.
+    void drawStrikeRing(const Building& building, int centreX);
+    // Each upgraded tower's level, as pips under it.
+    void drawLevels();
+    void drawQuitDialog();
+    void drawDebugTexts();
+
+    // The parts of handleInput: a key, a key that plays as a click would,
+    // a click on a tower, the clicks that the screen's mode answers, and the
+    // dialog's answers.
+    void handleKey();
+    void handlePlayKey(int scanCode);
+    void selectClickedBuilding();
+    void handleModeClicks();
+    void handleDialog();
+    // The dialog's answers: "Yes" quits, or plays again once the game is
+    // lost; "No" goes back to the game, or quits once it is lost.
+    void answerYes();
+    void answerNo();
+
+    bool leftClick() const;
+    bool rightClick() const;
+    bool leftHeld() const;
+
+    // Whether the lost game has been seen, and "Play Again?" asked.
+    bool lostSeen = false;
+
+    // One unplaced tower of each type, whose range the placing view rings.
+    std::vector<Building*> newTowers;
+};
