@@ -226,6 +226,9 @@ std::vector<std::string> Engine::checkCatalogue() const {
         const std::string poof = numbered("Invader%dPoof", row.settingsNumber);
         if (invaderDefs[kind].poof)
             checkSheet(problems, invaderDefs[kind].poof, named(poof), fileOf(poof), 1);
+        if (row.ownPace && !(invaderDefs[kind].speed > 0.0))
+            problems.push_back(numbered("Invader%dSpeed", row.settingsNumber) + ": the " +
+                               row.reportName + " need a speed above 0 to move at all");
     }
 
     checkImage(problems, laserSmall, dataFile("laser_small.mz"));

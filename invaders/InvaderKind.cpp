@@ -16,10 +16,10 @@ template <typename Kind> Invader* makeKind(int kind, int waveNumber) {
 const std::vector<InvaderKind>& invaderKinds() {
     // The shellback turns hits aside in animation 4; the dartling dives in it.
     static const std::vector<InvaderKind> kinds = {
-        {1, makeKind<Squibble>, 4, "squibbles", false},
-        {2, makeKind<Shellback>, 5, "shellbacks", false},
-        {3, makeKind<Dartling>, 5, "dartlings", false},
-        {4, makeKind<Broodmother>, 4, "broodmothers", true},
+        {1, makeKind<Squibble>, 4, "squibbles", false, false},
+        {2, makeKind<Shellback>, 5, "shellbacks", false, false},
+        {3, makeKind<Dartling>, 5, "dartlings", false, true},
+        {4, makeKind<Broodmother>, 4, "broodmothers", true, true},
     };
     return kinds;
 }

@@ -22,6 +22,10 @@ struct InvaderKind {
     // Whether it comes alone, every "BossWaveEvery"th wave, rather than in
     // the marching block.
     bool leadsBossWaves;
+    // Whether it moves at a pace of its own, its "Invader%dSpeed", rather
+    // than the block's: without one it would stand still and its wave would
+    // never end.
+    bool ownPace;
 };
 
 // Every kind of invader; an invader's kind is its place here. The first is

@@ -58,7 +58,10 @@ TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
     const std::vector<std::string> problems = checkBroken([&folder](const std::string& data) {
         folder = data;
         FILE* strings = std::fopen((data + "strings.txt").c_str(), "a");
-        std::fputs("FontMain=font_main.mz\nFontSmall=font_small.mz\n", strings);
+        // A Broodmother with no pace of her own would never end her wave.
+        std::fputs("FontMain=font_main.mz\nFontSmall=font_small.mz\n"
+                   "Invader4Sprite=squibble.sz\nInvader4Speed=0\n",
+                   strings);
         std::fclose(strings);
         std::remove((data + "cloud3.mz").c_str());
         std::remove((data + "poof.sz").c_str());
@@ -77,7 +80,8 @@ TEST(CatalogueCheck, EveryBadFileIsNamedOnALineOfItsOwn) {
         writeGzipFile(data + "missile.sz",
                       sheetBytes(solidImageBytes(2, 2, {1, 2, 3}), {{0, 0, 2, 2}}, {{1.0f, {0}}}));
     });
-    EXPECT_EQ(problems.size(), 5u);
+    EXPECT_EQ(problems.size(), 6u);
+    EXPECT_TRUE(mentions(problems, "Invader4Speed: "));
     EXPECT_TRUE(mentions(problems, folder + "cloud3.mz: "));
     EXPECT_TRUE(mentions(problems, folder + "poof.sz: "));
     EXPECT_TRUE(mentions(problems, "FontSmall (" + folder + "font_small.mz): "));
