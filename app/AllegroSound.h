@@ -18,14 +18,16 @@ class AllegroSound : public Sound, private SoundRules::Mixer {
     // folder; one line for each that is missing or unreadable. Like the
     // pictures, they are kept until the process ends. It needs no device,
     // so that the crowd a game makes can be weighed without one.
-    std::vector<std::string> load(const Engine& engine);
+    std::vector<std::string> load(const Engine& engine) override;
 
     // Opens the machine's sound device, or quietly leaves the game silent
     // when there is none. volume runs from 1 to 100.
-    void open(int volume, bool startMuted, Platform* clock);
+    void open(int volume, bool startMuted, Platform* clock) override;
 
     void play(SoundEffect effect, int x) override;
     void toggleMute() override;
+    bool muted() const override { return rules.muted(); }
+    void setVolume(int volume) override { rules.setVolume(volume); }
 
     // The effect's file as the engine's settings name it in its data folder,
     // read as Allegro reads it; null, and a line in problems, when it is

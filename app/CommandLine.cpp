@@ -29,8 +29,12 @@ const std::vector<CommandLine::Option>& CommandLine::options() {
         {"--mute", nullptr, "start with the sound off; M turns it on and off",
          &CommandLine::readMute},
         {"--volume", "N",
-         "sound volume from 0 (no sound at all) to 100, instead of\nstrings.txt's SoundVolume",
+         "sound volume from 0 (no sound at all) to 100, instead of\nthe one chosen in Options",
          &CommandLine::readVolume},
+        {"--play", "[LEVEL]",
+         "skip the title screen and play a game at once, easy, normal\nor hard (by default the "
+         "one last chosen); Yes to Quit Game?\nthen ends the program",
+         &CommandLine::readPlay},
     };
     return all;
 }
@@ -62,6 +66,13 @@ CommandLine::CommandLine(const std::vector<std::string>& arguments) {
             continue;
         }
         const size_t equals = argument.find('=');
+        // "[LEVEL]": the value may be left out, and the next argument is then
+        // taken only when it is one.
+        if (option->value[0] == '[' && equals == std::string::npos) {
+            const bool next = i + 1 < arguments.size() && arguments[i + 1].rfind('-', 0) != 0;
+            (this->*option->read)(next ? arguments[++i] : "");
+            continue;
+        }
         if (equals != std::string::npos)
             (this->*option->read)(argument.substr(equals + 1));
         else if (i + 1 < arguments.size())
@@ -79,6 +90,7 @@ void CommandLine::refuse(const std::string& why) {
 void CommandLine::readScale(const std::string& value) {
     // Exactly one digit: "3x", " 3" and "03" are typing mistakes, not scales.
     const bool digit = value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kLargestScale;
+    scaleGiven = digit;
     if (digit)
         scale = value[0] - '0';
     else
@@ -100,6 +112,15 @@ void CommandLine::readVolume(const std::string& value) {
     else
         refuse("--volume takes a whole number from 0 to " + std::to_string(kLoudestVolume) +
                ", not '" + value + "'");
+}
+
+void CommandLine::readPlay(const std::string& value) {
+    play = true;
+    if (value.empty())
+        return;
+    playLevel = difficultyNamed(value);
+    if (!playLevel)
+        refuse("--play takes easy, normal or hard, not '" + value + "'");
 }
 
 void CommandLine::readDataFolder(const std::string& value) {
@@ -148,6 +169,9 @@ std::string CommandLine::helpText(const std::string& installedData) {
            "  right click                     cancel placing, or drop the selected tower\n"
            "  left click on a tower, then     sell it for half its price\n"
            "    on the demolish button\n"
+           "  1, 2, 3                         choose the tower of that build button\n"
+           "  U, Delete                       upgrade or sell the selected tower\n"
+           "  P, Pause                        pause the game or go on\n"
            "  Escape                          open or close the quit dialog\n"
            "  D                               show or hide the debug overlay\n"
            "  Tab (hold)                      run the game eight times as fast\n"

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/Difficulty.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +17,12 @@ class CommandLine {
 
     Action action = Action::Play;
 
-    // Window pixels per canvas pixel.
+    // Window pixels per canvas pixel, and whether --scale gave it.
     int scale = kDefaultScale;
+    bool scaleGiven = false;
+    // Whether --play skips the title screen, and the difficulty it named.
+    bool play = false;
+    std::optional<Difficulty> playLevel;
     // The folder given with --data; empty when none was.
     std::string dataFolder;
     // Whether --mute was given, and the --volume, or -1 when none was.
@@ -52,4 +59,5 @@ class CommandLine {
     void readDataFolder(const std::string& value);
     void readMute(const std::string& value);
     void readVolume(const std::string& value);
+    void readPlay(const std::string& value);
 };

@@ -2,8 +2,8 @@
 
 #include "app/AllegroSound.h"
 #include "app/BrokenPipe.h"
+#include "app/FileStorage.h"
 #include "app/Random.h"
-#include "app/RecordFile.h"
 #include "app/RecordFolder.h"
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
@@ -12,6 +12,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -46,6 +47,23 @@ constexpr double kYieldMargin = 0.0003;
 AllegroPlatform allegroPlatform;
 Sound silence;
 Records noRecords;
+Storage keepsNothing;
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Keys whose values name files: a difficulty lays numbers and names over the
+// settings, never pictures, fonts or sounds, which are loaded once.
+bool namesAFile(const std::string& key) {
+    const auto endsWith = [&key](const std::string& end) {
+        return key.size() >= end.size() &&
+               key.compare(key.size() - end.size(), end.size(), end) == 0;
+    };
+    return key.rfind("Font", 0) == 0 || key.rfind("Sound", 0) == 0 || endsWith("Sprite") ||
+           endsWith("Poof");
+}
 
 // Without the library or a window there is nothing the game can do; say which
 // step failed and why, once, and stop rather than crash at the first drawing.
@@ -89,7 +107,8 @@ void startLibrary() {
 
 } // namespace
 
-Engine::Engine() : platform(&allegroPlatform), sound(&silence), records(&noRecords) {}
+Engine::Engine()
+    : platform(&allegroPlatform), sound(&silence), records(&noRecords), storage(&keepsNothing) {}
 
 Engine& Engine::instance() {
     // Never destroyed, so that what it holds is still there for a window
@@ -107,6 +126,13 @@ void Engine::init() {
     allegroPlatform.latchPresses();
     registerPackedImageType();
     set_color_depth(32);
+
+    // Kept until the process ends, like the sound.
+    static FileStorage* files = new FileStorage(recordFolder());
+    storage = files;
+    readOptions();
+    if (!scaleGiven)
+        scale = options.scale;
 
     const int windowWidth = kCanvasWidth * scale;
     const int windowHeight = kCanvasHeight * scale;
@@ -139,38 +165,175 @@ void Engine::init() {
     // which files are wrong, all of them at once, so a modder fixes them in
     // one go.
     exitOnProblems(loadCheckedCatalogue());
-    openSound();
-    openRecords();
-
+    exitOnProblems(checkDifficulties());
     // For as long as the game runs: the frame wait sleeps on it.
     static const TimerResolution fineTimer;
-    startClock();
+    // Like the pictures, kept until the process ends, after the library.
+    static AllegroSound* allegroSound = new AllegroSound;
+    exitOnProblems(start(allegroSound));
 
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
     set_close_button_callback(onCloseButton);
+}
+
+std::vector<std::string> Engine::start(Sound* soundDevice) {
+    std::vector<std::string> problems;
+    if (!optionsRead)
+        readOptions();
+
+    const int volume = startVolume();
+    if (volume > 0) {
+        problems = soundDevice->load(*this);
+        // A missing effect stops the game as a missing picture does, unless
+        // the sound starts muted, when the player may never want it.
+        if (!problems.empty() && !startsMuted())
+            return problems;
+        soundDevice->open(volume, startsMuted(), platform);
+        deviceOpened = true;
+        sound = soundDevice;
+    }
+    device = soundDevice;
+
+    std::string bytes;
+    Settings laid;
+    laySettings(Difficulty::Normal, laid, bytes);
+    if (Records* kept = storage->records(bytes))
+        records = kept;
+    startClock();
     Random::seed(static_cast<unsigned>(std::time(nullptr)));
+    return {};
 }
 
-void Engine::openSound() {
-    const int volume = soundVolume >= 0 ? soundVolume : settings.getInt("SoundVolume");
-    if (volume <= 0)
+int Engine::startVolume() const {
+    const int chosen = soundVolume >= 0 ? soundVolume : options.volume;
+    return std::clamp(chosen >= 0 ? chosen : settings.getInt("SoundVolume"), 0,
+                      CommandLine::kLoudestVolume);
+}
+
+bool Engine::startsMuted() const {
+    return startMuted || options.muted;
+}
+
+void Engine::readOptions() {
+    optionsRead = true;
+    options = Options();
+    const std::optional<std::string> bytes = storage->readOptions();
+    if (!bytes)
         return;
-    // Like the pictures, kept until the process ends, after the library.
-    static AllegroSound* allegroSound = new AllegroSound;
-    const std::vector<std::string> problems = allegroSound->load(*this);
-    if (!startMuted)
-        exitOnProblems(problems);
-    allegroSound->open(volume, startMuted, platform);
-    sound = allegroSound;
+    const std::optional<Options> kept = ::readOptions(*bytes);
+    if (kept)
+        options = *kept;
+    else
+        std::fprintf(stderr, "groundline: the kept options do not read, so the defaults stand\n");
 }
 
-void Engine::openRecords() {
-    std::ifstream file(dataFile(kSettingsName), std::ios::binary);
-    const std::string settingsBytes{std::istreambuf_iterator<char>(file),
-                                    std::istreambuf_iterator<char>()};
-    // Kept until the process ends, like the sound.
-    static RecordFile* recordFile = new RecordFile(recordFolder(), settingsBytes);
-    records = recordFile;
+void Engine::saveOptions() {
+    Options kept = options;
+    if (kept.volume < 0)
+        kept.volume = startVolume();
+    storage->writeOptions(writeOptions(kept));
+}
+
+void Engine::applySound() {
+    const int volume = std::clamp(options.volume, 0, CommandLine::kLoudestVolume);
+    if (!deviceOpened && device && volume > 0) {
+        // The game started silent; the effects that cannot be read stay so.
+        const std::vector<std::string> problems = device->load(*this);
+        for (const std::string& problem : problems)
+            std::fprintf(stderr, "groundline: %s\n", problem.c_str());
+        if (!problems.empty())
+            return;
+        device->open(volume, options.muted, platform);
+        deviceOpened = true;
+        sound = device;
+        return;
+    }
+    sound->setVolume(volume);
+    if (sound->muted() != options.muted)
+        sound->toggleMute();
+}
+
+void Engine::toggleMute() {
+    sound->toggleMute();
+    options.muted = sound->muted();
+    saveOptions();
+}
+
+bool Engine::resizeWindow(int newScale) {
+    if (!screen || newScale == scale)
+        return false;
+    const int width = kCanvasWidth * newScale;
+    const int height = kCanvasHeight * newScale;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    if (get_desktop_resolution(&screenWidth, &screenHeight) == 0 &&
+        (width > screenWidth || height > screenHeight))
+        return false;
+    const int driver = windowedDriver();
+    if (set_gfx_mode(driver, width, height, 0, 0) != 0) {
+        set_gfx_mode(driver, kCanvasWidth * scale, kCanvasHeight * scale, 0, 0);
+        return false;
+    }
+    scale = newScale;
+    // A new window: what start-up gave the old one, it needs again.
+    set_window_title(settings.get("WindowTitle").c_str());
+    show_mouse(screen);
+    enable_hardware_cursor();
+    set_display_switch_callback(SWITCH_IN, onSwitchIn);
+    set_close_button_callback(onCloseButton);
+    return true;
+}
+
+std::vector<std::string> Engine::laySettings(Difficulty level, Settings& laid,
+                                             std::string& bytes) const {
+    const std::string base = dataFile(kSettingsName);
+    if (!laid.load(base))
+        return {"cannot read " + base};
+    bytes = fileBytes(base);
+    const std::string overlay = levelOf(level).overlay;
+    if (overlay.empty())
+        return {};
+    const std::string path = dataFile(overlay);
+    Settings over;
+    if (!over.load(path))
+        return {};
+    std::vector<std::string> problems;
+    for (const std::string& key : over.keys()) {
+        if (!laid.has(key))
+            problems.push_back(path + ": " + key + " is no key of " + kSettingsName);
+        else if (namesAFile(key))
+            problems.push_back(path + ": " + key +
+                               " names a file; a difficulty changes numbers and names only");
+        else
+            laid.set(key, over.get(key));
+    }
+    bytes += fileBytes(path);
+    return problems;
+}
+
+std::vector<std::string> Engine::checkDifficulties() const {
+    std::vector<std::string> problems;
+    for (const DifficultyLevel& level : difficultyLevels()) {
+        Settings laid;
+        std::string bytes;
+        for (const std::string& problem : laySettings(level.difficulty, laid, bytes))
+            problems.push_back(problem);
+    }
+    return problems;
+}
+
+std::vector<std::string> Engine::useDifficulty(Difficulty level) {
+    Settings laid;
+    std::string bytes;
+    const std::vector<std::string> problems = laySettings(level, laid, bytes);
+    if (!problems.empty())
+        return problems;
+    settings = laid;
+    readDefinitions();
+    difficulty = level;
+    Records* kept = storage->records(bytes);
+    records = kept ? kept : &noRecords;
+    return {};
 }
 
 void Engine::initHeadless() {
@@ -190,7 +353,10 @@ std::vector<std::string> Engine::loadData(const std::string& folder) {
         return problems;
     if (!canvas)
         canvas = new Canvas(kCanvasWidth, kCanvasHeight);
-    return loadCheckedCatalogue();
+    std::vector<std::string> catalogueProblems = loadCheckedCatalogue();
+    for (const std::string& problem : checkDifficulties())
+        catalogueProblems.push_back(problem);
+    return catalogueProblems;
 }
 
 std::vector<std::string> Engine::loadSettings() {

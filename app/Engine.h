@@ -2,10 +2,13 @@
 
 #include "app/Canvas.h"
 #include "app/CommandLine.h"
+#include "app/Difficulty.h"
+#include "app/Options.h"
 #include "app/Platform.h"
 #include "app/Records.h"
 #include "app/Settings.h"
 #include "app/Sound.h"
+#include "app/Storage.h"
 #include "game/InvaderDef.h"
 #include "game/Layout.h"
 #include "game/TowerDef.h"
@@ -37,13 +40,52 @@ class Engine {
     static void initHeadless();
 
     // Everything a game needs from a data folder, without a window: the
-    // settings, a canvas and the catalogue, read the way init reads them.
+    // settings, a canvas and the catalogue, read the way init reads them,
+    // and the difficulties' files checked.
     // Returns what is wrong, one line each; empty when a game can be played.
     std::vector<std::string> loadData(const std::string& folder);
 
     // Reads strings.txt from dataFolder into the settings; one line saying
     // so when it cannot be read.
     std::vector<std::string> loadSettings();
+
+    // What the native game and the page do alike once the data is loaded:
+    // the kept options, the sound on the device (unless the volume is 0), the
+    // record, the clock and the random sequence. What stops the game comes
+    // back, one line each: a missing effect.
+    std::vector<std::string> start(Sound* device);
+
+    // Lays the difficulty's file over strings.txt into the settings, reads
+    // the tower and invader definitions from them again, and takes that
+    // difficulty's record. When the files cannot be read or the difficulty's
+    // is refused, nothing changes, and what is wrong comes back.
+    std::vector<std::string> useDifficulty(Difficulty level);
+    // What is wrong with the difficulties' files in dataFolder, one line
+    // each: a key that strings.txt lacks, or one that names a file. A folder
+    // without a difficulty's file plays it as strings.txt stands.
+    std::vector<std::string> checkDifficulties() const;
+
+    // Takes the options as the storage keeps them, or as a new player finds
+    // them; a kept file that does not read is ignored with one line on
+    // standard error.
+    void readOptions();
+    // Keeps the options, which the Options screen and the title screen change.
+    void saveOptions();
+    // The sound's volume and mute as the options now say, opening the device
+    // if the game started with none.
+    void applySound();
+    // M: the sound off or back on, kept with the options.
+    void toggleMute();
+    // The volume this run starts with: the command line's, or the options',
+    // or strings.txt's "SoundVolume" until the player chooses one.
+    int startVolume() const;
+    // Opens the window again at another scale; false, with the window as it
+    // was, where there is no window or the screen is too small for it.
+    bool resizeWindow(int newScale);
+
+    // Reads the numbers and names of the tower and invader definitions from
+    // the settings, keeping the pictures they have.
+    void readDefinitions();
 
     // Loads the catalogue and checks it, returning what checkCatalogue says.
     std::vector<std::string> loadCheckedCatalogue();
@@ -89,10 +131,19 @@ class Engine {
     // Window pixels per canvas pixel, across and down.
     int scale = CommandLine::kDefaultScale;
 
+    // Whether the command line gave the scale; if not, the options do.
+    bool scaleGiven = false;
+
     // The sound's volume from 0 to 100 as the command line gave it, or -1 to
-    // take "SoundVolume" from the settings; and whether it starts muted.
+    // take it from the options; and whether the command line mutes it. The
+    // command line wins for the run, and is never kept.
     int soundVolume = -1;
     bool startMuted = false;
+
+    // What the player chose, as kept between runs.
+    Options options;
+    // The difficulty whose file the settings hold laid over strings.txt.
+    Difficulty difficulty = Difficulty::Normal;
 
     Canvas* canvas = nullptr;
     long long counterFrequency = 0;
@@ -154,19 +205,27 @@ class Engine {
     // Where the sound effects go: nowhere until init opens the machine's
     // sound, and in tests a recorder.
     Sound* sound;
-    // Where the best wave is kept between games: nowhere until init finds
-    // the player's folder, so that tools and tests never write there.
+    // Where the best wave is kept between games: nowhere until start finds
+    // the player's storage, so that tools and tests never write there.
     Records* records;
+    // Where the records and the options are kept: nowhere until the front
+    // end hands over the player's folder or the page's storage.
+    Storage* storage;
 
   private:
     Engine();
 
-    // Loads the sound effects and opens the sound device, unless the volume
-    // is 0; a missing effect stops the game as a missing picture does, unless
-    // the sound starts muted.
-    void openSound();
-    // Finds the player's record of the best wave for these settings.
-    void openRecords();
+    // The settings of strings.txt with the difficulty's file laid over them,
+    // and the bytes of both as read, which name the difficulty's record.
+    std::vector<std::string> laySettings(Difficulty level, Settings& laid,
+                                         std::string& bytes) const;
+    // Whether this run starts muted: by the command line or the options.
+    bool startsMuted() const;
+
+    // The device the sound plays on, null while none is opened.
+    Sound* device = nullptr;
+    bool deviceOpened = false;
+    bool optionsRead = false;
 };
 
 // Window callbacks, registered by Engine::init.

@@ -2,53 +2,110 @@
 
 #include "app/Engine.h"
 #include "game/GameSession.h"
+#include "game/HowToPlayScreen.h"
+#include "game/OptionsScreen.h"
 #include "game/PlayfieldScreen.h"
+#include "game/TitleScreen.h"
 
 #include <allegro.h>
 
-GameLoop::GameLoop(Engine& engine, Quit quit) : engine(engine), quit(quit) {
-    startGame();
+#include <cstdio>
+
+GameLoop::GameLoop(Engine& engine, Quit quit, Opening opening, Difficulty level)
+    : engine(engine), quit(quit), opening(opening) {
+    if (opening == Opening::Title)
+        show(new TitleScreen(engine, quit == Quit::Ends));
+    else
+        startGame(level);
 }
 
 GameLoop::~GameLoop() {
-    delete playfield;
-    delete current;
+    delete shown;
+    delete game;
 }
 
 bool GameLoop::frame(double dt) {
-    if (!current)
+    if (!shown)
         return false;
-    playfield->step(dt, engine.platform->keyDown(KEY_TAB));
-    playfield->draw();
+    shown->update(dt, engine.platform->keyDown(KEY_TAB));
+    shown->draw();
     engine.canvas->stretchToScreen();
     // The close button ends the program after the frame in progress, as
     // "Yes" would, whatever the screen was showing.
     if (engine.closeRequested) {
         endGame();
+        show(nullptr);
         return false;
     }
-    if (playfield->running)
+
+    switch (shown->next) {
+    case Screen::Next::Stay:
         return true;
-    if (endGame())
-        startGame();
-    return current != nullptr;
+    case Screen::Next::Title:
+        show(new TitleScreen(engine, quit == Quit::Ends));
+        return true;
+    case Screen::Next::HowToPlay:
+        show(new HowToPlayScreen(engine));
+        return true;
+    case Screen::Next::Options:
+        // A page's size is the browser's business, not the game's, and a
+        // scale given on the command line holds for the run.
+        show(new OptionsScreen(engine, quit == Quit::Ends && !engine.scaleGiven));
+        return true;
+    case Screen::Next::Play:
+        if (playfield)
+            return leaveGame(true);
+        startGame(static_cast<TitleScreen*>(shown)->difficulty());
+        return true;
+    case Screen::Next::Quit:
+        if (playfield)
+            return leaveGame(false);
+        show(nullptr);
+        return false;
+    }
+    return true;
 }
 
-void GameLoop::startGame() {
+void GameLoop::show(Screen* screen) {
+    if (shown != playfield)
+        delete shown;
+    shown = screen;
+}
+
+void GameLoop::startGame(Difficulty level) {
+    if (level != engine.difficulty)
+        for (const std::string& problem : engine.useDifficulty(level))
+            std::fprintf(stderr, "groundline: %s\n", problem.c_str());
     // Each game is a session of its own, so that a new one starts as empty
     // as the first; only the loaded data carries over.
-    current = new GameSession;
-    current->start();
-    playfield = new PlayfieldScreen(*current);
+    game = new GameSession;
+    game->start();
+    playfield = new PlayfieldScreen(*game);
+    show(playfield);
 }
 
-bool GameLoop::endGame() {
+void GameLoop::endGame() {
+    if (!game)
+        return;
     // Quitting keeps what the game reached, as losing it does.
-    engine.records->keep(current->wavesDefeated());
-    const bool another = playfield->playAgain || quit == Quit::StartsANewGame;
+    engine.records->keep(game->wavesDefeated());
+    if (shown == playfield)
+        shown = nullptr;
     delete playfield;
-    delete current;
+    delete game;
     playfield = nullptr;
-    current = nullptr;
-    return another;
+    game = nullptr;
+}
+
+bool GameLoop::leaveGame(bool playAgain) {
+    endGame();
+    if (playAgain || (opening == Opening::Game && quit == Quit::StartsANewGame)) {
+        startGame(engine.difficulty);
+        return true;
+    }
+    if (opening == Opening::Title) {
+        show(new TitleScreen(engine, quit == Quit::Ends));
+        return true;
+    }
+    return false;
 }

@@ -1,42 +1,58 @@
 #pragma once
 
+#include "app/Difficulty.h"
+
 class Engine;
 class GameSession;
 class PlayfieldScreen;
+class Screen;
 
-// One game after another, a frame at a time: what every front end does with
-// a frame, whoever paces it. The native game waits for each frame itself;
-// the browser's page calls once per animation frame.
+// The program's screens, one at a time, a frame at a time: the title, How
+// to Play, Options and the game, one game after another. What every front
+// end does with a frame, whoever paces it: the native game waits for each
+// frame itself; the browser's page calls once per animation frame.
 class GameLoop {
   public:
-    // What "Yes" to "Quit Game?" does: ends the loop, or, where there is
-    // nothing to close (a page cannot close its tab), starts a new game.
+    // What ends the program: a front end that can close (the desktop's) ends
+    // on the title's Quit, or, without a title, on "Yes" to "Quit Game?";
+    // one that cannot (a page cannot close its tab) starts a new game
+    // instead where it would end.
     enum class Quit { Ends, StartsANewGame };
+    // What the program opens on: the title screen, or a game at once.
+    enum class Opening { Title, Game };
 
-    // Starts the first game.
-    GameLoop(Engine& engine, Quit quit);
-    // Deletes the game still being played, if any.
+    // Opens on the title, or starts the first game at the given difficulty.
+    GameLoop(Engine& engine, Quit quit, Opening opening = Opening::Game,
+             Difficulty level = Difficulty::Normal);
+    // Deletes the screen and the game still open, if any.
     ~GameLoop();
     GameLoop(const GameLoop&) = delete;
     GameLoop& operator=(const GameLoop&) = delete;
 
     // Plays a frame begun dt seconds after the last, eight times as fast
-    // while Tab is held, and draws it. After the frame that ends a game, the
-    // game's record is kept, and the next game starts if the player asked
-    // for one. Returns false once the player has quit or closed the window.
+    // while Tab is held, and draws it; then goes where the player asked.
+    // After the frame that ends a game, the game's record is kept. Returns
+    // false once the player has quit or closed the window.
     bool frame(double dt);
 
-    // The game being played and its screen; null once the player has quit.
-    GameSession* session() const { return current; }
+    // The screen shown now; null once the program is over.
+    Screen* current() const { return shown; }
+    // The game being played and its screen; null while none is.
+    GameSession* session() const { return game; }
     PlayfieldScreen* screen() const { return playfield; }
 
   private:
-    void startGame();
-    // Keeps the game's record and deletes it; whether another should follow.
-    bool endGame();
+    void show(Screen* screen);
+    void startGame(Difficulty level);
+    // Keeps the game's record and deletes it and its screen.
+    void endGame();
+    // Where a game's end leads: the title, a new game, or the end.
+    bool leaveGame(bool playAgain);
 
     Engine& engine;
     const Quit quit;
-    GameSession* current = nullptr;
+    const Opening opening;
+    Screen* shown = nullptr;
+    GameSession* game = nullptr;
     PlayfieldScreen* playfield = nullptr;
 };

@@ -1,25 +1,16 @@
 #include "app/RecordFile.h"
 
 #include "app/RecordFormat.h"
+#include "app/WholeFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <system_error>
 
 namespace {
 
 // A record is a few dozen bytes; past this the file is something else, and
 // reading it whole would only cost memory.
-constexpr std::streamsize kLongestRecord = 64;
-
-// Why the last file operation failed, as the C library says it.
-std::string lastSystemError() {
-    if (errno == 0)
-        return "the system gave no reason";
-    return std::error_code(errno, std::generic_category()).message();
-}
+constexpr std::size_t kLongestRecord = 64;
 
 } // namespace
 
@@ -46,40 +37,14 @@ void RecordFile::keep(int wavesDefeated) {
 int RecordFile::readBest() const {
     if (file.empty())
         return 0;
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes(kLongestRecord + 1, '\0');
-    in.read(bytes.data(), kLongestRecord + 1);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return readRecord(bytes).value_or(0);
+    const std::optional<std::string> bytes = readWholeFile(file, kLongestRecord);
+    return bytes ? readRecord(*bytes).value_or(0) : 0;
 }
 
 void RecordFile::write() {
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        complain("cannot make " + folder.u8string() + ": " + error.message());
-        return;
-    }
-
-    // A game that stops halfway through a save leaves the old record whole:
-    // the new one is written beside it and only then takes its name.
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    const std::string bytes = writeRecord(best);
-    errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        complain("cannot write " + temporary.u8string() + ": " + lastSystemError());
-        std::filesystem::remove(temporary, error);
-        return;
-    }
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        complain("cannot replace " + pathText + ": " + error.message());
-        std::filesystem::remove(temporary, error);
-    }
+    std::string why;
+    if (!writeWholeFile(file, writeRecord(best), why))
+        complain(why);
 }
 
 void RecordFile::complain(const std::string& reason) {

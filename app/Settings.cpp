@@ -51,6 +51,13 @@ void Settings::parseLine(const std::string& line) {
     values[pieces[0]] = pieces[1];
 }
 
+std::vector<std::string> Settings::keys() const {
+    std::vector<std::string> all;
+    for (const auto& [key, value] : values)
+        all.push_back(key);
+    return all;
+}
+
 std::string Settings::get(const std::string& key) const {
     const auto found = values.find(key);
     return found == values.end() ? std::string() : found->second;

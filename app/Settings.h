@@ -3,6 +3,7 @@
 #include <climits>
 #include <map>
 #include <string>
+#include <vector>
 
 // The key/value table read from "data/strings.txt": every tunable number and
 // every name the player sees. Keys and values are raw bytes; nothing is trimmed.
@@ -53,6 +54,11 @@ class Settings {
     // enough that a missile flying at the fastest speed for its longest life
     // stays within an int of where it set out.
     static constexpr double kLongestTime = 1e5;
+
+    // Whether a line gave the key, even an empty value.
+    bool has(const std::string& key) const { return values.count(key) != 0; }
+    // Every key a line gave, in byte order.
+    std::vector<std::string> keys() const;
 
     // Stores one value, as a line "key=value" would.
     void set(const std::string& key, const std::string& value) { values[key] = value; }

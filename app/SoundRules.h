@@ -42,6 +42,8 @@ class SoundRules {
     void play(SoundEffect effect, int x);
     // Turns the sound off, or back on.
     void toggleMute();
+    // The volume from now on, 0 to 100.
+    void setVolume(int newVolume) { volume = voiceVolume(newVolume); }
     bool muted() const { return isMuted; }
 
     // The mixer's volume for the game's 0 to 100: 100 is kTop.

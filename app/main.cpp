@@ -53,11 +53,16 @@ int main(int argc, char** argv) {
     Engine& engine = Engine::instance();
     engine.dataFolder = data.chosen();
     engine.scale = commandLine.scale;
+    engine.scaleGiven = commandLine.scaleGiven;
     engine.soundVolume = commandLine.volume;
     engine.startMuted = commandLine.mute;
     engine.init();
 
-    GameLoop loop(engine, GameLoop::Quit::Ends);
+    // --play skips the title, at the difficulty it names or the one last chosen.
+    const GameLoop::Opening opening =
+        commandLine.play ? GameLoop::Opening::Game : GameLoop::Opening::Title;
+    GameLoop loop(engine, GameLoop::Quit::Ends, opening,
+                  commandLine.playLevel.value_or(engine.options.difficulty));
     while (loop.frame(engine.waitForFrame())) {
     }
     return 0;

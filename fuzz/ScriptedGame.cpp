@@ -89,7 +89,7 @@ int ScriptedGame::play(const uint8_t* script, size_t size, int maxFrames, int fr
     screen = new PlayfieldScreen(*session);
     int played = 0;
     int afterGameOver = 0;
-    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && screen->running &&
+    for (size_t at = 0; at + kFrameBytes <= size && played < maxFrames && screen->next == Screen::Next::Stay &&
                         afterGameOver < framesAfterGameOver;
          at += kFrameBytes) {
         frame(script + at);

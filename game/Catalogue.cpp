@@ -101,7 +101,8 @@ void checkFont(std::vector<std::string>& problems, const BitmapFont* font, const
         problems.push_back(name + ": " + refusal(path, AssetChecker::Kind::Font));
 }
 
-void loadInvader(Engine& engine, int kind) {
+// The invader's pictures: its sheet, and the poof it may have of its own.
+void loadInvaderSheets(Engine& engine, int kind) {
     const Settings& settings = engine.settings;
     InvaderDef& def = engine.invaderDefs[kind];
     const int n = invaderKinds()[kind].settingsNumber;
@@ -110,15 +111,25 @@ void loadInvader(Engine& engine, int kind) {
     def.present = kind == 0 || !settings.get(key("Invader%dSprite")).empty();
     if (!def.present)
         return;
-    def.value = settings.getInt(key("Invader%dValue"));
     def.sprite = loadSheet(engine, settings.get(key("Invader%dSprite")));
+    const std::string poof = settings.get(key("Invader%dPoof"));
+    def.poof = poof.empty() ? nullptr : loadSheet(engine, poof);
+}
+
+// Everything else the settings say of the invader: numbers and its name.
+void readInvader(Engine& engine, int kind) {
+    const Settings& settings = engine.settings;
+    InvaderDef& def = engine.invaderDefs[kind];
+    const int n = invaderKinds()[kind].settingsNumber;
+    const auto key = [n](const char* pattern) { return numbered(pattern, n); };
+    if (!def.present)
+        return;
+    def.value = settings.getInt(key("Invader%dValue"));
     def.health = settings.getInt(key("Invader%dHealth"));
     def.healthIncrease = settings.getReal(key("Invader%dHealthIncrease"));
     def.size = settings.getRadius(key("Invader%dSize"));
 
     def.name = settings.get(key("Invader%dName"));
-    const std::string poof = settings.get(key("Invader%dPoof"));
-    def.poof = poof.empty() ? nullptr : loadSheet(engine, poof);
     // Without the key an escape costs the one point a squibble's does.
     const int cost = settings.getInt(key("Invader%dEscapeCost"));
     def.escapeCost = cost > 0 ? cost : 1;
@@ -145,19 +156,13 @@ void Engine::loadCatalogue() {
 
     towerDefs.assign(towerTypes().size(), TowerDef());
     for (size_t type = 0; type < towerDefs.size(); ++type) {
-        TowerDef& def = towerDefs[type];
         const int n = towerTypes()[type].settingsNumber;
-        def.name = settings.get(numbered("Tower%dName", n));
-        def.value = settings.getInt(numbered("Tower%dValue", n));
-        def.sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
-        def.width = settings.getPixels(numbered("Tower%dWidth", n));
-        def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
-        readUpgrades(settings, n, def);
+        towerDefs[type].sprite = loadSheet(*this, settings.get(numbered("Tower%dSprite", n)));
     }
-
     invaderDefs.assign(invaderKinds().size(), InvaderDef());
     for (size_t kind = 0; kind < invaderDefs.size(); ++kind)
-        loadInvader(*this, static_cast<int>(kind));
+        loadInvaderSheets(*this, static_cast<int>(kind));
+    readDefinitions();
 
     laserSmall = loadImage(*this, "data/laser_small.mz");
     laserMedium = loadImage(*this, "data/laser_medium.mz");
@@ -176,6 +181,20 @@ void Engine::loadCatalogue() {
     buttonSpacing = settings.getPixels("ButtonSpacing");
 
     gameOverCaption = renderTextImage(fontMainRed, "Game Over");
+}
+
+void Engine::readDefinitions() {
+    for (size_t type = 0; type < towerDefs.size(); ++type) {
+        TowerDef& def = towerDefs[type];
+        const int n = towerTypes()[type].settingsNumber;
+        def.name = settings.get(numbered("Tower%dName", n));
+        def.value = settings.getInt(numbered("Tower%dValue", n));
+        def.width = settings.getPixels(numbered("Tower%dWidth", n));
+        def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;
+        readUpgrades(settings, n, def);
+    }
+    for (size_t kind = 0; kind < invaderDefs.size(); ++kind)
+        readInvader(*this, static_cast<int>(kind));
 }
 
 // Refuses only what the game would really read or draw. The medium laser and

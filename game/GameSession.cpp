@@ -39,22 +39,6 @@ int invadersInWave(int waveNumber) {
     return 2 * waveNumber + 14;
 }
 
-struct CloudGroup {
-    int clouds;
-    int step;
-    int jitter;
-    int y0;
-    int spread;
-    double speed;
-    int image;
-};
-
-// Slowest first, so that the faster, nearer clouds are drawn over them.
-constexpr CloudGroup kCloudGroups[] = {
-    {6, 60, 30, 50, 10, 0.5, 1}, {4, 80, 30, 50, 10, 1.0, 2},  {3, 110, 30, 48, 8, 1.5, 0},
-    {2, 140, 60, 48, 7, 2.0, 4}, {2, 180, 60, 45, 10, 2.5, 3},
-};
-
 // Deletes every entry for which `spent` holds, keeping the order of the rest.
 template <typename T, typename Predicate> void removeIf(std::list<T*>& list, Predicate spent) {
     for (auto it = list.begin(); it != list.end();) {
@@ -89,27 +73,13 @@ int GameSession::bestWaves() const {
 void GameSession::start() {
     health = maxHealth = engine->settings.getInt("StartingHealth");
     money = engine->settings.getInt("StartingMoney");
-    createClouds();
+    clouds = makeClouds();
     waveNumber = 1;
     wave = nullptr;
     std::fill(kills.begin(), kills.end(), 0);
     std::fill(escapes.begin(), escapes.end(), 0);
     waveTimer = engine->settings.getTime("TimeBetweenWaves");
     bestBefore = engine->records->bestWaves();
-}
-
-void GameSession::createClouds() {
-    clouds.clear();
-    for (const CloudGroup& group : kCloudGroups) {
-        for (int k = 0; k < group.clouds; ++k) {
-            Cloud cloud;
-            cloud.x = k * group.step + Random::next() % group.jitter;
-            cloud.y = group.y0 + Random::next() % group.spread;
-            cloud.speed = group.speed;
-            cloud.image = group.image;
-            clouds.push_back(cloud);
-        }
-    }
 }
 
 void GameSession::update(double dt) {
@@ -125,7 +95,7 @@ void GameSession::advance(double dt) {
 
     if (!gameOver)
         updateWaveSchedule(dt);
-    updateClouds(dt);
+    driftClouds(clouds, dt);
     if (!gameOver) {
         for (Building* building : buildings)
             building->update(dt);
@@ -207,16 +177,6 @@ void GameSession::countKill(int kind) {
 void GameSession::countEscape(int kind) {
     if (kind >= 0 && kind < static_cast<int>(escapes.size()))
         ++escapes[kind];
-}
-
-void GameSession::updateClouds(double dt) {
-    for (Cloud& cloud : clouds) {
-        cloud.x -= dt * cloud.speed;
-        const BITMAP* image = engine->cloudImages[cloud.image];
-        const int width = image ? image->w : 0;
-        if (cloud.x < -width)
-            cloud.x = layout::kCanvasWidth;
-    }
 }
 
 void GameSession::collide() {

@@ -112,11 +112,9 @@ class GameSession {
     // Measures every hit circle of the current wave, in list order.
     void measureHitCircles();
 
-    void createClouds();
     void updateWaveSchedule(double dt);
     // The wave that comes now, announced.
     void startWave();
-    void updateClouds(double dt);
     void removeSpentProjectiles();
     void removeExpiredEffects();
 

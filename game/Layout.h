@@ -68,4 +68,29 @@ constexpr int kPausedCaptionY = 92;
 // The lost game's best, under the waves it defeated.
 constexpr int kGameOverBestY = 81;
 
+// The title screen: the game's name at twice its size, and under it the
+// menus of the screens around the game, one line a choice. A choice with a
+// value shows it between arrows, "Play  < Normal >": a click on an arrow
+// steps the value, on the value steps it on, on the label chooses it.
+constexpr int kTitleNameY = 30;
+constexpr int kMenuTop = 92;
+constexpr int kMenuLineHeight = 16;
+constexpr int kMenuLeft = 72;
+constexpr int kMenuWidth = 176;
+constexpr Rect menuLine(int index) {
+    return {kMenuLeft, kMenuTop + index * kMenuLineHeight - 3, kMenuWidth, kMenuLineHeight - 2};
+}
+constexpr Rect menuLabel(int index) {
+    return {kMenuLeft, menuLine(index).y, 88, kMenuLineHeight - 2};
+}
+constexpr Rect menuLeftArrow(int index) {
+    return {kMenuLeft + 90, menuLine(index).y, 14, kMenuLineHeight - 2};
+}
+constexpr Rect menuValue(int index) {
+    return {kMenuLeft + 106, menuLine(index).y, 52, kMenuLineHeight - 2};
+}
+constexpr Rect menuRightArrow(int index) {
+    return {kMenuLeft + 160, menuLine(index).y, 14, kMenuLineHeight - 2};
+}
+
 } // namespace layout

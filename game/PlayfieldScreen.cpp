@@ -110,7 +110,7 @@ void drawSlot(BITMAP* target, BITMAP* slots, SlotCell cell, int x, int y) {
 
 } // namespace
 
-PlayfieldScreen::PlayfieldScreen(GameSession& game) : game(game), engine(game.engine) {
+PlayfieldScreen::PlayfieldScreen(GameSession& game) : Screen(*game.engine), game(game) {
     for (int type = 0; type < towerTypeCount(); ++type)
         newTowers.push_back(makeBuilding(type));
 }
@@ -190,29 +190,9 @@ bool PlayfieldScreen::chooseTower(int type) {
     return true;
 }
 
-bool PlayfieldScreen::leftClick() const {
-    return (engine->previousMouseButtons & 1) && !(engine->mouseButtons & 1);
-}
-
-bool PlayfieldScreen::rightClick() const {
-    return (engine->previousMouseButtons & 2) && !(engine->mouseButtons & 2);
-}
-
-bool PlayfieldScreen::leftHeld() const {
-    return engine->mouseButtons & 1;
-}
-
 void PlayfieldScreen::draw() {
     BITMAP* canvas = engine->canvas->bitmap;
-    clear_bitmap(canvas);
-    if (engine->background)
-        blit(engine->background, canvas, 0, 0, 0, 0, engine->background->w, engine->background->h);
-    for (const Cloud& cloud : game.clouds) {
-        BITMAP* image = engine->cloudImages[cloud.image];
-        if (image)
-            masked_blit(image, canvas, 0, 0, static_cast<int>(cloud.x), static_cast<int>(cloud.y),
-                        image->w, image->h);
-    }
+    drawBackdrop(game.clouds, canvas);
     for (Projectile* projectile : game.projectiles)
         projectile->draw(canvas);
     // Towers cover the projectiles they have just fired.
@@ -532,19 +512,20 @@ void PlayfieldScreen::handleKey() {
     if (!engine->platform->keyPressed())
         return;
     const int scanCode = engine->platform->readKey() >> 8;
-    const bool lostGameAsks = game.gameOver && mode == QuitDialog;
+    // Either question takes its answer from the keys as from a click.
+    const bool dialogAsks = mode == QuitDialog;
     if (scanCode == KEY_ESC)
         mode = mode == QuitDialog ? Idle : QuitDialog;
     else if (scanCode == KEY_D)
         game.debugOverlay = !game.debugOverlay;
     else if (scanCode == KEY_M)
-        engine->sound->toggleMute();
+        engine->toggleMute();
     else if ((scanCode == KEY_P || scanCode == KEY_PAUSE) && !game.gameOver)
         paused = !paused;
-    else if (lostGameAsks &&
+    else if (dialogAsks &&
              (scanCode == KEY_ENTER || scanCode == KEY_ENTER_PAD || scanCode == KEY_Y))
         answerYes();
-    else if (lostGameAsks && scanCode == KEY_N)
+    else if (dialogAsks && scanCode == KEY_N)
         answerNo();
     else if (!game.gameOver && !isPaused())
         handlePlayKey(scanCode);
@@ -616,13 +597,12 @@ void PlayfieldScreen::handleDialog() {
 }
 
 void PlayfieldScreen::answerYes() {
-    playAgain = game.gameOver;
-    running = false;
+    next = game.gameOver ? Next::Play : Next::Quit;
 }
 
 void PlayfieldScreen::answerNo() {
     if (game.gameOver) {
-        running = false;
+        next = Next::Quit;
         return;
     }
     mode = Idle;

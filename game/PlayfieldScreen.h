@@ -1,18 +1,19 @@
 #pragma once
 
 #include "game/Layout.h"
+#include "game/Screen.h"
 
 #include <vector>
 
 class Building;
-class Engine;
 class GameSession;
 
 // The screen a game is played on: it draws the game each frame and turns the
 // player's keys and clicks into the game's operations. What the screen is
 // doing (placing, a tower selected, a dialog) is its own; what the game is,
-// is the session's.
-class PlayfieldScreen {
+// is the session's. "Yes" to "Quit Game?" or "No" to "Play Again?" ask for
+// Next::Quit, "Yes" to "Play Again?" for Next::Play.
+class PlayfieldScreen : public Screen {
   public:
     // What the screen is doing.
     enum Mode {
@@ -32,13 +33,14 @@ class PlayfieldScreen {
     // as much while fastForward (Tab) is held, none while paused, when only
     // the input is handled. Returns the game time passed.
     double step(double dt, bool fastForward);
+    void update(double dt, bool fastForward) override { step(dt, fastForward); }
 
     // Whether the game stands still: paused with P, or the quit dialog open
     // during play. A lost game is never paused: its grey screen goes on.
     bool isPaused() const;
 
     // Draws the frame into the canvas.
-    void draw();
+    void draw() override;
 
     // The keyboard and the mouse of this frame.
     void handleInput();
@@ -59,22 +61,15 @@ class PlayfieldScreen {
     bool chooseTower(int type);
 
     GameSession& game;
-    Engine* engine;
 
     Mode mode = Idle;
     int placingType = 0;
     Building* selectedBuilding = nullptr;
 
-    // The game goes on while true; cleared when the player quits, or asks
-    // to play again once the game is lost.
-    bool running = true;
     // P's pause, lifted by P (or the Pause key) again or by losing the game.
     bool paused = false;
     // Whether this frame ran at Tab's speed, for the fast-forward mark.
     bool fastForwarding = false;
-    // Set when the lost game's "Play Again?" is answered yes: the game ends
-    // and a new one follows in the same window.
-    bool playAgain = false;
 
   private:
     // Opens "Play Again?" once the game is lost.
@@ -112,10 +107,6 @@ class PlayfieldScreen {
     // lost; "No" goes back to the game, or quits once it is lost.
     void answerYes();
     void answerNo();
-
-    bool leftClick() const;
-    bool rightClick() const;
-    bool leftHeld() const;
 
     // Whether the lost game has been seen, and "Play Again?" asked.
     bool lostSeen = false;

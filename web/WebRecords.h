@@ -20,7 +20,7 @@ class WebRecords : public Records {
     // replaced at the next save.
     void keep(int wavesDefeated) override;
 
-    // The storage key the record is kept under.
+    // The name the record is kept under, after the page storage's prefix.
     const std::string& key() const { return storageKey; }
 
   private:

@@ -19,16 +19,17 @@ class WebSound : public Sound, private SoundRules::Mixer {
     // Reads the effects that the engine's settings name from its data folder
     // as Allegro reads them, and hands each file to the page to decode; one
     // line for each that is missing or unreadable.
-    std::vector<std::string> load(const Engine& engine);
+    std::vector<std::string> load(const Engine& engine) override;
 
     // From now on the effects start, at a volume from 1 to 100, or not
     // until M when muted. Shows the page's mute button.
-    void open(int volume, bool startMuted, Platform* clock);
+    void open(int volume, bool startMuted, Platform* clock) override;
 
     void play(SoundEffect effect, int x) override;
     // Also shows the page's mute button pressed or not.
     void toggleMute() override;
-    bool muted() const { return rules.muted(); }
+    bool muted() const override { return rules.muted(); }
+    void setVolume(int volume) override { rules.setVolume(volume); }
 
   private:
     double length(SoundEffect effect) const override;

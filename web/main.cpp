@@ -1,28 +1,24 @@
 // The game in a browser: the page's script hands over the pointer, the
 // buttons and the keys, and the browser calls for a frame once per animation
 // frame; each frame is played by the same GameLoop as the native game's and
-// shown on the page's canvas. The page's address may hold ?mute and
-// ?volume=N, which the page hands over as the command line's --mute and
-// --volume N.
+// shown on the page's canvas. The page's address may hold ?mute, ?volume=N
+// and ?play, which the page hands over as the command line's --mute,
+// --volume N and --play.
 
 #include "app/CommandLine.h"
 #include "app/Engine.h"
 #include "app/GameLoop.h"
-#include "app/Random.h"
 #include "game/GameSession.h"
 #include "game/PlayfieldScreen.h"
 #include "web/WebPlatform.h"
-#include "web/WebRecords.h"
 #include "web/WebSound.h"
+#include "web/WebStorage.h"
 
 #include <allegro.h>
 #include <emscripten.h>
 
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -86,31 +82,7 @@ const char* yesOrNo(bool value) {
 
 // Whether the game plays sound, and whether it is muted.
 const char* soundState() {
-    return !sound ? "none" : sound->muted() ? "muted" : "on";
-}
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// The effects through Web Audio, unless the volume is 0; a missing effect
-// stops the game as a missing picture does, unless the sound starts muted, as
-// on the desktop. Whether the game goes on.
-bool openSound(Engine& engine, const CommandLine& commandLine) {
-    const int volume =
-        commandLine.volume >= 0 ? commandLine.volume : engine.settings.getInt("SoundVolume");
-    if (volume <= 0)
-        return true;
-    sound = new WebSound;
-    const std::vector<std::string> problems = sound->load(engine);
-    for (const std::string& problem : problems)
-        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
-    if (!problems.empty() && !commandLine.mute)
-        return false;
-    sound->open(volume, commandLine.mute, &platform);
-    engine.sound = sound;
-    return true;
+    return Engine::instance().sound != sound ? "none" : sound->muted() ? "muted" : "on";
 }
 
 } // namespace
@@ -183,7 +155,8 @@ EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
 int main(int argc, char** argv) {
     const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (commandLine.action == CommandLine::Action::Refuse) {
-        std::fprintf(stderr, "groundline: %s (the page's address takes ?mute and ?volume=N)\n",
+        std::fprintf(stderr,
+                     "groundline: %s (the page's address takes ?mute, ?volume=N and ?play)\n",
                      commandLine.problem.c_str());
         return 2;
     }
@@ -191,19 +164,25 @@ int main(int argc, char** argv) {
     Engine& engine = Engine::instance();
     engine.platform = &platform;
     engine.scale = 1;
-    const std::vector<std::string> problems = engine.loadData(kDataFolder);
+    engine.soundVolume = commandLine.volume;
+    engine.startMuted = commandLine.mute;
+    static WebStorage storage;
+    engine.storage = &storage;
+    sound = new WebSound;
+    std::vector<std::string> problems = engine.loadData(kDataFolder);
+    if (problems.empty())
+        problems = engine.start(sound);
     for (const std::string& problem : problems)
         std::fprintf(stderr, "groundline: %s\n", problem.c_str());
     if (!problems.empty())
         return 1;
-    if (!openSound(engine, commandLine))
-        return 1;
-    engine.records = new WebRecords(fileBytes(engine.dataFile("strings.txt")));
-    engine.startClock();
-    Random::seed(static_cast<unsigned>(std::time(nullptr)));
 
-    // A page cannot close its tab: "Yes" to "Quit Game?" starts a new game.
-    loop = new GameLoop(engine, GameLoop::Quit::StartsANewGame);
+    // A page cannot close its tab: the title offers no Quit, and under ?play
+    // "Yes" to "Quit Game?" starts a new game.
+    const GameLoop::Opening opening =
+        commandLine.play ? GameLoop::Opening::Game : GameLoop::Opening::Title;
+    loop = new GameLoop(engine, GameLoop::Quit::StartsANewGame, opening,
+                        commandLine.playLevel.value_or(engine.options.difficulty));
     emscripten_set_main_loop(animationFrame, 0, false);
     return 0;
 }

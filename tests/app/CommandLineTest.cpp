@@ -48,3 +48,28 @@ TEST(CommandLine, TakesTheDataFolderAsWrittenAndRefusesItWithoutOne) {
     EXPECT_EQ(CommandLine({"--data", "--help"}).dataFolder, "--help");
     EXPECT_EQ(CommandLine({"--scale", "4", "--help"}).action, Action::ShowHelp);
 }
+
+// --play skips the title: alone, before another option, or with a difficulty
+// in either form; a word that is no difficulty is refused.
+TEST(CommandLine, PlayTakesADifficultyOnlyWhenOneFollows) {
+    EXPECT_FALSE(CommandLine({}).play);
+    const struct {
+        std::vector<std::string> arguments;
+        std::optional<Difficulty> level;
+    } plays[] = {
+        {{"--play"}, std::nullopt},
+        {{"--play", "--mute"}, std::nullopt},
+        {{"--play", "hard"}, Difficulty::Hard},
+        {{"--play=easy", "--scale", "3"}, Difficulty::Easy},
+        {{"--play", "normal"}, Difficulty::Normal},
+    };
+    for (const auto& sample : plays) {
+        const CommandLine line(sample.arguments);
+        EXPECT_EQ(line.action, Action::Play) << sample.arguments.size();
+        EXPECT_TRUE(line.play);
+        EXPECT_EQ(line.playLevel, sample.level);
+    }
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{"--play", "Hard"}, {"--play=", "x"}, {"--play=x"}})
+        EXPECT_EQ(CommandLine(wrong).action, Action::Refuse) << wrong.front();
+}

@@ -3,6 +3,7 @@
 // their own.
 
 #include "app/Engine.h"
+#include "app/Storage.h"
 #include "gfx/SpriteSheet.h"
 #include "support/Headless.h"
 #include "support/TestCatalogue.h"
@@ -16,6 +17,8 @@
 #include <climits>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -105,4 +108,53 @@ TEST(CatalogueCheck, UnavailableAndMissingKeysReadAsTheSettingsSay) {
     EXPECT_EQ(engine.invaderDefs[0].value, 5);
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_TRUE(mentions(problems, "Tower1Sprite ()"));
+}
+
+// A difficulty lays its file's keys over strings.txt and reads the numbers
+// again, pictures kept, with a record of its own; a folder without the file
+// plays it as strings.txt stands, under Normal's record. A key strings.txt
+// lacks, or one that names a file, is refused at start-up.
+TEST(CatalogueCheck, ADifficultyLaysItsKeysOverStringsTxtWithARecordOfItsOwn) {
+    struct AskedRecords : Storage {
+        Records* records(const std::string& settingsBytes) override {
+            asked.push_back(settingsBytes);
+            return nullptr;
+        }
+        std::vector<std::string> asked;
+    };
+    std::string folder;
+    ASSERT_TRUE(checkBroken([&folder](const std::string& data) {
+                    folder = data;
+                    std::ofstream(data + "hard.txt") << "# fewer dollars\nStartingMoney=5\n"
+                                                        "Tower1Value=99\n";
+                }).empty());
+    Engine& engine = Engine::instance();
+    AskedRecords storage;
+    Storage* const before = engine.storage;
+    engine.storage = &storage;
+    const int normalMoney = engine.settings.getInt("StartingMoney");
+
+    EXPECT_TRUE(engine.useDifficulty(Difficulty::Hard).empty());
+    EXPECT_EQ(engine.settings.getInt("StartingMoney"), 5);
+    EXPECT_EQ(engine.towerDefs[0].value, 99);
+    EXPECT_NE(engine.towerDefs[0].sprite, nullptr);
+    EXPECT_TRUE(engine.useDifficulty(Difficulty::Easy).empty());
+    EXPECT_EQ(engine.settings.getInt("StartingMoney"), normalMoney);
+    EXPECT_EQ(engine.towerDefs[0].value, testCatalogue::towerValue(0));
+
+    std::ifstream strings(folder + "strings.txt", std::ios::binary);
+    const std::string stringsBytes{std::istreambuf_iterator<char>(strings),
+                                   std::istreambuf_iterator<char>()};
+    ASSERT_EQ(storage.asked.size(), 2u);
+    EXPECT_NE(storage.asked[0], stringsBytes);
+    EXPECT_EQ(storage.asked[1], stringsBytes) << "Normal's record lost its name";
+    engine.useDifficulty(Difficulty::Normal);
+    engine.storage = before;
+
+    const std::vector<std::string> problems = checkBroken([](const std::string& data) {
+        std::ofstream(data + "easy.txt") << "StartingMony=500\nTower1Sprite=laser.sz\n";
+    });
+    EXPECT_EQ(problems.size(), 2u);
+    EXPECT_TRUE(mentions(problems, "easy.txt: StartingMony "));
+    EXPECT_TRUE(mentions(problems, "easy.txt: Tower1Sprite "));
 }

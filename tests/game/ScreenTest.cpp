@@ -142,11 +142,11 @@ TEST_F(SessionTest, TheQuitDialogLightsTheAnswerUnderThePointer) {
 
     click(150, 122);
     EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
-    EXPECT_TRUE(screen->running);
+    EXPECT_EQ(screen->next, Screen::Next::Stay);
     platform.press(KEY_ESC);
     frame();
     click(179, 118); // the edge of "Yes"
-    EXPECT_FALSE(screen->running);
+    EXPECT_EQ(screen->next, Screen::Next::Quit);
 }
 
 TEST_F(SessionTest, GameOverGreysThePlayfieldUnderAColouredCaption) {
@@ -410,26 +410,26 @@ TEST_F(SessionTest, TheStripNeverTakesATowerAndItsButtonPutsTheChoiceBack) {
 }
 
 // Once the game is lost the dialog asks to play again: yes plays again, no
-// quits. During play it still asks to quit, and only its clicks answer.
+// quits. During play it asks to quit, and the same keys and clicks answer.
 TEST_F(SessionTest, TheLostGamesDialogPlaysAgainOrQuitsByKeyOrClick) {
     constexpr int kNoKey = 0;
     const struct {
         bool lost;
         int key;
         const layout::Rect* clicked;
-        bool running, playAgain;
+        Screen::Next next;
     } answers[] = {
-        {true, KEY_ENTER, nullptr, false, true},
-        {true, KEY_ENTER_PAD, nullptr, false, true},
-        {true, KEY_Y, nullptr, false, true},
-        {true, kNoKey, &layout::kYesAnswer, false, true},
-        {true, KEY_N, nullptr, false, false},
-        {true, kNoKey, &layout::kNoAnswer, false, false},
-        {false, KEY_ENTER, nullptr, true, false},
-        {false, KEY_Y, nullptr, true, false},
-        {false, KEY_N, nullptr, true, false},
-        {false, kNoKey, &layout::kYesAnswer, false, false},
-        {false, kNoKey, &layout::kNoAnswer, true, false},
+        {true, KEY_ENTER, nullptr, Screen::Next::Play},
+        {true, KEY_ENTER_PAD, nullptr, Screen::Next::Play},
+        {true, KEY_Y, nullptr, Screen::Next::Play},
+        {true, kNoKey, &layout::kYesAnswer, Screen::Next::Play},
+        {true, KEY_N, nullptr, Screen::Next::Quit},
+        {true, kNoKey, &layout::kNoAnswer, Screen::Next::Quit},
+        {false, KEY_ENTER, nullptr, Screen::Next::Quit},
+        {false, KEY_Y, nullptr, Screen::Next::Quit},
+        {false, KEY_N, nullptr, Screen::Next::Stay},
+        {false, kNoKey, &layout::kYesAnswer, Screen::Next::Quit},
+        {false, kNoKey, &layout::kNoAnswer, Screen::Next::Stay},
     };
     for (const auto& answer : answers) {
         SCOPED_TRACE(std::to_string(answer.lost) + " " + std::to_string(answer.key));
@@ -446,8 +446,10 @@ TEST_F(SessionTest, TheLostGamesDialogPlaysAgainOrQuitsByKeyOrClick) {
         if (answer.clicked)
             click(answer.clicked->centreX(), answer.clicked->centreY());
         frame();
-        EXPECT_EQ(screen->running, answer.running);
-        EXPECT_EQ(screen->playAgain, answer.playAgain);
+        EXPECT_EQ(screen->next, answer.next);
+        if (answer.next == Screen::Next::Stay) {
+            EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
+        }
     }
 }
 

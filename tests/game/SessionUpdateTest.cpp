@@ -35,7 +35,7 @@ void emptyWave(Wave* wave) {
 } // namespace
 
 TEST_F(SessionTest, StartsFromTheSettings) {
-    EXPECT_TRUE(screen->running);
+    EXPECT_EQ(screen->next, Screen::Next::Stay);
     EXPECT_EQ(screen->mode, PlayfieldScreen::Idle);
     EXPECT_EQ(session->health, 20);
     EXPECT_EQ(session->maxHealth, 20);
@@ -388,7 +388,7 @@ TEST_F(SessionTest, TheLoopPlaysAgainOrEndsAsThePlayerAnswers) {
         EXPECT_EQ(records.kept.back(), 2);
         if (sample.another) {
             ASSERT_NE(loop.session(), nullptr);
-            EXPECT_TRUE(loop.screen()->running);
+            EXPECT_EQ(loop.screen()->next, Screen::Next::Stay);
             EXPECT_EQ(loop.session()->waveNumber, 1);
             EXPECT_EQ(loop.session()->money, engine.settings.getInt("StartingMoney"));
         } else {

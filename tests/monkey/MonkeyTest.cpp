@@ -23,20 +23,22 @@ constexpr int kWindowHeight = 2 * layout::kCanvasHeight;
 
 // The dialog's answers: "Yes" quits during play and "No" once the game is
 // lost, so a random click lands on neither, or the game would end before its
-// time. The monkey answers only after looking at which question it is.
+// time. The monkey answers only after looking at which question it is. Nor
+// does it click the title's Quit, or press Return, which could choose it.
 constexpr layout::Rect kYes = layout::kYesAnswer;
 constexpr layout::Rect kNo = layout::kNoAnswer;
+constexpr layout::Rect kTitleQuit = layout::menuLine(3);
 
 // The build buttons and the ground the towers stand on, in canvas pixels.
 constexpr int kButtonsLeft = layout::kCanvasWidth - 80;
 constexpr int kTowersTop = 150;
 constexpr int kTowersHeight = 40;
 
-// Keys that mean something to the game, and some that must mean nothing.
-// "n" is not among them: it ends a lost game.
-const std::vector<std::string> kOtherKeys = {"a",    "q",      "space", "Return", "F1",
-                                             "Left", "Delete", "1",     "2",      "3",
-                                             "u",    "p",      "Pause", "y",      "BackSpace"};
+// Keys that mean something to the game and its menus, and some that must
+// mean nothing. "n" is not among them: it ends a lost game.
+const std::vector<std::string> kOtherKeys = {"a",     "q",  "space",  "Up", "Down", "Left",
+                                             "Right", "F1", "Delete", "1",  "2",    "3",
+                                             "u",     "p",  "Pause",  "y",  "m",    "BackSpace"};
 
 bool grey(std::uint32_t rgb) {
     return (rgb >> 16 & 0xff) == (rgb >> 8 & 0xff) && (rgb >> 8 & 0xff) == (rgb & 0xff);
@@ -75,16 +77,19 @@ class Monkey {
             answer();
     }
 
-    // Leaves by the dialog: Escape opens it, or closes it when it was open
-    // already, in which case the next round opens it again. A lost game's
-    // "Yes" plays again instead, and the next round quits the new game.
+    // Leaves by keys from whichever screen it is on. In a game, Escape opens
+    // the dialog and Y answers "Yes", back to the title (or, when the dialog
+    // was open already, Escape closes it and the second Escape and Return of
+    // the round answer it); a lost game's "Yes" plays again, and the next
+    // round quits the new game. On the title Escape chooses Quit and Return
+    // takes it; How to Play and Options go back to the title on Escape.
     void quit() {
         if (tabHeld)
             toggleTab();
         for (int round = 0; round < 4; ++round) {
-            window.pressKey("Escape");
-            window.clickCanvasToEnd(kYes.centreX(), kYes.centreY());
             try {
+                for (const char* key : {"Escape", "y", "Escape", "Return"})
+                    window.pressKey(key);
                 window.waitForFrames(5);
             } catch (const std::runtime_error&) {
                 return; // the game has gone, as it should
@@ -120,7 +125,7 @@ class Monkey {
                 point = canvasPoint(pick(layout::kCanvasWidth), kTowersTop + pick(kTowersHeight));
             const int x = point.x / 2;
             const int y = point.y / 2;
-            if (!inside(kYes, x, y) && !inside(kNo, x, y))
+            if (!inside(kYes, x, y) && !inside(kNo, x, y) && !inside(kTitleQuit, x, y))
                 return point;
         }
     }
@@ -198,13 +203,19 @@ class Monkey {
 
 } // namespace
 
-TEST(Monkey, RandomPlayNeitherCrashesNorTripsASanitizerAndYesEndsWithStatus0) {
+TEST(Monkey, RandomPlayOnEveryScreenNeitherCrashesNorTripsASanitizerAndQuitEndsWithStatus0) {
     const int seconds = environmentNumber("GROUNDLINE_MONKEY_SECONDS", 60);
     const unsigned seed = static_cast<unsigned>(environmentNumber("GROUNDLINE_MONKEY_SEED", 1));
     std::printf("monkey: seed %u for %d s\n", seed, seconds);
 
+    // From the title, as a player starts it, so that every screen is visited;
+    // the scale held, so that the Options screen cannot change the window
+    // the monkey aims at.
     VirtualDisplay display;
-    RunningGame game(&display, repositoryRoot());
+    RunningGame::Options options;
+    options.title = true;
+    options.arguments = {"--scale", "2"};
+    RunningGame game(&display, repositoryRoot(), options);
     Monkey monkey(game.window(), display.name(), seed);
 
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);

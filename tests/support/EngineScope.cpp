@@ -17,7 +17,8 @@
     FIELD(laserSmall) FIELD(laserMedium) FIELD(cloudImages)                                 \
     FIELD(poofSheet) FIELD(explosionSmallSheet) FIELD(puff1Sheet) FIELD(puff2Sheet)         \
     FIELD(gameOverCaption) FIELD(missileSheet) FIELD(selector)                              \
-    FIELD(towerDefs) FIELD(invaderDefs) FIELD(closeRequested)                               \
+    FIELD(towerDefs) FIELD(invaderDefs) FIELD(closeRequested) FIELD(options)                \
+    FIELD(difficulty) FIELD(storage) FIELD(scaleGiven)                                      \
     FIELD(mouseX) FIELD(mouseY) FIELD(previousMouseButtons) FIELD(mouseButtons)             \
     FIELD(lastFrameTime) FIELD(timestepThreshold) FIELD(platform) FIELD(sound) FIELD(records)
 // clang-format on

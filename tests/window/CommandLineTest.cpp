@@ -34,6 +34,7 @@ Answer run(const std::vector<std::string>& arguments) {
     TempFolder folder;
     RunningGame::Options options;
     options.arguments = arguments;
+    options.title = true; // the arguments as given, --play only where they have it
     RunningGame game(nullptr, folder.path(), options);
     const int status = game.waitForExit();
     return {status, game.output(), game.errorOutput()};
@@ -63,7 +64,8 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAWindow) {
     const Answer help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.output.rfind("Usage: groundline", 0), 0u) << help.output;
-    for (const char* part : {"--scale N", "--data DIR", "--version", "Escape", "Tab", "data/"})
+    for (const char* part :
+         {"--scale N", "--data DIR", "--play [LEVEL]", "--version", "Escape", "Tab", "data/"})
         EXPECT_NE(help.output.find(part), std::string::npos) << part;
     EXPECT_EQ(help.error, "");
 
@@ -72,7 +74,7 @@ TEST(CommandLine, AnswersHelpVersionAndMistakesWithoutAWindow) {
     EXPECT_EQ(version.output, "Groundline Defence 1.0.0\n");
 
     for (const std::vector<std::string>& mistake : std::vector<std::vector<std::string>>{
-             {"--fullscreen"}, {"--scale", "7"}, {"--scale"}, {"mods"}}) {
+             {"--fullscreen"}, {"--scale", "7"}, {"--scale"}, {"mods"}, {"--play", "brutal"}}) {
         const Answer refused = run(mistake);
         EXPECT_EQ(refused.status, 2) << mistake.front();
         EXPECT_EQ(lines(refused.error), 1) << refused.error;

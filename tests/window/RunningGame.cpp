@@ -29,6 +29,8 @@ RunningGame::RunningGame(const VirtualDisplay* display, const std::string& worki
                          const Options& options) {
     ChildProcess::Launch launch;
     launch.command = {options.executable.empty() ? gameExecutable() : options.executable};
+    if (!options.title)
+        launch.command.push_back("--play");
     launch.command.insert(launch.command.end(), options.arguments.begin(), options.arguments.end());
     launch.workingDirectory = workingDirectory;
     launch.environment = options.environment;
@@ -48,6 +50,9 @@ RunningGame::RunningGame(const VirtualDisplay* display, const std::string& worki
     launch.errorPath = outputFolder.path() + "/stderr.txt";
     process = std::make_unique<ChildProcess>(launch);
 }
+
+RunningGame::RunningGame(const VirtualDisplay* display, const std::string& workingDirectory)
+    : RunningGame(display, workingDirectory, Options()) {}
 
 RunningGame::~RunningGame() {
     // Close the X connection before the game and then the display go away.

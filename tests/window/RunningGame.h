@@ -31,6 +31,9 @@ class RunningGame {
         // Empty: the game this build made.
         std::string executable;
         std::vector<std::string> arguments;
+        // Whether it opens on the title screen, as a player starts it;
+        // otherwise it plays a game at once, with --play before the arguments.
+        bool title = false;
         // Changes to the environment, as ChildProcess::Launch takes them.
         std::map<std::string, std::optional<std::string>> environment;
     };
@@ -38,7 +41,8 @@ class RunningGame {
     // Starts the game in the working directory (where it looks for data/) on
     // the display, or with DISPLAY unset when there is none.
     RunningGame(const VirtualDisplay* display, const std::string& workingDirectory,
-                const Options& options = Options());
+                const Options& options);
+    RunningGame(const VirtualDisplay* display, const std::string& workingDirectory);
     ~RunningGame();
 
     RunningGame(const RunningGame&) = delete;

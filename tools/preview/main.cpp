@@ -8,7 +8,10 @@
 #include "app/Random.h"
 #include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/HowToPlayScreen.h"
+#include "game/OptionsScreen.h"
 #include "game/PlayfieldScreen.h"
+#include "game/TitleScreen.h"
 #include "gfx/PackedImage.h"
 #include "glpack/PngFile.h"
 #include "invaders/Invader.h"
@@ -35,6 +38,20 @@ constexpr double kStrikeLine = 120.0;
 // Every game of the preview starts from this seed, so that a new game can be
 // held to the first one's picture.
 constexpr unsigned kSeed = 7;
+
+// The canvas at the window's size as a PNG file; false, saying why, when it
+// cannot be written.
+bool saveCanvas(const Engine& engine, const std::string& path) {
+    BITMAP* canvas = engine.canvas->bitmap;
+    BITMAP* window = create_bitmap(canvas->w * kWindowScale, canvas->h * kWindowScale);
+    stretch_blit(canvas, window, 0, 0, canvas->w, canvas->h, 0, 0, window->w, window->h);
+    std::string error;
+    const bool written = PngFile::write(path, window, error);
+    if (!written)
+        std::fprintf(stderr, "preview-frames: %s\n", error.c_str());
+    destroy_bitmap(window);
+    return written;
+}
 
 struct Preview {
     Engine& engine;
@@ -88,15 +105,7 @@ struct Preview {
 
     void save(const std::string& name) {
         screen.draw();
-        BITMAP* canvas = engine.canvas->bitmap;
-        BITMAP* window = create_bitmap(canvas->w * kWindowScale, canvas->h * kWindowScale);
-        stretch_blit(canvas, window, 0, 0, canvas->w, canvas->h, 0, 0, window->w, window->h);
-        std::string error;
-        if (!PngFile::write(folder + "/" + name + ".png", window, error)) {
-            std::fprintf(stderr, "preview-frames: %s\n", error.c_str());
-            saved = false;
-        }
-        destroy_bitmap(window);
+        saved = saveCanvas(engine, folder + "/" + name + ".png") && saved;
     }
 };
 
@@ -240,7 +249,7 @@ int main(int argc, char** argv) {
     // Enter plays again: a new game that starts as the first did.
     platform.press(KEY_ENTER);
     preview.frames(kFrameTime);
-    const bool again = screen.playAgain && !screen.running;
+    const bool again = screen.next == Screen::Next::Play;
     endGame(first);
     PlayfieldScreen* second = newGame(engine, platform);
     Preview{engine, *second, platform, argv[1]}.save("again_first_frame");
@@ -251,5 +260,21 @@ int main(int argc, char** argv) {
                             : "the new game's first frame differs from the first game's");
     endGame(second);
     destroy_bitmap(firstFrame);
-    return preview.saved && again && same ? 0 : 1;
+
+    // The screens around the game: the title with Play chosen, How to Play,
+    // and Options with the window's scale among them.
+    bool screensSaved = true;
+    platform.pointAt(0, 0);
+    TitleScreen title(engine, true);
+    HowToPlayScreen howToPlay(engine);
+    OptionsScreen options(engine, true);
+    for (const auto& [screen, name] : {std::pair<Screen*, const char*>{&title, "title"},
+                                       {&howToPlay, "how_to_play"},
+                                       {&options, "options"}}) {
+        screen->update(kFrameTime, false);
+        screen->draw();
+        screensSaved =
+            saveCanvas(engine, std::string(argv[1]) + "/" + name + ".png") && screensSaved;
+    }
+    return preview.saved && screensSaved && again && same ? 0 : 1;
 }

@@ -26,13 +26,15 @@
 namespace {
 
 const char* const kUsage =
-    "usage: groundline-sim [--data DIR] [--strategy NAME[,NAME...]|all] [--seed N]\n"
+    "usage: groundline-sim [--data DIR] [--difficulty easy|normal|hard]\n"
+    "                      [--strategy NAME[,NAME...]|all] [--seed N]\n"
     "                      [--games N] [--max-waves N] [--stall-limit SECONDS]\n"
     "                      [--fast] [--csv FILE] [--chart FILE.svg]\n"
     "strategies:";
 
-struct Options {
+struct SimOptions {
     std::string data = "data";
+    Difficulty difficulty = Difficulty::Normal;
     std::vector<std::string> strategies;
     unsigned seed = 1;
     int games = 5;
@@ -72,8 +74,8 @@ std::vector<std::string> strategyList(const std::string& text) {
     return names;
 }
 
-Options parse(int argc, char** argv) {
-    Options options;
+SimOptions parse(int argc, char** argv) {
+    SimOptions options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fast") {
@@ -85,6 +87,8 @@ Options parse(int argc, char** argv) {
         const char* value = argv[++i];
         if (arg == "--data")
             options.data = value;
+        else if (arg == "--difficulty" && difficultyNamed(value))
+            options.difficulty = *difficultyNamed(value);
         else if (arg == "--strategy")
             options.strategies = strategyList(value);
         else if (arg == "--seed")
@@ -116,10 +120,12 @@ Options parse(int argc, char** argv) {
 }
 
 // Reads the settings and the catalogue as the game's start-up does, from the
-// given folder, without a window.
-bool loadData(const std::string& folder) {
+// given folder, without a window, with the difficulty's file laid over them.
+bool loadData(const std::string& folder, Difficulty difficulty) {
     Engine::initHeadless();
-    const std::vector<std::string> problems = Engine::instance().loadData(folder);
+    std::vector<std::string> problems = Engine::instance().loadData(folder);
+    if (problems.empty())
+        problems = Engine::instance().useDifficulty(difficulty);
     for (const std::string& problem : problems)
         std::fprintf(stderr, "groundline-sim: %s\n", problem.c_str());
     return problems.empty();
@@ -199,8 +205,8 @@ void writeWavesHeader(std::FILE* out, bool csv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const Options options = parse(argc, argv);
-    if (!loadData(options.data))
+    const SimOptions options = parse(argc, argv);
+    if (!loadData(options.data, options.difficulty))
         return 1;
 
     std::FILE* waves = stdout;

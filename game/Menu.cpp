@@ -1,0 +1,94 @@
+#include "game/Menu.h"
+
+#include "app/Engine.h"
+#include "effects/TextImage.h"
+#include "game/Layout.h"
+#include "gfx/BitmapFont.h"
+
+#include <allegro.h>
+
+namespace {
+
+// The palette's darkest blue, under the lines, and its white, round them.
+constexpr int kPlateRed = 0x1d, kPlateGreen = 0x2b, kPlateBlue = 0x53;
+constexpr int kRimRed = 0xff, kRimGreen = 0xf1, kRimBlue = 0xe8;
+constexpr int kPlateMargin = 4;
+
+} // namespace
+
+void drawHeading(BITMAP* canvas, const Engine& engine, const char* text, int y) {
+    BITMAP* heading = renderTextImage(engine.fontMainRed, text);
+    masked_stretch_blit(heading, canvas, 0, 0, heading->w, heading->h,
+                        layout::kCanvasWidth / 2 - heading->w, y, 2 * heading->w, 2 * heading->h);
+    destroy_bitmap(heading);
+}
+
+Menu::Action Menu::handle(const Engine& engine, int scanCode, bool leftClick) {
+    const int count = static_cast<int>(lines.size());
+    if (count == 0)
+        return Action::None;
+    // Where the pointer rests when the menu first shows is no choice.
+    const bool pointerMoved =
+        lastMouseX >= 0 && (engine.mouseX != lastMouseX || engine.mouseY != lastMouseY);
+    lastMouseX = engine.mouseX;
+    lastMouseY = engine.mouseY;
+    for (int line = 0; line < count; ++line) {
+        if (!engine.mouseInRect(layout::menuLine(line)))
+            continue;
+        if (pointerMoved || leftClick)
+            chosen = line;
+        if (!leftClick)
+            break;
+        if (lines[line].value.empty() || engine.mouseInRect(layout::menuLabel(line)))
+            return Action::Choose;
+        return engine.mouseInRect(layout::menuLeftArrow(line)) ? Action::StepDown : Action::StepUp;
+    }
+
+    switch (scanCode) {
+    case KEY_UP:
+        chosen = (chosen + count - 1) % count;
+        break;
+    case KEY_DOWN:
+        chosen = (chosen + 1) % count;
+        break;
+    case KEY_LEFT:
+        return lines[chosen].value.empty() ? Action::None : Action::StepDown;
+    case KEY_RIGHT:
+        return lines[chosen].value.empty() ? Action::None : Action::StepUp;
+    case KEY_ENTER:
+    case KEY_ENTER_PAD:
+        return Action::Choose;
+    default:
+        break;
+    }
+    return Action::None;
+}
+
+void Menu::draw(BITMAP* canvas, const Engine& engine) const {
+    const int count = static_cast<int>(lines.size());
+    if (count == 0)
+        return;
+    const layout::Rect first = layout::menuLine(0);
+    const layout::Rect last = layout::menuLine(count - 1);
+    const int left = first.x - kPlateMargin;
+    const int top = first.y - kPlateMargin;
+    const int right = first.x + first.width + kPlateMargin;
+    const int bottom = last.y + last.height + kPlateMargin;
+    rectfill(canvas, left, top, right, bottom, makecol(kPlateRed, kPlateGreen, kPlateBlue));
+    rect(canvas, left, top, right, bottom, makecol(kRimRed, kRimGreen, kRimBlue));
+
+    for (int line = 0; line < count; ++line) {
+        const BitmapFont* font = line == chosen ? engine.fontMainRed : engine.fontMain;
+        const int y = layout::menuLine(line).y + 3;
+        const Line& shown = lines[line];
+        if (shown.value.empty()) {
+            font->drawTextCentred(canvas, layout::menuLine(line).centreX(), y, shown.label.c_str());
+            continue;
+        }
+        const layout::Rect label = layout::menuLabel(line);
+        font->drawTextRight(canvas, label.x + label.width, y, shown.label.c_str());
+        font->drawTextCentred(canvas, layout::menuLeftArrow(line).centreX(), y, "<");
+        font->drawTextCentred(canvas, layout::menuValue(line).centreX(), y, shown.value.c_str());
+        font->drawTextCentred(canvas, layout::menuRightArrow(line).centreX(), y, ">");
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct BITMAP;
+class Engine;
+
+// A screen's heading, or the game's name, at twice the size of its red font,
+// centred at the top.
+void drawHeading(BITMAP* canvas, const Engine& engine, const char* text, int y);
+
+// A column of choices on the screens around the game, played by the arrow
+// keys, Enter and the mouse alike: up and down choose a line, left and right
+// step its value, Enter or a click on its label takes it. The lines stand
+// where layout::menuLine puts them.
+class Menu {
+  public:
+    // One line: its label, and its value ("Normal"), or none.
+    struct Line {
+        std::string label;
+        std::string value;
+    };
+    // What the player did with the menu in this frame.
+    enum class Action { None, Choose, StepDown, StepUp };
+
+    // The key (a scan code, 0 for none) and the mouse of this frame. Moving
+    // the pointer over a line chooses it as the arrow keys do.
+    Action handle(const Engine& engine, int scanCode, bool leftClick);
+
+    // The lines on a plate that reads over the sky, the chosen one in red.
+    void draw(BITMAP* canvas, const Engine& engine) const;
+
+    std::vector<Line> lines;
+    int chosen = 0;
+
+  private:
+    // Where the pointer was, so that a still pointer leaves the keys' choice
+    // be; none before the first frame.
+    int lastMouseX = -1;
+    int lastMouseY = -1;
+};
