@@ -119,3 +119,20 @@ TEST(ShippedBalance, MoneyStaysADecisionAndTheTowersAnswerDifferentKinds) {
     // Filling the ground before buying levels beats buying them in turn.
     EXPECT_GE(medianWave(play("upgrade")), medianWave(play("mix")) + 2);
 }
+
+// Hard ends greedy's game in under two dozen waves with no one type holding
+// out as long; Easy lets a plain mix of every type last past wave 25.
+TEST(ShippedBalance, HardShortensTheGameAndEasyLengthensIt) {
+    loadShippedGame();
+    Engine& engine = Engine::instance();
+    ASSERT_TRUE(engine.useDifficulty(Difficulty::Hard).empty());
+    const double greedyWave = medianWave(play("greedy"));
+    EXPECT_GE(greedyWave, 18);
+    EXPECT_LE(greedyWave, 24);
+    for (const char* single : {"lasers", "missiles", "teslas"})
+        EXPECT_LE(medianWave(play(single)), greedyWave - 3) << single;
+
+    ASSERT_TRUE(engine.useDifficulty(Difficulty::Easy).empty());
+    EXPECT_GE(medianWave(play("mix")), 25);
+    engine.useDifficulty(Difficulty::Normal);
+}
