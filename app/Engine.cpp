@@ -228,9 +228,11 @@ void Engine::readOptions() {
 }
 
 void Engine::saveOptions() {
+    // A volume the player never chose is strings.txt's, whatever the command
+    // line asked of this run.
     Options kept = options;
     if (kept.volume < 0)
-        kept.volume = startVolume();
+        kept.volume = std::clamp(settings.getInt("SoundVolume"), 0, CommandLine::kLoudestVolume);
     storage->writeOptions(writeOptions(kept));
 }
 

@@ -1,5 +1,7 @@
 #include "app/Options.h"
+#include "app/Engine.h"
 #include "app/FileStorage.h"
+#include "support/EngineScope.h"
 #include "support/Headless.h"
 
 #include <gtest/gtest.h>
@@ -54,4 +56,46 @@ TEST(OptionsFile, IsKeptBesideTheRecordsOrSaysOnceWhyNot) {
     EXPECT_EQ(said.rfind("groundline: the options are not kept: ", 0), 0u) << said;
     EXPECT_EQ(said.find('\n'), said.size() - 1) << "not once: " << said;
     EXPECT_TRUE(fs::is_directory(fs::path(blocked) / kOptionsName)) << "the old one is gone";
+}
+
+namespace {
+
+// Keeps the options in memory, and hands back what a test planted.
+class MemoryStorage : public Storage {
+  public:
+    std::optional<std::string> readOptions() override { return kept; }
+    void writeOptions(const std::string& bytes) override { kept = bytes; }
+    std::optional<std::string> kept;
+};
+
+} // namespace
+
+// The engine takes kept options that read, ignores damaged ones with one
+// line, and keeps what the player changes but not what the command line gave.
+TEST(OptionsFile, TheEngineTakesWhatReadsAndKeepsNoCommandLine) {
+    EngineScope scope;
+    Engine& engine = scope.engine;
+    MemoryStorage storage;
+    engine.storage = &storage;
+    engine.settings.set("SoundVolume", "70");
+
+    storage.kept = writeOptions({40, true, 3, Difficulty::Hard});
+    engine.readOptions();
+    EXPECT_EQ(engine.options, (Options{40, true, 3, Difficulty::Hard}));
+
+    storage.kept = "groundline options 1\nvolume=40\n";
+    testing::internal::CaptureStderr();
+    engine.readOptions();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(engine.options, Options());
+    EXPECT_EQ(said.rfind("groundline: ", 0), 0u);
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
+
+    // --volume 10 plays this run at 10; the difficulty chosen is kept with
+    // strings.txt's volume, not the command line's.
+    engine.soundVolume = 10;
+    EXPECT_EQ(engine.startVolume(), 10);
+    engine.options.difficulty = Difficulty::Easy;
+    engine.saveOptions();
+    EXPECT_EQ(readOptions(*storage.kept), (Options{70, false, 2, Difficulty::Easy}));
 }
