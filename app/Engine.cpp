@@ -131,7 +131,7 @@ void Engine::init() {
     static FileStorage* files = new FileStorage(recordFolder());
     storage = files;
     readOptions();
-    if (!scaleGiven)
+    if (!scaleGiven && options.scale > 0)
         scale = options.scale;
 
     const int windowWidth = kCanvasWidth * scale;
@@ -233,6 +233,8 @@ void Engine::saveOptions() {
     Options kept = options;
     if (kept.volume < 0)
         kept.volume = std::clamp(settings.getInt("SoundVolume"), 0, CommandLine::kLoudestVolume);
+    if (kept.scale <= 0)
+        kept.scale = scaleGiven ? CommandLine::kDefaultScale : scale;
     storage->writeOptions(writeOptions(kept));
 }
 

@@ -19,7 +19,7 @@
 struct Options {
     int volume = -1; // 0 to 100; -1 until chosen: strings.txt's "SoundVolume"
     bool muted = false;
-    int scale = 2; // window pixels per canvas pixel
+    int scale = 0;   // window pixels per canvas pixel; 0 until chosen: the platform's
     Difficulty difficulty = Difficulty::Normal;
 
     bool operator==(const Options& other) const;

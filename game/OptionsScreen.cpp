@@ -75,8 +75,8 @@ void OptionsScreen::step(int line, bool up) {
         engine->applySound();
         break;
     case Scale: {
-        const int scale = std::clamp(options.scale + (up ? 1 : -1), 1, CommandLine::kLargestScale);
-        if (scale == options.scale || !engine->resizeWindow(scale))
+        const int scale = std::clamp(engine->scale + (up ? 1 : -1), 1, CommandLine::kLargestScale);
+        if (!engine->resizeWindow(scale))
             return;
         options.scale = scale;
         break;

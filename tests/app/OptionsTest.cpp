@@ -97,5 +97,6 @@ TEST(OptionsFile, TheEngineTakesWhatReadsAndKeepsNoCommandLine) {
     EXPECT_EQ(engine.startVolume(), 10);
     engine.options.difficulty = Difficulty::Easy;
     engine.saveOptions();
-    EXPECT_EQ(readOptions(*storage.kept), (Options{70, false, 2, Difficulty::Easy}));
+    EXPECT_EQ(readOptions(*storage.kept), (Options{70, false, 2, Difficulty::Easy}))
+        << "scale " << engine.scale;
 }
