@@ -514,7 +514,9 @@ void PlayfieldScreen::handleKey() {
     const int scanCode = engine->platform->readKey() >> 8;
     // Either question takes its answer from the keys as from a click.
     const bool dialogAsks = mode == QuitDialog;
-    if (scanCode == KEY_ESC)
+    // Once the game is lost, "Play Again?" is the only question left:
+    // Escape closing it would leave a grey screen that asks nothing.
+    if (scanCode == KEY_ESC && !game.gameOver)
         mode = mode == QuitDialog ? Idle : QuitDialog;
     else if (scanCode == KEY_D)
         game.debugOverlay = !game.debugOverlay;
