@@ -14,8 +14,9 @@ class CommandLine {
 
     Action action = Action::Play;
 
-    // Window pixels per canvas pixel.
+    // Window pixels per canvas pixel, and whether --scale gave it.
     int scale = kDefaultScale;
+    bool scaleGiven = false;
     // The folder given with --data; empty when none was.
     std::string dataFolder;
     // Whether --mute was given, and the --volume, or -1 when none was.
