@@ -4,6 +4,7 @@
 
 // In a file of its own: windows.h and allegro.h define clashing names.
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <shellapi.h>
 
 std::vector<std::string> programArguments(int, char**) {

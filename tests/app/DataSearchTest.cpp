@@ -26,8 +26,7 @@ class DataSearchTest : public ::testing::Test {
 
 TEST_F(DataSearchTest, PrefersTheWorkingFoldersDataThenTheInstalledData) {
     // In the system's own spelling: Windows writes "\\" between folders.
-    const std::string inside =
-        (std::filesystem::u8path(prefix) / "").lexically_normal().u8string();
+    const std::string inside = (std::filesystem::u8path(prefix) / "").lexically_normal().u8string();
     EXPECT_EQ(installed.rfind(inside, 0), 0u) << "not inside the prefix: " << installed;
     const DataSearch nothing("", executable, working);
     EXPECT_EQ(nothing.chosen(), "");
