@@ -90,10 +90,10 @@ void CommandLine::refuse(const std::string& why) {
 void CommandLine::readScale(const std::string& value) {
     // Exactly one digit: "3x", " 3" and "03" are typing mistakes, not scales.
     const bool digit = value.size() == 1 && value[0] >= '1' && value[0] <= '0' + kLargestScale;
-    scaleGiven = digit;
-    if (digit)
+    if (digit) {
         scale = value[0] - '0';
-    else
+        scaleGiven = true;
+    } else
         refuse("--scale takes a whole number from 1 to " + std::to_string(kLargestScale) +
                ", not '" + value + "'");
 }

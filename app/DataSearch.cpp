@@ -13,7 +13,7 @@
 namespace {
 
 bool holdsSettings(const std::string& folder) {
-    return std::ifstream(folder + "/strings.txt").is_open();
+    return std::ifstream(std::filesystem::u8path(folder + "/strings.txt")).is_open();
 }
 
 } // namespace
@@ -36,6 +36,6 @@ DataSearch::DataSearch(const std::string& requested, const std::string& executab
 }
 
 std::string DataSearch::installedData(const std::string& executablePath) {
-    const std::filesystem::path folder = std::filesystem::path(executablePath).parent_path();
-    return (folder / GROUNDLINE_DATA_FROM_EXECUTABLE).lexically_normal().string();
+    const std::filesystem::path folder = std::filesystem::u8path(executablePath).parent_path();
+    return (folder / GROUNDLINE_DATA_FROM_EXECUTABLE).lexically_normal().u8string();
 }

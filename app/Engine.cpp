@@ -2,9 +2,13 @@
 
 #include "app/AllegroSound.h"
 #include "app/BrokenPipe.h"
+#include "app/DefaultScale.h"
 #include "app/FileStorage.h"
+#include "app/FileNames.h"
+#include "app/ProcessEnd.h"
 #include "app/Random.h"
 #include "app/RecordFolder.h"
+#include "app/StartupError.h"
 #include "app/TimerResolution.h"
 #include "app/WindowIdentity.h"
 #include "app/WindowedDriver.h"
@@ -50,7 +54,7 @@ Records noRecords;
 Storage keepsNothing;
 
 std::string fileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -68,16 +72,15 @@ bool namesAFile(const std::string& key) {
 // Without the library or a window there is nothing the game can do; say which
 // step failed and why, once, and stop rather than crash at the first drawing.
 [[noreturn]] void failAt(const std::string& step, const char* reason) {
-    std::fprintf(stderr, "groundline: cannot %s: %s\n", step.c_str(),
-                 allegro_error[0] ? allegro_error : reason);
-    std::exit(1);
+    reportStartupError({"cannot " + step + ": " + (allegro_error[0] ? allegro_error : reason)});
+    endProcess(1);
 }
 
 void exitOnProblems(const std::vector<std::string>& problems) {
-    for (const std::string& problem : problems)
-        std::fprintf(stderr, "groundline: %s\n", problem.c_str());
-    if (!problems.empty())
-        std::exit(1);
+    if (problems.empty())
+        return;
+    reportStartupError(problems);
+    endProcess(1);
 }
 
 std::string displayName() {
@@ -125,6 +128,7 @@ void Engine::init() {
     install_mouse();
     allegroPlatform.latchPresses();
     registerPackedImageType();
+    useUtf8FileNames();
     set_color_depth(32);
 
     // Kept until the process ends, like the sound.
@@ -141,11 +145,10 @@ void Engine::init() {
     int screenHeight = 0;
     if (get_desktop_resolution(&screenWidth, &screenHeight) == 0 &&
         (windowWidth > screenWidth || windowHeight > screenHeight)) {
-        std::fprintf(stderr,
-                     "groundline: a %s window (--scale %d) does not fit the %dx%d screen; "
-                     "choose a smaller --scale\n",
-                     size.c_str(), scale, screenWidth, screenHeight);
-        std::exit(1);
+        reportStartupError({"a " + size + " window (--scale " + std::to_string(scale) +
+                            ") does not fit the " + std::to_string(screenWidth) + "x" +
+                            std::to_string(screenHeight) + " screen; choose a smaller --scale"});
+        endProcess(1);
     }
     const int driver = windowedDriver();
     if (set_gfx_mode(driver, windowWidth, windowHeight, 0, 0) != 0 &&
@@ -234,7 +237,7 @@ void Engine::saveOptions() {
     if (kept.volume < 0)
         kept.volume = std::clamp(settings.getInt("SoundVolume"), 0, CommandLine::kLoudestVolume);
     if (kept.scale <= 0)
-        kept.scale = scaleGiven ? CommandLine::kDefaultScale : scale;
+        kept.scale = scaleGiven ? defaultScale() : scale;
     storage->writeOptions(writeOptions(kept));
 }
 
@@ -345,6 +348,7 @@ void Engine::initHeadless() {
         install_allegro(SYSTEM_NONE, &errno, std::atexit);
         set_color_depth(32);
         registerPackedImageType();
+        useUtf8FileNames();
         return true;
     }();
     (void)started;
@@ -376,7 +380,7 @@ std::vector<std::string> Engine::loadCheckedCatalogue() {
 }
 
 std::string Engine::dataFile(const std::string& name) const {
-    if (name.empty() || std::filesystem::path(name).is_absolute())
+    if (name.empty() || std::filesystem::u8path(name).is_absolute())
         return name;
     // The shipped strings.txt names its files as seen from the game's own
     // folder; a mod's may name them as seen from the mod's.

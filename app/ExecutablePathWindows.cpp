@@ -15,7 +15,7 @@ std::string executablePath() {
         if (length == 0)
             return "";
         if (length < path.size())
-            return std::filesystem::path(std::wstring(path.data(), length)).string();
+            return std::filesystem::path(std::wstring(path.data(), length)).u8string();
         path.resize(path.size() * 2);
     }
 }

@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -26,7 +27,7 @@ static_assert(kFastestSpeed * Settings::kLongestTime + Settings::kFarOffCanvas <
               "a missile's longest flight and its splash must fit in an int");
 
 bool Settings::load(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (!file.is_open())
         return false;
 

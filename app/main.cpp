@@ -1,8 +1,12 @@
 #include "app/CommandLine.h"
 #include "app/DataSearch.h"
+#include "app/DefaultScale.h"
 #include "app/Engine.h"
 #include "app/ExecutablePath.h"
 #include "app/GameLoop.h"
+#include "app/ProcessEnd.h"
+#include "app/ProgramArguments.h"
+#include "app/StartupError.h"
 
 #include <allegro.h>
 
@@ -18,7 +22,8 @@ std::string listed(const std::vector<std::string>& folders) {
     std::string text;
     for (const std::string& folder : folders) {
         std::error_code error;
-        text += (text.empty() ? "" : ", ") + std::filesystem::absolute(folder, error).string();
+        text += (text.empty() ? "" : ", ") +
+                std::filesystem::absolute(std::filesystem::u8path(folder), error).u8string();
     }
     return text;
 }
@@ -26,7 +31,7 @@ std::string listed(const std::vector<std::string>& folders) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const CommandLine commandLine(programArguments(argc, argv));
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
         std::fputs(CommandLine::helpText(DataSearch::installedData(executablePath())).c_str(),
@@ -36,8 +41,7 @@ int main(int argc, char** argv) {
         std::printf("%s\n", CommandLine::versionText().c_str());
         return 0;
     case CommandLine::Action::Refuse:
-        std::fprintf(stderr, "groundline: %s (see groundline --help)\n",
-                     commandLine.problem.c_str());
+        reportStartupError({commandLine.problem + " (see groundline --help)"});
         return 2;
     case CommandLine::Action::Play:
         break;
@@ -45,14 +49,13 @@ int main(int argc, char** argv) {
 
     const DataSearch data(commandLine.dataFolder, executablePath());
     if (data.chosen().empty()) {
-        std::fprintf(stderr, "groundline: found no game data (strings.txt) in %s\n",
-                     listed(data.lookedIn()).c_str());
+        reportStartupError({"found no game data (strings.txt) in " + listed(data.lookedIn())});
         return 1;
     }
 
     Engine& engine = Engine::instance();
     engine.dataFolder = data.chosen();
-    engine.scale = commandLine.scale;
+    engine.scale = commandLine.scaleGiven ? commandLine.scale : defaultScale();
     engine.scaleGiven = commandLine.scaleGiven;
     engine.soundVolume = commandLine.volume;
     engine.startMuted = commandLine.mute;
@@ -65,6 +68,6 @@ int main(int argc, char** argv) {
                   commandLine.playLevel.value_or(engine.options.difficulty));
     while (loop.frame(engine.waitForFrame())) {
     }
-    return 0;
+    endProcess(0);
 }
 END_OF_MAIN()

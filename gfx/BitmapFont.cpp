@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdarg>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -54,7 +55,7 @@ BITMAP* loadPicture(const std::string& fileName, std::vector<Problem>& problems)
     if (picture)
         return picture;
     static const char* const gameFormats[] = {"bmp", "pcx", "tga", "lbm"};
-    if (!std::ifstream(fileName))
+    if (!std::ifstream(std::filesystem::u8path(fileName)))
         problems.push_back({"", "cannot be opened", true});
     else if (std::find(std::begin(gameFormats), std::end(gameFormats), extension) ==
              std::end(gameFormats))

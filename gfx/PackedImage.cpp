@@ -1,5 +1,7 @@
 #include "gfx/PackedImage.h"
 
+#include "app/FileNames.h"
+
 #include <allegro.h>
 
 namespace {
@@ -80,7 +82,7 @@ BITMAP* readPackedImage(gzFile stream, std::vector<Problem>* problems) {
 }
 
 BITMAP* readPackedImageFile(const std::string& fileName, std::vector<Problem>* problems) {
-    gzFile stream = gzopen(fileName.c_str(), "rb");
+    gzFile stream = openCompressedFile(fileName, "rb");
     BITMAP* image = readPackedImage(stream, problems);
     if (!stream)
         return nullptr;

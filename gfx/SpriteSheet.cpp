@@ -1,5 +1,6 @@
 #include "gfx/SpriteSheet.h"
 
+#include "app/FileNames.h"
 #include "gfx/PackedImage.h"
 
 #include <allegro.h>
@@ -18,7 +19,7 @@ std::string rectangle(int x, int y, int width, int height) {
 } // namespace
 
 SpriteSheet::SpriteSheet(const std::string& fileName, std::vector<Problem>* problems) {
-    gzFile stream = gzopen(fileName.c_str(), "rb");
+    gzFile stream = openCompressedFile(fileName, "rb");
     const bool whole = read(stream, problems);
     if (!whole)
         clear();

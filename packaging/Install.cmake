@@ -38,6 +38,18 @@ install(CODE "
 install(FILES ${staged}/${GROUNDLINE_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications COMPONENT game)
 
+# The home page, and the screenshot kept under it, only once there is one.
+set(GROUNDLINE_METAINFO_HOME "")
+if(GROUNDLINE_HOMEPAGE)
+    set(GROUNDLINE_METAINFO_HOME "  <url type=\"homepage\">${GROUNDLINE_HOMEPAGE}</url>
+  <screenshots>
+    <screenshot type=\"default\">
+      <caption>A wave of squibbles meets the towers</caption>
+      <image type=\"source\" width=\"640\" height=\"480\">${GROUNDLINE_HOMEPAGE}docs/battle.png</image>
+    </screenshot>
+  </screenshots>
+")
+endif()
 configure_file(${packaging}/groundline.metainfo.xml.in
     ${staged}/${GROUNDLINE_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${staged}/${GROUNDLINE_APP_ID}.metainfo.xml

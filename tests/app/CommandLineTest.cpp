@@ -11,6 +11,8 @@ TEST(CommandLine, TakesScalesAndVolumesWithinTheirRangesInEitherFormAndNothingEl
     const CommandLine none({});
     EXPECT_EQ(none.action, Action::Play);
     EXPECT_EQ(none.scale, 2);
+    EXPECT_FALSE(none.scaleGiven);
+    EXPECT_TRUE(CommandLine({"--scale", "2"}).scaleGiven);
     EXPECT_EQ(none.volume, -1);
 
     struct Ranged {

@@ -12,7 +12,7 @@ namespace {
 class DataSearchTest : public ::testing::Test {
   protected:
     void giveSettings(const std::string& folder) {
-        std::filesystem::create_directories(folder);
+        std::filesystem::create_directories(std::filesystem::u8path(folder));
         writeFile(folder + "/strings.txt", {'A', '=', '1', '\n'});
     }
 
@@ -26,7 +26,7 @@ class DataSearchTest : public ::testing::Test {
 
 TEST_F(DataSearchTest, PrefersTheWorkingFoldersDataThenTheInstalledData) {
     // In the system's own spelling: Windows writes "\\" between folders.
-    const std::string inside = (std::filesystem::path(prefix) / "").lexically_normal().string();
+    const std::string inside = (std::filesystem::u8path(prefix) / "").lexically_normal().u8string();
     EXPECT_EQ(installed.rfind(inside, 0), 0u) << "not inside the prefix: " << installed;
     const DataSearch nothing("", executable, working);
     EXPECT_EQ(nothing.chosen(), "");
@@ -35,7 +35,7 @@ TEST_F(DataSearchTest, PrefersTheWorkingFoldersDataThenTheInstalledData) {
     giveSettings(installed);
 
     // A data/ without strings.txt is someone else's folder, not a game's.
-    std::filesystem::create_directories(working);
+    std::filesystem::create_directories(std::filesystem::u8path(working));
     EXPECT_EQ(DataSearch("", executable, working).chosen(), installed);
 
     giveSettings(working);

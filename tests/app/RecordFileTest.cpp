@@ -90,7 +90,7 @@ class RecordFileTest : public ::testing::Test {
 TEST_F(RecordFileTest, KeepsTheBestAcrossGamesAndNeverLowersIt) {
     RecordFile first(folder, kSettings);
     EXPECT_EQ(first.bestWaves(), 0);
-    EXPECT_FALSE(fs::exists(folder)) << "reading wrote something";
+    EXPECT_FALSE(fs::exists(fs::u8path(folder))) << "reading wrote something";
 
     first.keep(7);
     EXPECT_EQ(readBytes(fs::u8path(first.path())), "groundline record 1\nbestWaves=7\n");
@@ -112,7 +112,7 @@ TEST_F(RecordFileTest, KeepsTheBestAcrossGamesAndNeverLowersIt) {
     // More than a record can say is held to the most it can.
     second.keep(INT_MAX);
     EXPECT_EQ(RecordFile(folder, kSettings).bestWaves(), kMostWaves);
-    EXPECT_EQ(fs::directory_iterator(folder)->path().filename(), recordName(kSettings))
+    EXPECT_EQ(fs::directory_iterator(fs::u8path(folder))->path().filename(), recordName(kSettings))
         << "a temporary file was left behind";
 }
 
@@ -135,7 +135,7 @@ TEST_F(RecordFileTest, AnUnreadableRecordCountsAsNoneAndTheNextSaveReplacesIt) {
         valid + "bestWaves=13\n",
         valid + std::string(200, '\n'),
     };
-    fs::create_directories(folder);
+    fs::create_directories(fs::u8path(folder));
     const fs::path file = fs::u8path(RecordFile(folder, kSettings).path());
     for (const std::string& bytes : unreadable) {
         writeBytes(file, bytes);
@@ -186,7 +186,7 @@ TEST_F(RecordFileTest, AFolderThatCannotBeWrittenCostsTheRecordNotTheGame) {
         }
         EXPECT_EQ(record.bestWaves(), 5) << "this game forgot its own best";
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(taken), fs::directory_iterator()), 1)
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::u8path(taken)), fs::directory_iterator()), 1)
         << "a temporary file was left behind";
     EXPECT_FALSE(fs::exists(recordName(kSettings))) << "wrote into the working folder";
 }

@@ -1,4 +1,5 @@
 #include "gfx/PackedImage.h"
+#include "app/FileNames.h"
 #include "app/Random.h"
 #include "support/Headless.h"
 #include "support/PackedBytes.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -74,7 +76,7 @@ TEST(PackedImage, LeavesTheStreamJustAfterTheLastPixel) {
     bytes.push_back(0x5A);
     const std::string path = makeTempFolder() + "/image.sz";
     writeGzipFile(path, bytes);
-    gzFile stream = gzopen(path.c_str(), "rb");
+    gzFile stream = openCompressedFile(path, "rb");
     const Loaded image{readPackedImage(stream)};
     EXPECT_NE(image.bitmap, nullptr);
     EXPECT_EQ(gzgetc(stream), 0x5A);
@@ -108,7 +110,7 @@ TEST(PackedImage, AStreamCorruptPartWayKeepsThePixelsDecodedBeforeIt) {
                  static_cast<unsigned char>(Random::next() % 3 * 80)};
     const std::string path = makeTempFolder() + "/image.mz";
     writeGzipFile(path, packedImageBytes(width, height, pixels));
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     Bytes file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     for (size_t at = file.size() / 2; at < file.size() / 2 + 16; ++at)
         file[at] ^= 0x5A;
@@ -116,7 +118,7 @@ TEST(PackedImage, AStreamCorruptPartWayKeepsThePixelsDecodedBeforeIt) {
 
     const Loaded image{load_bitmap(path.c_str(), nullptr)};
     ASSERT_NE(image.bitmap, nullptr);
-    gzFile stream = gzopen(path.c_str(), "rb");
+    gzFile stream = openCompressedFile(path, "rb");
     ASSERT_EQ(readU16(stream), width);
     ASSERT_EQ(readU16(stream), height);
     int kept = 0;

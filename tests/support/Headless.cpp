@@ -2,6 +2,7 @@
 
 #include "app/Canvas.h"
 #include "app/Engine.h"
+#include "app/FileNames.h"
 #include "gfx/PackedImage.h"
 
 #include <allegro.h>
@@ -29,7 +30,7 @@ class HeadlessAllegro : public ::testing::Environment {
 
     void TearDown() override {
         for (const std::string& folder : foldersToRemove())
-            std::filesystem::remove_all(folder);
+            std::filesystem::remove_all(std::filesystem::u8path(folder));
     }
 };
 
@@ -39,28 +40,30 @@ const auto* const registered = ::testing::AddGlobalTestEnvironment(new HeadlessA
 
 std::string makeTempFolder() {
     // Random names tried until one is new, as mkdtemp does; Windows has no mkdtemp.
+    // In UTF-8, as the game takes every name: a player's temporary folder on
+    // Windows may be named in any script.
     static std::mt19937 pick{std::random_device{}()};
     const std::filesystem::path base = std::filesystem::temp_directory_path();
     for (int tries = 0; tries < 100; ++tries) {
-        const std::string folder = (base / ("groundline-test-" + std::to_string(pick()))).string();
+        const std::filesystem::path folder = base / ("groundline-test-" + std::to_string(pick()));
         std::error_code error;
         if (std::filesystem::create_directory(folder, error)) {
-            foldersToRemove().push_back(folder);
-            return folder;
+            foldersToRemove().push_back(folder.u8string());
+            return folder.u8string();
         }
     }
     ADD_FAILURE() << "cannot make a temporary folder";
-    return base.string();
+    return base.u8string();
 }
 
 void writeFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream file(path, std::ios::binary);
+    std::ofstream file(std::filesystem::u8path(path), std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
 }
 
 void writeGzipFile(const std::string& path, const std::vector<unsigned char>& bytes) {
-    gzFile stream = gzopen(path.c_str(), "wb");
+    gzFile stream = openCompressedFile(path, "wb");
     ASSERT_NE(stream, nullptr);
     if (!bytes.empty())
         gzwrite(stream, bytes.data(), static_cast<unsigned>(bytes.size()));

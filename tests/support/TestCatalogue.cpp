@@ -124,7 +124,7 @@ void writeFolder(const std::string& root) {
     std::vector<Rgb> directions(16, {255, 128, 0});
     writeGzipFile(data + "missile.sz", sheetOf(5, 5, directions));
 
-    std::ofstream strings(data + "strings.txt");
+    std::ofstream strings(std::filesystem::u8path(data + "strings.txt"));
     strings << "WindowTitle=Test\nTimestepThreshold=0\n"
                "FontMain=data/font_main.mz\nFontMainKerning=1\n"
                "FontMainRed=data/font_main_red.mz\nFontMainRedKerning=1\n"
@@ -177,7 +177,7 @@ Rgb invaderColour(int animation) {
 std::string folder() {
     static const std::string root = [] {
         const std::string made = makeTempFolder();
-        std::filesystem::create_directory(made + "/data");
+        std::filesystem::create_directory(std::filesystem::u8path(made + "/data"));
         writeFolder(made);
         return made;
     }();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -121,13 +122,17 @@ TEST(CommandLine, AScaleTheScreenCannotHoldIsRefusedOnOneLine) {
     EXPECT_NE(message.find("1280x960"), std::string::npos) << message;
 }
 
-TEST(CommandLine, PlaysTheDataAskedForFromAnEmptyWorkingFolder) {
+// The folder's name is outside ASCII, as a player's may be: every file of the
+// data is opened through it.
+TEST(CommandLine, PlaysTheDataAskedForFromAnEmptyWorkingFolderWhateverItsName) {
     GameFolder data;
     data.setSetting("WindowTitle", "Groundline from elsewhere");
+    const std::string mod = data.path() + "/Моды Zoë";
+    std::filesystem::rename(data.path() + "/data", mod);
     TempFolder empty;
     VirtualDisplay display;
     RunningGame::Options options;
-    options.arguments = {"--data", data.path() + "/data"};
+    options.arguments = {"--data", mod};
     RunningGame game(&display, empty.path(), options);
 
     EXPECT_EQ(game.window().title(), "Groundline from elsewhere");

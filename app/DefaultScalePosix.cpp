@@ -1,0 +1,7 @@
+#include "app/DefaultScale.h"
+
+#include "app/CommandLine.h"
+
+int defaultScale() {
+    return CommandLine::kDefaultScale;
+}

@@ -1,0 +1,3 @@
+#include "app/ErrorWindow.h"
+
+void showErrorWindow(const std::string&) {}

@@ -1,0 +1,7 @@
+#include "app/ProcessEnd.h"
+
+#include <cstdlib>
+
+void endProcess(int status) {
+    std::exit(status);
+}
