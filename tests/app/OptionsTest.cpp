@@ -43,11 +43,12 @@ TEST(OptionsFile, IsKeptBesideTheRecordsOrSaysOnceWhyNot) {
     storage.writeOptions("first");
     storage.writeOptions("second");
     EXPECT_EQ(storage.readOptions(), "second");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::u8path(folder)), fs::directory_iterator()),
+              1);
 
     // Tests run as root: a folder standing where the file goes stops the write.
     const std::string blocked = makeTempFolder();
-    fs::create_directories(fs::path(blocked) / kOptionsName / "inside");
+    fs::create_directories(fs::u8path(blocked) / kOptionsName / "inside");
     FileStorage refused(blocked);
     testing::internal::CaptureStderr();
     refused.writeOptions("first");
@@ -55,7 +56,7 @@ TEST(OptionsFile, IsKeptBesideTheRecordsOrSaysOnceWhyNot) {
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(said.rfind("groundline: the options are not kept: ", 0), 0u) << said;
     EXPECT_EQ(said.find('\n'), said.size() - 1) << "not once: " << said;
-    EXPECT_TRUE(fs::is_directory(fs::path(blocked) / kOptionsName)) << "the old one is gone";
+    EXPECT_TRUE(fs::is_directory(fs::u8path(blocked) / kOptionsName)) << "the old one is gone";
 }
 
 namespace {
