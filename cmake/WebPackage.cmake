@@ -56,7 +56,7 @@ set(GROUNDLINE_PLAYER_RECORD "The
 best is kept in the browser's storage for the site the page came from,
 one for each strings.txt, so each mod has its own; clearing the site's
 data forgets it.")
-set(GROUNDLINE_PLAYER_MODS "The page plays the settings and pictures packed into groundline.data. Every
+set(GROUNDLINE_PLAYER_MODS "The page plays the settings and pictures packed into groundline.js. Every
 price, speed, rate and name of the game is in data/strings.txt in the game's
 source, which also has the modding toolkit, glpack, the full guide to
 modding, and how to build the page anew with a mod packed in")
