@@ -111,7 +111,8 @@ var Module = (function () {
         key(label, false);
     }
 
-    // A click at a game pixel, as the player's would be: the game sees the
+    // A click in the middle of one of the game's rectangles ([x, y, width,
+    // height] in game pixels), as the player's would be: the game sees the
     // press in one frame and the release in the next.
     function clickAt([x, y, width, height]) {
         Module._groundlinePointer(x + Math.floor(width / 2), y + Math.floor(height / 2));
