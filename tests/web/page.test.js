@@ -452,7 +452,7 @@ test('a finger drags the tower being placed, sets it down only on free ground, a
     await close();
 });
 
-test('the unpacked page plays opened from the disk, and served, plays offline after one visit', async () => {
+test('the unpacked page plays opened from the disk, and served, is installable and plays offline after one visit', async () => {
     const fromDisk = await openPage(kDesk, null, '', `file://${path.resolve(kPageFolder)}/index.html`);
     await buyLaser(fromDisk.page, click);
     assert.deepEqual(fromDisk.errors, []);
@@ -462,6 +462,11 @@ test('the unpacked page plays opened from the disk, and served, plays offline af
     const { page, errors, close } = await openPage(kDesk, null, '', own.url);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
                                { timeout: kPatience });
+    // A browser context of the test's own counts as incognito, where no
+    // browser installs; nothing else may stand in the way.
+    const session = await page.createCDPSession();
+    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((error) => error.errorId), ['in-incognito']);
     await own.close();
     await page.reload();
     await until(page, (state, money) => state.frames > 0 && state.money === money,
