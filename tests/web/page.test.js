@@ -64,10 +64,10 @@ after(async () => {
     await server.close();
 });
 
-// A fresh page of its own (own storage) at the viewport, opened at the
-// address's query, its first frame shown; errors collects what the page said
-// was wrong.
-async function openPage(viewport, beforeLoad, query = '', url = server.url) {
+// A fresh page of its own (own storage) at the viewport, opened with ?play
+// (no title screen) and the address's other options ("mute"), its first
+// frame shown; errors collects what the page said was wrong.
+async function openPage(viewport, beforeLoad, options = '', url = server.url) {
     const context = await chromium.browser.createBrowserContext();
     const page = await context.newPage();
     const errors = [];
@@ -79,7 +79,7 @@ async function openPage(viewport, beforeLoad, query = '', url = server.url) {
     await page.setViewport(viewport);
     if (beforeLoad)
         await page.evaluateOnNewDocument(beforeLoad.code, ...beforeLoad.args);
-    await page.goto(url + query);
+    await page.goto(`${url}?play${options ? '&' + options : ''}`);
     await until(page, (state) => state.frames > 0 && state.build !== undefined);
     return { page, errors, close: () => context.close() };
 }
@@ -311,6 +311,18 @@ test('on touch screens of five sizes, the picture is large and the controls as b
         assert.deepEqual(errors, []);
         await close();
     }
+});
+
+test('the title screen, without ?play, shows the page\'s own controls only', async () => {
+    const context = await chromium.browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport(kTouchScreens[0]);
+    await page.goto(server.url);
+    await until(page, (state) => state.frames > 0 && state.sound === 'on');
+    assert.equal((await state(page)).build, undefined);
+    const { controls } = await measure(page);
+    assert.deepEqual(controls.map((control) => control.name), ['mute', 'fullscreen']);
+    await context.close();
 });
 
 // The centre of a tower set down at a game pixel's x, on the ground.
@@ -605,14 +617,14 @@ function heard(page) {
     }));
 }
 
-function openHeardPage(query) {
-    return openPage(kDesk, { code: hearAudio, args: [] }, query);
+function openHeardPage(options) {
+    return openPage(kDesk, { code: hearAudio, args: [] }, options);
 }
 
 test('the sound waits for the first click, then the game\'s events reach Web Audio at their place and volume', async () => {
     // The shipped volume, and the loudest.
-    for (const [query, volume] of [['', setting('SoundVolume')], ['?volume=100', 100]]) {
-        const { page, errors, close } = await openHeardPage(query);
+    for (const [options, volume] of [['', setting('SoundVolume')], ['volume=100', 100]]) {
+        const { page, errors, close } = await openHeardPage(options);
         await page.evaluate(() => {
             window.heard.asked = 0;
             const startVoice = Module.startVoice;
@@ -624,7 +636,7 @@ test('the sound waits for the first click, then the game\'s events reach Web Aud
         // The first wave's call, asked for before anyone clicked, is not heard.
         await page.waitForFunction(() => window.heard.asked > 0, { timeout: kPatience });
         const before = await heard(page);
-        assert.deepEqual([before.contexts, before.voices], [['suspended'], []], query);
+        assert.deepEqual([before.contexts, before.voices], [['suspended'], []], options);
         assert.equal((await state(page)).sound, 'on');
         assert.equal(before.muteButton, 'false');
 
@@ -661,7 +673,7 @@ async function buttonHeard(page) {
 }
 
 test('M and the mute button turn the sound off and on, ?mute starts it off, ?volume=0 plays none at all', async () => {
-    const { page, errors, close } = await openHeardPage('?mute');
+    const { page, errors, close } = await openHeardPage('mute');
     assert.equal((await state(page)).sound, 'muted');
     assert.equal((await heard(page)).muteButton, 'true');
     assert.equal(await buttonHeard(page), false, 'heard while muted');
@@ -685,7 +697,7 @@ test('M and the mute button turn the sound off and on, ?mute starts it off, ?vol
     await close();
 
     // No context at all, and nothing to turn on.
-    const silent = await openHeardPage('?volume=0');
+    const silent = await openHeardPage('volume=0');
     assert.equal(await buttonHeard(silent.page), false);
     await silent.page.keyboard.press('KeyM');
     await frames(silent.page, 5);
@@ -697,7 +709,7 @@ test('M and the mute button turn the sound off and on, ?mute starts it off, ?vol
 
     // A volume out of range: said in the page's words, and the game plays,
     // at its usual volume.
-    const loud = await openHeardPage('?volume=150');
+    const loud = await openHeardPage('volume=150');
     assert.match(await loud.page.$eval('#status', (status) => status.textContent), /0 to 100/);
     assert.equal((await state(loud.page)).sound, 'on');
     assert.deepEqual(loud.errors, []);

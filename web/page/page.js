@@ -213,15 +213,21 @@ var Module = (function () {
         });
     }
 
-    // The address's ?mute and ?volume=N, handed to the game as the command
-    // line's --mute and --volume N. A volume that is no whole number from 0
-    // to 100 is not handed over: the game plays at its own, and the page
-    // says so.
+    // The address's ?mute, ?volume=N and ?play (or ?play=easy, normal or
+    // hard), handed to the game as the command line's --mute, --volume N and
+    // --play; a level the game does not have is left out. A volume that is
+    // no whole number from 0 to 100 is not handed over: the game plays at
+    // its own, and the page says so.
     function addressOptions() {
         const query = new URLSearchParams(window.location.search);
         const options = [];
         if (query.has('mute'))
             options.push('--mute');
+        const level = query.get('play');
+        if (['easy', 'normal', 'hard'].includes(level))
+            options.push(`--play=${level}`);
+        else if (level !== null)
+            options.push('--play');
         const volume = query.get('volume');
         if (/^\d{1,3}$/.test(volume) && Number(volume) <= 100)
             options.push('--volume', volume);
@@ -340,6 +346,12 @@ var Module = (function () {
     // The controls as the game's state has them: what can be bought, what
     // is being placed or is selected, and the question asked, if any.
     function showControls() {
+        // Only a game has anything to build, pause or quit; the title's
+        // menu is played by taps on the picture.
+        if (document.body.classList.contains('playing') !== (game.build !== undefined)) {
+            document.body.classList.toggle('playing');
+            fit();
+        }
         if (!game.build)
             return;
         makeBuildControls();
