@@ -59,13 +59,7 @@ data forgets it.")
 set(GROUNDLINE_PLAYER_MODS "The page plays the settings and pictures packed into groundline.js. Every
 price, speed, rate and name of the game is in data/strings.txt in the game's
 source, which also has the modding toolkit, glpack, the full guide to
-modding, and how to build the page anew with a mod packed in")
-# A link only to a home page given at build time.
-if(GROUNDLINE_HOMEPAGE)
-    string(APPEND GROUNDLINE_PLAYER_MODS ":\n${GROUNDLINE_HOMEPAGE}")
-else()
-    string(APPEND GROUNDLINE_PLAYER_MODS ".")
-endif()
+modding, and how to build the page anew with a mod packed in${GROUNDLINE_HOMEPAGE_SENTENCE_END}")
 configure_file(packaging/player-readme.txt.in README.txt @ONLY)
 
 install(FILES
