@@ -41,12 +41,16 @@ double Building::centreY() const {
     return Engine::instance().towerBaseline - player->frameHeight() / 2;
 }
 
+int Building::sellPrice() const {
+    // The price is not remembered per building: the type's current price and
+    // upgrade costs count.
+    return Engine::instance().towerDefs[type].paidFor(level) / 2;
+}
+
 void Building::sell() {
     Engine& engine = Engine::instance();
     const int cx = x + player->frameWidth() / 2;
-    // The price is not remembered per building: the type's current price and
-    // upgrade costs count.
-    const int amount = engine.towerDefs[type].paidFor(level) / 2;
+    const int amount = sellPrice();
     game->money = saturatingAdd(game->money, amount);
 
     char text[16];

@@ -27,8 +27,10 @@ class Building {
     double centreX() const;
     double centreY() const;
 
-    // Pays back half of all that was paid for the tower, its price and its
-    // upgrades, and shows the amount.
+    // What selling pays back: half of all that was paid for the tower, its
+    // price and its upgrades.
+    int sellPrice() const;
+    // Pays back the sell price and shows the amount.
     void sell();
 
     // Raises the tower one level: more damage, faster shots, and for some a

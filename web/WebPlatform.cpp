@@ -1,5 +1,7 @@
 #include "web/WebPlatform.h"
 
+#include "game/Layout.h"
+
 #include <allegro.h>
 #include <emscripten.h>
 
@@ -13,17 +15,24 @@ constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr long long kMicrosecondsPerSecond = 1000000;
 
 // Keys by name beyond the letters and digits, which are counted out below.
+// The keypad's Enter and digits are named as the main keys are.
 constexpr std::pair<const char*, int> kNamedKeys[] = {
     {"Escape", KEY_ESC}, {"Tab", KEY_TAB},     {"Enter", KEY_ENTER},
-    {"Delete", KEY_DEL}, {"Pause", KEY_PAUSE}, {"NumpadEnter", KEY_ENTER_PAD},
+    {"Delete", KEY_DEL}, {"Pause", KEY_PAUSE},
 };
 
-// How far past first the one character after prefix lies, as in "KeyA" and
-// "Digit7"; -1 unless code is prefix and one character from first to last.
-int charAfter(const std::string& code, const std::string& prefix, char first, char last) {
-    if (code.size() != prefix.size() + 1 || code.compare(0, prefix.size(), prefix) != 0)
+// Where the pointer stands once every button is let go without a click:
+// left of the picture and below the strip, inside no button, no tower and
+// no ground.
+constexpr int kAwayX = -1;
+constexpr int kAwayY = layout::kCanvasHeight;
+
+// How far past first the one character of key lies; -1 unless key is one
+// character from first to last.
+int charOf(const std::string& key, char first, char last) {
+    if (key.size() != 1)
         return -1;
-    const char c = code.back();
+    const char c = key[0];
     return c >= first && c <= last ? c - first : -1;
 }
 
@@ -69,8 +78,8 @@ void WebPlatform::buttonChanged(int button, bool down) {
     }
 }
 
-bool WebPlatform::keyChanged(const std::string& code, bool down) {
-    const int key = scanCode(code);
+bool WebPlatform::keyChanged(const std::string& name, bool down) {
+    const int key = scanCode(name);
     if (key == 0)
         return false;
     if (down) {
@@ -83,24 +92,38 @@ bool WebPlatform::keyChanged(const std::string& code, bool down) {
     return true;
 }
 
+void WebPlatform::letGo() {
+    heldButtons = 0;
+    pointerX = kAwayX;
+    pointerY = kAwayY;
+}
+
 void WebPlatform::releaseAll() {
     keysDown.clear();
-    heldButtons = 0;
+    letGo();
 }
 
 void WebPlatform::setFastForward(bool on) {
     fastForward = on;
 }
 
-int WebPlatform::scanCode(const std::string& code) {
-    if (const int letter = charAfter(code, "Key", 'A', 'Z'); letter >= 0)
+int WebPlatform::scanCode(const std::string& key) {
+    if (const int letter = charOf(key, 'a', 'z'); letter >= 0)
         return KEY_A + letter;
-    if (const int digit = charAfter(code, "Digit", '0', '9'); digit >= 0)
+    if (const int letter = charOf(key, 'A', 'Z'); letter >= 0)
+        return KEY_A + letter;
+    if (const int digit = charOf(key, '0', '9'); digit >= 0)
         return KEY_0 + digit;
-    if (const int digit = charAfter(code, "Numpad", '0', '9'); digit >= 0)
-        return KEY_0_PAD + digit;
-    for (const auto& [name, key] : kNamedKeys)
-        if (code == name)
-            return key;
+    for (const auto& [name, code] : kNamedKeys)
+        if (key == name)
+            return code;
     return 0;
+}
+
+std::string WebPlatform::keyLabel(int scanCode) {
+    if (scanCode >= KEY_A && scanCode <= KEY_Z)
+        return std::string(1, static_cast<char>('A' + scanCode - KEY_A));
+    if (scanCode >= KEY_0 && scanCode <= KEY_9)
+        return std::string(1, static_cast<char>('0' + scanCode - KEY_0));
+    return {};
 }

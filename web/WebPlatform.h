@@ -31,19 +31,27 @@ class WebPlatform : public Platform {
     // A button (1 left, 2 right) went down or up. A press counts in the next
     // frame even when it is let go first.
     void buttonChanged(int button, bool down);
-    // A key went down or up, named as the browser's KeyboardEvent.code names
-    // it ("KeyP", "Escape"). Whether it is a key the game reads: the page
-    // keeps those from the browser.
-    bool keyChanged(const std::string& code, bool down);
-    // Every key and button let go, as when the page loses the keyboard and
-    // will never hear them come up.
+    // A key went down or up, named by its label as the browser's
+    // KeyboardEvent.key names it ("p", "P", "Escape"), so that the keys are
+    // the ones a player's own keyboard shows. Whether it is a key the game
+    // reads: the page keeps those from the browser.
+    bool keyChanged(const std::string& key, bool down);
+    // Every button let go without a click, as when the browser takes a touch
+    // back or a finger lifts off the picture: the pointer stands away from
+    // it, where a release meets nothing, until it moves again.
+    void letGo();
+    // Every key and button let go, the buttons without a click, as when the
+    // page loses the keyboard and will never hear them come up.
     void releaseAll();
     // Fast forward held by the page's button, as by Tab.
     void setFastForward(bool on);
 
-    // The Allegro scan code of a KeyboardEvent.code; 0 for a key the game
-    // does not know.
-    static int scanCode(const std::string& code);
+    // The Allegro scan code of a KeyboardEvent.key, letters in either case;
+    // 0 for a key the game does not know.
+    static int scanCode(const std::string& key);
+    // The label of a letter's or a digit's scan code, as the page shows it
+    // on a button ("1", "U"); empty for any other key.
+    static std::string keyLabel(int scanCode);
 
   private:
     int pointerX = 0;

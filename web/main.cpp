@@ -8,8 +8,12 @@
 #include "app/CommandLine.h"
 #include "app/Engine.h"
 #include "app/GameLoop.h"
+#include "defences/Building.h"
 #include "game/GameSession.h"
+#include "game/Layout.h"
 #include "game/PlayfieldScreen.h"
+#include "game/TowerDef.h"
+#include "game/TowerType.h"
 #include "web/WebPlatform.h"
 #include "web/WebSound.h"
 #include "web/WebStorage.h"
@@ -20,6 +24,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -67,6 +72,9 @@ void show(BITMAP* canvas) {
     // clang-format on
 }
 
+// Tells the page's controls what the game shows, when it changes.
+void tellThePage();
+
 void animationFrame() {
     Engine& engine = Engine::instance();
     if (engine.now() - engine.lastFrameTime < engine.timestepThreshold - kEarlyFrame)
@@ -74,6 +82,7 @@ void animationFrame() {
     loop->frame(engine.beginFrame());
     ++framesPlayed;
     show(engine.canvas->bitmap);
+    tellThePage();
 }
 
 const char* yesOrNo(bool value) {
@@ -83,6 +92,90 @@ const char* yesOrNo(bool value) {
 // Whether the game plays sound, and whether it is muted.
 const char* soundState() {
     return Engine::instance().sound != sound ? "none" : sound->muted() ? "muted" : "on";
+}
+
+// Text as a JSON string, quotes included.
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += static_cast<unsigned char>(c) < ' ' ? ' ' : c;
+    }
+    return out + "\"";
+}
+
+std::string rectJson(const layout::Rect& rect) {
+    char text[64];
+    std::snprintf(text, sizeof text, "[%d,%d,%d,%d]", rect.x, rect.y, rect.width, rect.height);
+    return text;
+}
+
+// What the page's controls show and its tests wait on, as the members of a
+// JSON object, and the only place that reads the game for the page: the
+// sound ("none", "muted" or "on"); the money, health, wave, best wave,
+// towers, screen mode, pause, fast forward, debug overlay and end; which
+// dialog is open ("none", "quit" or "playAgain") and where its answers
+// stand; the tower type being placed (-1 for none); each build button's
+// tower, key, price and whether it can be bought now; the selected tower's
+// upgrade price (null at its top level), whether it can be bought, and its
+// sell price; and the top of the strip, below which no tower is set down.
+std::string describeGame() {
+    std::string text = "\"sound\":" + quoted(soundState());
+    const PlayfieldScreen* screen = loop ? loop->screen() : nullptr;
+    if (!screen)
+        return text;
+    const GameSession& game = screen->game;
+    const Engine& engine = Engine::instance();
+    char numbers[512];
+    const bool asking = screen->mode == PlayfieldScreen::QuitDialog;
+    const char* dialog = !asking ? "none" : game.gameOver ? "playAgain" : "quit";
+    std::snprintf(numbers, sizeof numbers,
+                  ",\"money\":%d,\"health\":%d,\"wave\":%d,\"best\":%d,\"towers\":%d,"
+                  "\"mode\":%d,\"paused\":%s,\"fastForward\":%s,\"debug\":%s,\"gameOver\":%s,"
+                  "\"dialog\":\"%s\",\"placing\":%d,\"ground\":%d,",
+                  game.money, game.health, game.waveNumber, game.bestWaves(),
+                  static_cast<int>(game.buildings.size()), static_cast<int>(screen->mode),
+                  yesOrNo(screen->paused), yesOrNo(screen->fastForwarding),
+                  yesOrNo(game.debugOverlay), yesOrNo(game.gameOver), dialog,
+                  screen->mode == PlayfieldScreen::Placing ? screen->placingType : -1,
+                  layout::kStripTop);
+    text += numbers;
+    text += "\"yes\":" + rectJson(layout::kYesAnswer) + ",\"no\":" + rectJson(layout::kNoAnswer);
+
+    text += ",\"build\":[";
+    for (int type = 0; type < towerTypeCount(); ++type) {
+        const TowerDef& def = engine.towerDefs[type];
+        std::snprintf(numbers, sizeof numbers,
+                      "%s{\"name\":%s,\"key\":%s,\"price\":%d,\"available\":%s,"
+                      "\"affordable\":%s}",
+                      type ? "," : "", quoted(def.name).c_str(),
+                      quoted(WebPlatform::keyLabel(towerTypes()[type].key)).c_str(), def.value,
+                      yesOrNo(def.available), yesOrNo(def.available && def.value <= game.money));
+        text += numbers;
+    }
+    text += "]";
+
+    const Building* selected =
+        screen->mode == PlayfieldScreen::BuildingSelected ? screen->selectedBuilding : nullptr;
+    if (!selected)
+        return text + ",\"selected\":null";
+    const TowerDef& def = engine.towerDefs[selected->type];
+    const bool topLevel = selected->level >= def.upgrades;
+    std::snprintf(numbers, sizeof numbers,
+                  ",\"selected\":{\"upgrade\":%s,\"canUpgrade\":%s,\"sell\":%d}",
+                  topLevel ? "null" : std::to_string(def.levelCost(selected->level + 1)).c_str(),
+                  yesOrNo(screen->canUpgradeSelected()), selected->sellPrice());
+    return text + numbers;
+}
+
+void tellThePage() {
+    static std::string told;
+    std::string now = describeGame();
+    if (now == told)
+        return;
+    told = std::move(now);
+    EM_ASM({ Module.showState('{' + UTF8ToString($0) + '}'); }, told.c_str());
 }
 
 } // namespace
@@ -99,8 +192,8 @@ EMSCRIPTEN_KEEPALIVE void groundlineButton(int button, int down) {
 }
 
 // Whether the game reads the key, so that the page keeps it from the browser.
-EMSCRIPTEN_KEEPALIVE int groundlineKey(const char* code, int down) {
-    return platform.keyChanged(code, down != 0) ? 1 : 0;
+EMSCRIPTEN_KEEPALIVE int groundlineKey(const char* label, int down) {
+    return platform.keyChanged(label, down != 0) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void groundlineFastForward(int on) {
@@ -109,6 +202,10 @@ EMSCRIPTEN_KEEPALIVE void groundlineFastForward(int on) {
 
 EMSCRIPTEN_KEEPALIVE void groundlineReleaseAll() {
     platform.releaseAll();
+}
+
+EMSCRIPTEN_KEEPALIVE void groundlineLetGo() {
+    platform.letGo();
 }
 
 // A hidden tab pauses the game as P does, and the player resumes it as from
@@ -126,28 +223,12 @@ EMSCRIPTEN_KEEPALIVE void groundlineShown() {
     onSwitchIn();
 }
 
-// What the page's tests wait on, as JSON: frames played, the sound ("none",
-// "muted" or "on"), and the game's money, health, wave, best wave, towers,
-// screen mode, pause, fast forward, debug overlay and end.
+// What the page's tests wait on, as JSON: the frames played and all that
+// describeGame tells the page.
 EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
-    static char text[256];
-    const PlayfieldScreen* screen = loop ? loop->screen() : nullptr;
-    if (!screen) {
-        std::snprintf(text, sizeof text, "{\"frames\":%d,\"sound\":\"%s\"}", framesPlayed,
-                      soundState());
-        return text;
-    }
-    const GameSession& game = screen->game;
-    std::snprintf(text, sizeof text,
-                  "{\"frames\":%d,\"sound\":\"%s\",\"money\":%d,\"health\":%d,\"wave\":%d,"
-                  "\"best\":%d,\"towers\":%d,\"mode\":%d,\"paused\":%s,\"fastForward\":%s,"
-                  "\"debug\":%s,\"gameOver\":%s}",
-                  framesPlayed, soundState(), game.money, game.health, game.waveNumber,
-                  game.bestWaves(), static_cast<int>(game.buildings.size()),
-                  static_cast<int>(screen->mode), yesOrNo(screen->paused),
-                  yesOrNo(screen->fastForwarding), yesOrNo(game.debugOverlay),
-                  yesOrNo(game.gameOver));
-    return text;
+    static std::string text;
+    text = "{\"frames\":" + std::to_string(framesPlayed) + "," + describeGame() + "}";
+    return text.c_str();
 }
 
 } // extern "C"

@@ -1,5 +1,6 @@
 // The page in headless Chromium, as a player meets it: served from
-// 127.0.0.1, played by mouse, by touch and by keys, and heard through a hook
+// 127.0.0.1 or opened from the disk, played by mouse, by touch and by keys,
+// at a desk's and at phones' and tablets' sizes, and heard through a hook
 // on its Web Audio. Every wait is on the game's own state, through the
 // page's test hook (window.groundline), or on what the page's Web Audio
 // was asked for, never a fixed time. GROUNDLINE_PAGE names the folder to serve, the unpacked zip
@@ -43,6 +44,12 @@ const kModes = { idle: 0, placing: 1, dialog: 3 };
 
 const kDesk = { width: 1000, height: 700 };
 const kPhone = { width: 740, height: 360, hasTouch: true, isMobile: true };
+// Phones and tablets held either way, and a large touch screen.
+const kTouchScreens = [[390, 844], [844, 390], [1024, 768], [768, 1024], [1920, 1080]].map(
+    ([width, height]) => ({ width, height, hasTouch: true, isMobile: true }));
+// A fingertip, as touch guides measure it, and the room between two.
+const kFingertip = 44;
+const kBetweenControls = 8;
 
 let server;
 let chromium;
@@ -57,10 +64,10 @@ after(async () => {
     await server.close();
 });
 
-// A fresh page of its own (own storage) at the viewport, opened at the
-// address's query, its first frame shown; errors collects what the page said
-// was wrong.
-async function openPage(viewport, beforeLoad, query = '') {
+// A fresh page of its own (own storage) at the viewport, opened with ?play
+// (no title screen) and the address's other options ("mute"), its first
+// frame shown; errors collects what the page said was wrong.
+async function openPage(viewport, beforeLoad, options = '', url = server.url) {
     const context = await chromium.browser.createBrowserContext();
     const page = await context.newPage();
     const errors = [];
@@ -72,8 +79,8 @@ async function openPage(viewport, beforeLoad, query = '') {
     await page.setViewport(viewport);
     if (beforeLoad)
         await page.evaluateOnNewDocument(beforeLoad.code, ...beforeLoad.args);
-    await page.goto(server.url + query);
-    await until(page, (state) => state.frames > 0);
+    await page.goto(`${url}?play${options ? '&' + options : ''}`);
+    await until(page, (state) => state.frames > 0 && state.build !== undefined);
     return { page, errors, close: () => context.close() };
 }
 
@@ -117,6 +124,25 @@ async function click(page, point) {
 async function tap(page, point) {
     const { x, y } = await onPage(page, point);
     await page.touchscreen.tap(x, y);
+}
+
+// A finger on the picture: touchStart, touchMove, touchEnd or touchCancel at
+// a game pixel, as the browser's own touch input, frames apart. One session
+// a page, which follows the touch from its start.
+const touchSessions = new WeakMap();
+async function finger(page, type, point) {
+    if (!touchSessions.has(page))
+        touchSessions.set(page, await page.createCDPSession());
+    const touchPoints = point ? [await onPage(page, point)] : [];
+    await touchSessions.get(page).send('Input.dispatchTouchEvent', { type, touchPoints });
+    await frames(page, 3);
+}
+
+// Taps a control of the page by its selector, once it can be tapped.
+async function tapControl(page, selector) {
+    await page.waitForSelector(`${selector}:not([disabled])`, { visible: true,
+                                                                timeout: kPatience });
+    await page.tap(selector);
 }
 
 // A tap, then the mouse events that a browser makes up after one, as late as
@@ -174,22 +200,24 @@ test('the first frame shows the battle, in crisp pixels as large as the page all
     assert.equal(first.money, kStartingMoney);
     assert.equal(first.mode, kModes.idle);
 
-    // 1000 x 700 beside the buttons fits twice the picture; larger, four
-    // times; a phone held sideways not even twice, so the largest that fits.
-    for (const [viewport, width, height] of [[kDesk, 640, 480],
-                                             [{ width: 1400, height: 1000 }, 1280, 960],
-                                             [kPhone, 480, 360]]) {
+    // Beside the buttons, 1000 x 700 fits the picture 2.9 times, by no
+    // whole factor; 1400 x 1000 fits it 4.2 times, and four times exactly.
+    for (const [viewport, fits] of [[kDesk, (rest) => Math.min(rest / 320, 700 / 240)],
+                                    [{ width: 1400, height: 1000 }, () => 4]]) {
         await page.setViewport(viewport);
         // The page fits the picture when the browser tells it of the resize.
-        const fits = () => page.evaluate(() => {
-            const box = document.getElementById('picture').getBoundingClientRect();
-            return [box.width, box.height];
-        });
-        await page.waitForFunction((width, height) => {
-            const box = document.getElementById('picture').getBoundingClientRect();
-            return box.width === width && box.height === height;
-        }, { timeout: kPatience }, width, height).catch(() => {});
-        assert.deepEqual(await fits(), [width, height], JSON.stringify(viewport));
+        const box = () => page.evaluate(() => ({
+            picture: document.getElementById('picture').getBoundingClientRect().toJSON(),
+            rest: window.innerWidth - document.getElementById('controls').offsetWidth - 8,
+        }));
+        const fitted = async () => {
+            const { picture, rest } = await box();
+            return Math.abs(picture.width - 320 * fits(rest)) < 1 &&
+                   Math.abs(picture.height - 240 * fits(rest)) < 1;
+        };
+        for (let tries = 0; tries < 100 && !(await fitted()); ++tries)
+            await frames(page, 1);
+        assert.ok(await fitted(), JSON.stringify(await box()));
     }
     assert.deepEqual(errors, []);
     await close();
@@ -237,23 +265,225 @@ test('Escape opens and closes the dialog, D the debug overlay; the browser takes
     await close();
 });
 
-test('the buttons beside the picture give a touch player the keys', async () => {
-    const { page, errors, close } = await openPage(kPhone);
-    const steps = [
-        ['#pause', (state) => state.paused], ['#pause', (state) => !state.paused],
-        ['#fast', (state) => state.fastForward], ['#fast', (state) => !state.fastForward],
-        ['#dialog', (state) => state.mode === 3], ['#dialog', (state) => state.mode === 0],
-    ];
-    for (const [button, reached] of steps) {
-        await page.tap(button);
-        await until(page, reached);
+// Every control shown, and the picture, in CSS pixels.
+function measure(page) {
+    return page.evaluate(() => ({
+        picture: document.getElementById('picture').getBoundingClientRect().toJSON(),
+        controls: [...document.querySelectorAll('#controls button')]
+            .filter((button) => button.offsetParent !== null)
+            .map((button) => ({ name: button.id || button.textContent,
+                                ...button.getBoundingClientRect().toJSON() })),
+    }));
+}
+
+// How far apart two boxes are: 0 or less where they overlap.
+function apart(a, b) {
+    return Math.max(b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom);
+}
+
+test('on touch screens of five sizes, the picture is large and the controls as big as a finger, apart, and clear of it', async () => {
+    for (const viewport of kTouchScreens) {
+        const { page, errors, close } = await openPage(viewport);
+        const size = `${viewport.width} x ${viewport.height}`;
+        const screen = viewport.width * viewport.height;
+        // The controls for building and selling, then the dialog's answers.
+        for (const dialog of ['none', 'quit']) {
+            if (dialog === 'quit') {
+                await page.keyboard.press('Escape');
+                await page.waitForSelector('#yes', { visible: true, timeout: kPatience });
+            }
+            const { picture, controls } = await measure(page);
+            if (viewport.height > viewport.width)
+                assert.equal(picture.width, viewport.width, size);
+            else
+                assert.ok(picture.width * picture.height >= 0.6 * screen, size);
+            assert.ok(picture.right <= viewport.width && picture.bottom <= viewport.height, size);
+            assert.ok(controls.length >= (dialog === 'none' ? 11 : 7), `${size}: ${controls.length}`);
+            for (const [i, control] of controls.entries()) {
+                const where = `${size}, ${dialog}: ${control.name}`;
+                assert.ok(control.width >= kFingertip && control.height >= kFingertip, where);
+                assert.ok(control.right <= viewport.width && control.bottom <= viewport.height, where);
+                assert.ok(apart(control, picture) >= kBetweenControls, where);
+                for (const other of controls.slice(i + 1))
+                    assert.ok(apart(control, other) >= kBetweenControls, `${where}, ${other.name}`);
+            }
+        }
+        assert.deepEqual(errors, []);
+        await close();
     }
-    // Cancel puts back a tower being placed, as a right click does.
-    await tap(page, kLaserButton);
-    await until(page, (state, placing) => state.mode === placing, kModes.placing);
-    await page.tap('#cancel');
-    await until(page, (state, idle) => state.mode === idle, kModes.idle);
-    assert.equal((await state(page)).towers, 0);
+});
+
+test('the title screen, without ?play, shows the page\'s own controls only', async () => {
+    const context = await chromium.browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport(kTouchScreens[0]);
+    await page.goto(server.url);
+    await until(page, (state) => state.frames > 0 && state.sound === 'on');
+    assert.equal((await state(page)).build, undefined);
+    const { controls } = await measure(page);
+    assert.deepEqual(controls.map((control) => control.name), ['mute', 'fullscreen']);
+    await context.close();
+});
+
+// The centre of a tower set down at a game pixel's x, on the ground.
+function towerAt(x) {
+    return { x, y: setting('TowerBaseline') - 6 };
+}
+
+// Buys a tower of the type with its control and sets it down on the picture
+// at x; the control, pressed, first puts it back once.
+async function buildByTaps(page, type, x) {
+    const control = `#build button:nth-child(${type + 1})`;
+    const towers = (await state(page)).towers;
+    for (const placing of [type, -1, type]) {
+        await tapControl(page, control);
+        await until(page, (state, placing) => state.placing === placing, placing);
+        assert.equal(await page.$eval(control, (button) => button.ariaPressed),
+                     String(placing === type));
+    }
+    await tap(page, towerAt(x));
+    await until(page, (state, towers) => state.towers === towers, towers + 1);
+    if ((await state(page)).placing >= 0)
+        await tapControl(page, '#cancel');
+}
+
+// Selects the tower at x with a tap and sells it, answering the page's
+// question with each answer in turn: only "Yes" sells.
+async function sellByTaps(page, x, answers) {
+    await tap(page, towerAt(x));
+    await until(page, (state) => state.selected !== null);
+    const { towers, money, selected } = await state(page);
+    for (const answer of answers) {
+        await tapControl(page, '#sell');
+        assert.equal(await page.$eval('#question', (question) => question.textContent),
+                     `Sell for $${selected.sell}?`);
+        await tapControl(page, answer);
+        await until(page, (state, towers) => state.towers === towers,
+                    answer === '#yes' ? towers - 1 : towers);
+    }
+    assert.equal((await state(page)).money, money + selected.sell);
+}
+
+// A whole game played by taps alone: each tower bought with its control and
+// set down on the picture, one upgraded, each sold (asked first) after a tap
+// selects it, the money of each sale buying the next; pause, fast, the quit
+// dialog answered no, and the lost game's "Play Again?" answered yes.
+async function playWholeGame(viewport) {
+    const size = `${viewport.width} x ${viewport.height}`;
+    const { page, errors, close } = await openPage(viewport);
+    const pressed = (selector) => page.$eval(selector, (button) => button.ariaPressed === 'true');
+
+    await tapControl(page, '#pause');
+    await until(page, (state) => state.paused);
+    assert.ok(await pressed('#pause'), size);
+    assert.ok(await page.$eval('#build button', (button) => button.disabled), 'built while paused');
+    await tapControl(page, '#pause');
+    await until(page, (state) => !state.paused);
+
+    await buildByTaps(page, 2, 120);
+    await tap(page, towerAt(120));
+    await until(page, (state) => state.selected !== null);
+    const { money, selected } = await state(page);
+    await tapControl(page, '#upgrade');
+    await until(page, (state, upgrade) => state.selected.upgrade > upgrade, selected.upgrade);
+    assert.equal((await state(page)).money, money - selected.upgrade);
+    await sellByTaps(page, 120, ['#no', '#yes']);
+    for (const type of [1, 0]) {
+        await buildByTaps(page, type, 200);
+        await sellByTaps(page, 200, ['#yes']);
+    }
+
+    // The quit dialog lets Fast go; "No" plays on.
+    await tapControl(page, '#fast');
+    await until(page, (state) => state.fastForward);
+    await tapControl(page, '#dialog');
+    await until(page, (state) => state.dialog === 'quit');
+    assert.equal(await pressed('#fast'), false);
+    await tapControl(page, '#no');
+    await until(page, (state) => state.dialog === 'none');
+
+    // Played fast to its end, with no towers.
+    await tapControl(page, '#fast');
+    await page.waitForFunction(() => window.groundline.state().dialog === 'playAgain',
+                               { timeout: 10 * kPatience, polling: 'raf' });
+    assert.equal(await pressed('#fast'), false);
+    assert.equal(await page.$eval('#question', (question) => question.textContent),
+                 'Play Again?');
+    await tapControl(page, '#yes');
+    await until(page, (state) => !state.gameOver && state.dialog === 'none');
+    const again = await state(page);
+    assert.deepEqual([again.money, again.towers, again.wave, again.fastForward],
+                     [kStartingMoney, 0, 1, false], size);
+    assert.deepEqual(errors, []);
+    await close();
+}
+
+test('a whole game by taps on a phone held upright', () => playWholeGame(kTouchScreens[0]));
+
+test('a whole game by taps on a phone held sideways', () => playWholeGame(kTouchScreens[1]));
+
+test('a finger drags the tower being placed, sets it down only on free ground, and a cancelled touch places nothing', async () => {
+    const { page, errors, close } = await openPage(kTouchScreens[1]);
+    const placing = async (towers) => {
+        const now = await state(page);
+        assert.deepEqual([now.placing, now.towers], [0, towers]);
+    };
+    await tapControl(page, '#build button:nth-child(1)');
+    await until(page, (state) => state.placing === 0);
+    // Down on free ground, lifted on other free ground: set down there.
+    await finger(page, 'touchStart', towerAt(80));
+    await finger(page, 'touchMove', towerAt(200));
+    await finger(page, 'touchEnd');
+    await until(page, (state) => state.towers === 1);
+    // Lifted on it: taken. Dragged off it, to free ground: set down.
+    await finger(page, 'touchStart', towerAt(200));
+    await finger(page, 'touchEnd');
+    await placing(1);
+    await finger(page, 'touchStart', towerAt(200));
+    await finger(page, 'touchMove', towerAt(80));
+    await finger(page, 'touchEnd');
+    await until(page, (state) => state.towers === 2);
+    // Dragged into the strip, or off the picture, or taken back by the
+    // browser: nothing set down, and placing goes on.
+    for (const away of [{ x: 140, y: 230 }, { x: 140, y: -40 }, null]) {
+        await finger(page, 'touchStart', towerAt(140));
+        if (away)
+            await finger(page, 'touchMove', away);
+        await finger(page, away ? 'touchEnd' : 'touchCancel');
+        await placing(2);
+    }
+    // Nor does a mouse button held when the page loses the focus.
+    const { x, y } = await onPage(page, towerAt(140));
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    await frames(page, 3);
+    await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+    await frames(page, 5);
+    await placing(2);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
+test('the unpacked page plays opened from the disk, and served, is installable and plays offline after one visit', async () => {
+    const fromDisk = await openPage(kDesk, null, '', `file://${path.resolve(kPageFolder)}/index.html`);
+    await buyLaser(fromDisk.page, click);
+    assert.deepEqual(fromDisk.errors, []);
+    await fromDisk.close();
+
+    const own = await serve(kPageFolder);
+    const { page, errors, close } = await openPage(kDesk, null, '', own.url);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
+                               { timeout: kPatience });
+    // A browser context of the test's own counts as incognito, where no
+    // browser installs; nothing else may stand in the way.
+    const session = await page.createCDPSession();
+    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((error) => error.errorId), ['in-incognito']);
+    await own.close();
+    await page.reload();
+    await until(page, (state, money) => state.frames > 0 && state.money === money,
+                kStartingMoney);
+    await buyLaser(page, click);
     assert.deepEqual(errors, []);
     await close();
 });
@@ -387,14 +617,14 @@ function heard(page) {
     }));
 }
 
-function openHeardPage(query) {
-    return openPage(kDesk, { code: hearAudio, args: [] }, query);
+function openHeardPage(options) {
+    return openPage(kDesk, { code: hearAudio, args: [] }, options);
 }
 
 test('the sound waits for the first click, then the game\'s events reach Web Audio at their place and volume', async () => {
     // The shipped volume, and the loudest.
-    for (const [query, volume] of [['', setting('SoundVolume')], ['?volume=100', 100]]) {
-        const { page, errors, close } = await openHeardPage(query);
+    for (const [options, volume] of [['', setting('SoundVolume')], ['volume=100', 100]]) {
+        const { page, errors, close } = await openHeardPage(options);
         await page.evaluate(() => {
             window.heard.asked = 0;
             const startVoice = Module.startVoice;
@@ -406,7 +636,7 @@ test('the sound waits for the first click, then the game\'s events reach Web Aud
         // The first wave's call, asked for before anyone clicked, is not heard.
         await page.waitForFunction(() => window.heard.asked > 0, { timeout: kPatience });
         const before = await heard(page);
-        assert.deepEqual([before.contexts, before.voices], [['suspended'], []], query);
+        assert.deepEqual([before.contexts, before.voices], [['suspended'], []], options);
         assert.equal((await state(page)).sound, 'on');
         assert.equal(before.muteButton, 'false');
 
@@ -443,14 +673,21 @@ async function buttonHeard(page) {
 }
 
 test('M and the mute button turn the sound off and on, ?mute starts it off, ?volume=0 plays none at all', async () => {
-    const { page, errors, close } = await openHeardPage('?mute');
+    const { page, errors, close } = await openHeardPage('mute');
     assert.equal((await state(page)).sound, 'muted');
     assert.equal((await heard(page)).muteButton, 'true');
     assert.equal(await buttonHeard(page), false, 'heard while muted');
-    // Pressed M, then the button, then M again.
+    // A French keyboard's M, on the key where others have a semicolon.
+    const frenchM = async () => {
+        const session = await page.createCDPSession();
+        for (const type of ['keyDown', 'keyUp'])
+            await session.send('Input.dispatchKeyEvent', { type, key: 'm', code: 'Semicolon' });
+        await session.detach();
+    };
+    // Pressed M, then the button, then a French keyboard's M.
     for (const [turn, sound] of [[() => page.keyboard.press('KeyM'), 'on'],
                                  [() => page.click('#mute'), 'muted'],
-                                 [() => page.keyboard.press('KeyM'), 'on']]) {
+                                 [frenchM, 'on']]) {
         await turn();
         await until(page, (state, sound) => state.sound === sound, sound);
         assert.equal((await heard(page)).muteButton, String(sound === 'muted'));
@@ -460,7 +697,7 @@ test('M and the mute button turn the sound off and on, ?mute starts it off, ?vol
     await close();
 
     // No context at all, and nothing to turn on.
-    const silent = await openHeardPage('?volume=0');
+    const silent = await openHeardPage('volume=0');
     assert.equal(await buttonHeard(silent.page), false);
     await silent.page.keyboard.press('KeyM');
     await frames(silent.page, 5);
@@ -469,6 +706,14 @@ test('M and the mute button turn the sound off and on, ?mute starts it off, ?vol
     assert.deepEqual([none.contexts, none.muteButton], [[], 'hidden']);
     assert.deepEqual(silent.errors, []);
     await silent.close();
+
+    // A volume out of range: said in the page's words, and the game plays,
+    // at its usual volume.
+    const loud = await openHeardPage('volume=150');
+    assert.match(await loud.page.$eval('#status', (status) => status.textContent), /0 to 100/);
+    assert.equal((await state(loud.page)).sound, 'on');
+    assert.deepEqual(loud.errors, []);
+    await loud.close();
 });
 
 test('no more voices sound at once than the desktop mixes, and a voice of lower or equal priority gives way', async () => {

@@ -14,9 +14,12 @@ const kTypes = {
     '.wasm': 'application/wasm',
     '.data': 'application/octet-stream',
     '.txt': 'text/plain; charset=utf-8',
+    '.png': 'image/png',
+    '.webmanifest': 'application/manifest+json',
 };
 
-// Resolves to { url, close } once the server listens.
+// Resolves to { url, close } once the server listens; close also drops the
+// connections a browser keeps open, so that the page finds the server gone.
 function serve(folder) {
     const root = path.resolve(folder);
     const server = http.createServer((request, response) => {
@@ -43,7 +46,10 @@ function serve(folder) {
         server.listen(0, '127.0.0.1', () => {
             resolve({
                 url: `http://127.0.0.1:${server.address().port}/`,
-                close: () => new Promise((done) => server.close(done)),
+                close: () => new Promise((done) => {
+                    server.close(done);
+                    server.closeAllConnections();
+                }),
             });
         });
     });

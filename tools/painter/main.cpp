@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
     art.image("font_small", FontPainter::smallFont(Ink::White, Ink::DarkBlue));
     art.image("font_small_red", FontPainter::smallFont(Ink::Red, Ink::DarkBlue));
 
-    // 16 to 256 pixels: the hicolor theme's sizes that 16 reaches by whole factors.
-    art.icon("groundline", IconPainter::icon(), {1, 2, 3, 4, 8, 16});
+    // 16 to 512 pixels: the hicolor theme's sizes that 16 reaches by whole factors,
+    // 192 and 512 among them for the web page's manifest.
+    art.icon("groundline", IconPainter::icon(), {1, 2, 3, 4, 8, 12, 16, 32});
     return art.succeeded() ? 0 : 1;
 }
