@@ -73,12 +73,12 @@ constexpr int kGameOverBestY = 81;
 // value shows it between arrows, "Play  < Normal >": a click on an arrow
 // steps the value, on the value steps it on, on the label chooses it.
 constexpr int kTitleNameY = 30;
-constexpr int kMenuTop = 92;
-constexpr int kMenuLineHeight = 16;
+constexpr int kMenuTop = 88;
+constexpr int kMenuLineHeight = 20;
 constexpr int kMenuLeft = 72;
 constexpr int kMenuWidth = 176;
 constexpr Rect menuLine(int index) {
-    return {kMenuLeft, kMenuTop + index * kMenuLineHeight - 3, kMenuWidth, kMenuLineHeight - 2};
+    return {kMenuLeft, kMenuTop + index * kMenuLineHeight - 4, kMenuWidth, kMenuLineHeight - 2};
 }
 constexpr Rect menuLabel(int index) {
     return {kMenuLeft, menuLine(index).y, 88, kMenuLineHeight - 2};

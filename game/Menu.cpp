@@ -79,7 +79,7 @@ void Menu::draw(BITMAP* canvas, const Engine& engine) const {
 
     for (int line = 0; line < count; ++line) {
         const BitmapFont* font = line == chosen ? engine.fontMainRed : engine.fontMain;
-        const int y = layout::menuLine(line).y + 3;
+        const int y = layout::kMenuTop + line * layout::kMenuLineHeight;
         const Line& shown = lines[line];
         if (shown.value.empty()) {
             font->drawTextCentred(canvas, layout::menuLine(line).centreX(), y, shown.label.c_str());
