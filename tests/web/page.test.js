@@ -313,7 +313,12 @@ test('on touch screens of five sizes, the picture is large and the controls as b
     }
 });
 
-test('the title screen, without ?play, shows the page\'s own controls only', async () => {
+// The title's lines, as game/Layout.h's menuLine puts them: Play's label,
+// and the arrow that steps its difficulty down.
+const kPlayLabel = { x: 116, y: 93 };
+const kEasierArrow = { x: 169, y: 93 };
+
+test('the title screen, without ?play, shows the page\'s own controls only, and taps play Easy and come back', async () => {
     const context = await chromium.browser.createBrowserContext();
     const page = await context.newPage();
     await page.setViewport(kTouchScreens[0]);
@@ -322,6 +327,21 @@ test('the title screen, without ?play, shows the page\'s own controls only', asy
     assert.equal((await state(page)).build, undefined);
     const { controls } = await measure(page);
     assert.deepEqual(controls.map((control) => control.name), ['mute', 'fullscreen']);
+
+    // A tap on the arrow chooses Easy, kept in the page's storage; a tap on
+    // Play starts it.
+    await tap(page, kEasierArrow);
+    await page.waitForFunction(
+        () => (localStorage.getItem('groundline/options.txt') || '').includes('difficulty=easy'),
+        { timeout: kPatience });
+    await tap(page, kPlayLabel);
+    await until(page, (state) => state.build !== undefined);
+
+    // "Yes" to "Quit Game?" comes back to the title.
+    await page.keyboard.press('Escape');
+    await until(page, (state) => state.dialog === 'quit');
+    await page.keyboard.press('y');
+    await until(page, (state) => state.build === undefined);
     await context.close();
 });
 
