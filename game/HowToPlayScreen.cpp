@@ -32,8 +32,6 @@ constexpr int kKeysRight = 96;
 constexpr int kActionLeft = 104;
 constexpr int kPlateLeft = 4;
 constexpr int kPlateTop = 34;
-constexpr int kHintY = 222;
-constexpr int kPlateRed = 0x1d, kPlateGreen = 0x2b, kPlateBlue = 0x53;
 
 } // namespace
 
@@ -54,12 +52,11 @@ void HowToPlayScreen::draw() {
     drawHeading(canvas, *engine, "How to Play", kHeadingY);
     const int count = static_cast<int>(std::size(kControls));
     rectfill(canvas, kPlateLeft, kPlateTop, layout::kCanvasWidth - 1 - kPlateLeft,
-             kFirstLineY + count * kLineHeight - 4, makecol(kPlateRed, kPlateGreen, kPlateBlue));
+             kFirstLineY + count * kLineHeight - 4, plateColour());
     for (int line = 0; line < count; ++line) {
         const int y = kFirstLineY + line * kLineHeight;
         engine->fontMainRed->drawTextRight(canvas, kKeysRight, y, kControls[line].keys);
         engine->fontSmall->drawText(canvas, kActionLeft, y + 1, kControls[line].action);
     }
-    engine->fontSmall->drawTextCentred(canvas, layout::kCanvasWidth / 2, kHintY,
-                                       "Any key or click goes back");
+    drawHint(canvas, *engine, "Any key or click goes back");
 }

@@ -13,6 +13,8 @@ namespace {
 constexpr int kPlateRed = 0x1d, kPlateGreen = 0x2b, kPlateBlue = 0x53;
 constexpr int kRimRed = 0xff, kRimGreen = 0xf1, kRimBlue = 0xe8;
 constexpr int kPlateMargin = 4;
+// The hint line, on the strip under the ground.
+constexpr int kHintY = 222;
 
 } // namespace
 
@@ -21,6 +23,14 @@ void drawHeading(BITMAP* canvas, const Engine& engine, const char* text, int y) 
     masked_stretch_blit(heading, canvas, 0, 0, heading->w, heading->h,
                         layout::kCanvasWidth / 2 - heading->w, y, 2 * heading->w, 2 * heading->h);
     destroy_bitmap(heading);
+}
+
+void drawHint(BITMAP* canvas, const Engine& engine, const char* text) {
+    engine.fontSmall->drawTextCentred(canvas, layout::kCanvasWidth / 2, kHintY, text);
+}
+
+int plateColour() {
+    return makecol(kPlateRed, kPlateGreen, kPlateBlue);
 }
 
 Menu::Action Menu::handle(const Engine& engine, int scanCode, bool leftClick) {
@@ -74,7 +84,7 @@ void Menu::draw(BITMAP* canvas, const Engine& engine) const {
     const int top = first.y - kPlateMargin;
     const int right = first.x + first.width + kPlateMargin;
     const int bottom = last.y + last.height + kPlateMargin;
-    rectfill(canvas, left, top, right, bottom, makecol(kPlateRed, kPlateGreen, kPlateBlue));
+    rectfill(canvas, left, top, right, bottom, plateColour());
     rect(canvas, left, top, right, bottom, makecol(kRimRed, kRimGreen, kRimBlue));
 
     for (int line = 0; line < count; ++line) {

@@ -9,6 +9,12 @@ class Engine;
 // A screen's heading, or the game's name, at twice the size of its red font,
 // centred at the top.
 void drawHeading(BITMAP* canvas, const Engine& engine, const char* text, int y);
+// What the screen's keys do, in the small font, centred on the strip under
+// the ground.
+void drawHint(BITMAP* canvas, const Engine& engine, const char* text);
+// The palette's darkest blue, which the screens' plates are filled with so
+// that text reads over the sky.
+int plateColour();
 
 // A column of choices on the screens around the game, played by the arrow
 // keys, Enter and the mouse alike: up and down choose a line, left and right

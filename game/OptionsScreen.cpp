@@ -2,7 +2,6 @@
 
 #include "app/CommandLine.h"
 #include "app/Engine.h"
-#include "gfx/BitmapFont.h"
 
 #include <allegro.h>
 
@@ -12,7 +11,6 @@
 namespace {
 
 constexpr int kVolumeStep = 10;
-constexpr int kHintY = 222;
 
 } // namespace
 
@@ -102,6 +100,5 @@ void OptionsScreen::draw() {
     drawBackdrop(clouds, canvas);
     drawHeading(canvas, *engine, "Options", layout::kTitleNameY);
     menu.draw(canvas, *engine);
-    engine->fontSmall->drawTextCentred(canvas, layout::kCanvasWidth / 2, kHintY,
-                                       "Left and right change, Escape goes back");
+    drawHint(canvas, *engine, "Left and right change, Escape goes back");
 }

@@ -1,15 +1,12 @@
 #include "game/TitleScreen.h"
 
 #include "app/Engine.h"
-#include "gfx/BitmapFont.h"
 
 #include <allegro.h>
 
 namespace {
 
 constexpr const char* kName = "Groundline Defence";
-// Under the menu, what the keys do.
-constexpr int kHintY = 222;
 
 } // namespace
 
@@ -74,6 +71,5 @@ void TitleScreen::draw() {
     drawBackdrop(clouds, canvas);
     drawHeading(canvas, *engine, kName, layout::kTitleNameY);
     menu.draw(canvas, *engine);
-    engine->fontSmall->drawTextCentred(canvas, layout::kCanvasWidth / 2, kHintY,
-                                       "Arrows choose, Enter plays, or click");
+    drawHint(canvas, *engine, "Arrows choose, Enter plays, or click");
 }
