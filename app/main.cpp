@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
         commandLine.play ? GameLoop::Opening::Game : GameLoop::Opening::Title;
     GameLoop loop(engine, GameLoop::Quit::Ends, opening,
                   commandLine.playLevel.value_or(engine.options.difficulty));
-    while (loop.frame(engine.waitForFrame())) {
+    while (loop.frame(engine.waitForFrame(loop.resting))) {
     }
     endProcess(0);
 }
