@@ -34,12 +34,33 @@ SAMPLE* AllegroSound::loadSample(const Engine& engine, SoundEffect effect,
 
 void AllegroSound::open(int volume, bool startMuted, Platform* clock) {
     quietenSoundLibrary();
+    opened = openDevice();
+    if (opened)
+        rules.open(clock, volume, startMuted);
+}
+
+bool AllegroSound::openDevice() {
     reserve_voices(kVoices, -1);
     set_volume_per_voice(kVolumePerVoice);
     // Without a sound card Allegro falls back to its "no sound" driver and
     // says so with success: both leave the game silent, and say nothing.
-    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0 && digi_card != DIGI_NONE)
-        rules.open(clock, volume, startMuted);
+    return install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0 && digi_card != DIGI_NONE;
+}
+
+void AllegroSound::standBy(bool stand) {
+    if (!opened || stand == standing)
+        return;
+    standing = stand;
+    if (standing) {
+        remove_sound();
+        return;
+    }
+    // A device that will not open again leaves the game silent, as one
+    // missing at start-up does.
+    if (!openDevice()) {
+        remove_sound();
+        opened = false;
+    }
 }
 
 void AllegroSound::play(SoundEffect effect, int x) {

@@ -28,6 +28,7 @@ class AllegroSound : public Sound, private SoundRules::Mixer {
     void toggleMute() override;
     bool muted() const override { return rules.muted(); }
     void setVolume(int volume) override { rules.setVolume(volume); }
+    void standBy(bool standing) override;
 
     // The effect's file as the engine's settings name it in its data folder,
     // read as Allegro reads it; null, and a line in problems, when it is
@@ -51,6 +52,12 @@ class AllegroSound : public Sound, private SoundRules::Mixer {
     double length(SoundEffect effect) const override;
     void startVoice(SoundEffect effect, int volume, int pan, int priority) override;
 
+    // Opens the device as it was asked for; whether there was one.
+    static bool openDevice();
+
     SAMPLE* samples[kSoundEffectCount] = {};
+    // Whether the device is open, and whether standBy has let it go.
+    bool opened = false;
+    bool standing = false;
     SoundRules rules{*this};
 };

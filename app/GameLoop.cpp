@@ -15,6 +15,10 @@ namespace {
 
 // How often a calm screen is played, in seconds.
 constexpr double kCalmStep = 0.1;
+// How long a screen stands still before the sound device is let go: long
+// enough for the last effect to die away, and for a quick look at a dialog
+// not to close and open the device.
+constexpr double kSoundStandsByAfter = 2.0;
 
 } // namespace
 
@@ -38,6 +42,7 @@ bool GameLoop::frame(double dt) {
     // is neither played nor drawn until the player does something.
     const bool touched = engine.drawEveryFrame || engine.inputArrived();
     resting = drawn && shown->still() && !touched;
+    standSoundBy(resting, dt);
     // A calm screen saves its frames' time up and plays it in one.
     if (!resting && drawn && shown->calm() && !touched && calmTime + dt < kCalmStep) {
         calmTime += dt;
@@ -85,6 +90,12 @@ bool GameLoop::frame(double dt) {
         return false;
     }
     return true;
+}
+
+void GameLoop::standSoundBy(bool still, double dt) {
+    stillTime = still ? stillTime + dt : 0.0;
+    if (engine.sound)
+        engine.sound->standBy(stillTime >= kSoundStandsByAfter);
 }
 
 void GameLoop::show(Screen* screen) {

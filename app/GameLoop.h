@@ -37,6 +37,9 @@ class GameLoop {
     // Whether the last frame neither played nor drew anything, its screen
     // standing still and untouched; the next may wait at leisure.
     bool resting = false;
+    // Plays and draws the next frame, still or not: for a change made to
+    // the screen from outside its frames.
+    void wake() { drawn = false; }
 
     // The screen shown now; null once the program is over.
     Screen* current() const { return shown; }
@@ -46,6 +49,9 @@ class GameLoop {
 
   private:
     void show(Screen* screen);
+    // Lets the sound device go once the screen has stood still a while,
+    // and takes it back as soon as it moves.
+    void standSoundBy(bool still, double dt);
     void startGame(Difficulty level);
     // Keeps the game's record and deletes it and its screen.
     void endGame();
@@ -60,6 +66,8 @@ class GameLoop {
     bool drawn = false;
     // The seconds a calm screen has rested since it was last played.
     double calmTime = 0.0;
+    // The seconds the screen has stood still.
+    double stillTime = 0.0;
     GameSession* game = nullptr;
     PlayfieldScreen* playfield = nullptr;
 };

@@ -29,4 +29,9 @@ class Sound {
     // at a volume from 1 to 100, muted or not. This one has no device.
     virtual std::vector<std::string> load(const Engine& engine);
     virtual void open(int volume, bool startMuted, Platform* clock);
+
+    // Lets the device go while the game stands still, or takes it back. An
+    // open device mixes silence all the time, which under Wine costs more
+    // than the whole still game.
+    virtual void standBy(bool /*standing*/) {}
 };

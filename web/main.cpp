@@ -216,8 +216,10 @@ EMSCRIPTEN_KEEPALIVE void groundlineLetGo() {
 EMSCRIPTEN_KEEPALIVE void groundlineHidden() {
     platform.releaseAll();
     PlayfieldScreen* screen = loop ? loop->screen() : nullptr;
-    if (screen && !screen->game.gameOver)
+    if (screen && !screen->game.gameOver) {
         screen->paused = true;
+        loop->wake();
+    }
 }
 
 // The time the tab was hidden never reaches the game, as with a window

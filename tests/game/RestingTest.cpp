@@ -3,11 +3,24 @@
 #include "app/GameLoop.h"
 #include "game/PlayfieldScreen.h"
 
+namespace {
+
+struct StandingSound : Sound {
+    void standBy(bool standing) override { standingBy = standing; }
+    bool standingBy = false;
+};
+
+} // namespace
+
 // A screen that stands still is neither played nor drawn until the player
-// does something; between waves, the game is played ten times a second and
-// loses none of its time; a wave in flight is played every frame.
+// does something, and lets the sound device go after a while; between waves,
+// the game is played ten times a second and loses none of its time; a wave in
+// flight is played every frame.
 TEST_F(SessionTest, AStillGameRestsUntilTouchedAndACalmOneIsPlayedLessOften) {
     engine.timestepThreshold = 1.0 / 60;
+    static StandingSound sound; // outlives a failed assertion
+    Sound* const shipped = engine.sound;
+    engine.sound = &sound;
     GameLoop loop(engine, GameLoop::Quit::Ends);
     GameSession& game = *loop.session();
     const auto step = [&] {
@@ -37,13 +50,16 @@ TEST_F(SessionTest, AStillGameRestsUntilTouchedAndACalmOneIsPlayedLessOften) {
     ASSERT_TRUE(loop.screen()->paused);
     const double pausedTimer = game.waveTimer;
     EXPECT_EQ(restingFramesOf(30), 30);
+    EXPECT_FALSE(sound.standingBy) << "half a second of pause let the sound go";
     pointAt(100, 100);
     step();
     EXPECT_FALSE(loop.resting) << "the pointer moved";
-    EXPECT_EQ(restingFramesOf(5), 5);
+    EXPECT_EQ(restingFramesOf(150), 150);
+    EXPECT_TRUE(sound.standingBy);
     platform.press(KEY_P);
     step();
     EXPECT_FALSE(loop.screen()->paused);
+    EXPECT_FALSE(sound.standingBy);
     EXPECT_DOUBLE_EQ(game.waveTimer, pausedTimer) << "a paused game lost its time";
 
     // A wave in flight never rests.
@@ -52,4 +68,5 @@ TEST_F(SessionTest, AStillGameRestsUntilTouchedAndACalmOneIsPlayedLessOften) {
         step();
     ASSERT_LT(game.waveTimer, 0.0);
     EXPECT_EQ(restingFramesOf(30), 0);
+    engine.sound = shipped;
 }
