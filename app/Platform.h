@@ -26,6 +26,9 @@ class Platform {
     virtual int readKey() = 0;
     // Whether the key with this scan code is held down now.
     virtual bool keyDown(int scanCode) = 0;
+    // Whether the player's last touch of the game was a finger's, which has
+    // no right button: what the game says to do then names the page's own.
+    virtual bool lastInputByTouch() { return false; }
 };
 
 // The real thing: std::chrono::steady_clock and Allegro's input globals.

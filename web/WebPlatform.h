@@ -45,6 +45,9 @@ class WebPlatform : public Platform {
     void releaseAll();
     // Fast forward held by the page's button, as by Tab.
     void setFastForward(bool on);
+    // Whether the last pointer to go down, or key, was a finger's.
+    void setTouched(bool touch) { touched = touch; }
+    bool lastInputByTouch() override { return touched; }
 
     // The Allegro scan code of a KeyboardEvent.key, letters in either case;
     // 0 for a key the game does not know.
@@ -54,6 +57,7 @@ class WebPlatform : public Platform {
     static std::string keyLabel(int scanCode);
 
   private:
+    bool touched = false;
     int pointerX = 0;
     int pointerY = 0;
     int heldButtons = 0;

@@ -199,6 +199,10 @@ EMSCRIPTEN_KEEPALIVE int groundlineKey(const char* label, int down) {
     return platform.keyChanged(label, down != 0) ? 1 : 0;
 }
 
+EMSCRIPTEN_KEEPALIVE void groundlineTouched(int touch) {
+    platform.setTouched(touch != 0);
+}
+
 EMSCRIPTEN_KEEPALIVE void groundlineFastForward(int on) {
     platform.setFastForward(on != 0);
 }

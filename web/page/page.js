@@ -176,6 +176,11 @@ var Module = (function () {
         for (const type of ['pointercancel', 'touchcancel'])
             picture.addEventListener(type, () => Module._groundlineLetGo());
         picture.addEventListener('contextmenu', (event) => event.preventDefault());
+        // The game's hints name a right click to a mouse and the Cancel
+        // button to a finger, whichever touched the page last.
+        document.addEventListener('pointerdown', (event) =>
+            Module._groundlineTouched(event.pointerType === 'touch' ? 1 : 0), true);
+        window.addEventListener('keydown', () => Module._groundlineTouched(0), true);
     }
 
     // Keys by their label, as the player's keyboard shows them; a key comes
