@@ -42,6 +42,7 @@ bool GameLoop::frame(double dt) {
     // is neither played nor drawn until the player does something.
     const bool touched = engine.drawEveryFrame || engine.inputArrived();
     resting = drawn && shown->still() && !touched;
+    waitingForPlayer = resting;
     standSoundBy(resting, dt);
     // A calm screen saves its frames' time up and plays it in one.
     if (!resting && drawn && shown->calm() && !touched && calmTime + dt < kCalmStep) {

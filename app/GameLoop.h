@@ -37,6 +37,9 @@ class GameLoop {
     // Whether the last frame neither played nor drew anything, its screen
     // standing still and untouched; the next may wait at leisure.
     bool resting = false;
+    // Whether, more than resting, the screen will draw nothing new until the
+    // player does something.
+    bool waitingForPlayer = false;
     // Plays and draws the next frame, still or not: for a change made to
     // the screen from outside its frames.
     void wake() { drawn = false; }

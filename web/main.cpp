@@ -75,12 +75,29 @@ void show(BITMAP* canvas) {
 // Tells the page's controls what the game shows, when it changes.
 void tellThePage();
 
+// Whether the frames come ten times a second rather than with each of the
+// browser's: while the game waits for the player, an animation frame that
+// plays nothing still costs the page's script more than the game does.
+constexpr int kWaitingFramePeriodMs = 100;
+bool framesSlowed = false;
+
+void slowFrames(bool slow) {
+    if (slow == framesSlowed)
+        return;
+    framesSlowed = slow;
+    if (slow)
+        emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, kWaitingFramePeriodMs);
+    else
+        emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+}
+
 void animationFrame() {
     Engine& engine = Engine::instance();
     if (engine.now() - engine.lastFrameTime < engine.timestepThreshold - kEarlyFrame)
         return;
     loop->frame(engine.beginFrame());
     ++framesPlayed;
+    slowFrames(loop->waitingForPlayer);
     // A frame that played nothing changed nothing the page shows.
     if (loop->resting)
         return;
@@ -183,19 +200,23 @@ void tellThePage() {
 
 } // namespace
 
-// What the page's script calls; see web/page/page.js.
+// What the page's script calls; see web/page/page.js. Whatever the player
+// does brings the frames back at the browser's pace.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void groundlinePointer(int x, int y) {
+    slowFrames(false);
     platform.pointerMoved(x, y);
 }
 
 EMSCRIPTEN_KEEPALIVE void groundlineButton(int button, int down) {
+    slowFrames(false);
     platform.buttonChanged(button, down != 0);
 }
 
 // Whether the game reads the key, so that the page keeps it from the browser.
 EMSCRIPTEN_KEEPALIVE int groundlineKey(const char* label, int down) {
+    slowFrames(false);
     return platform.keyChanged(label, down != 0) ? 1 : 0;
 }
 
@@ -204,14 +225,17 @@ EMSCRIPTEN_KEEPALIVE void groundlineTouched(int touch) {
 }
 
 EMSCRIPTEN_KEEPALIVE void groundlineFastForward(int on) {
+    slowFrames(false);
     platform.setFastForward(on != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void groundlineReleaseAll() {
+    slowFrames(false);
     platform.releaseAll();
 }
 
 EMSCRIPTEN_KEEPALIVE void groundlineLetGo() {
+    slowFrames(false);
     platform.letGo();
 }
 
@@ -229,6 +253,7 @@ EMSCRIPTEN_KEEPALIVE void groundlineHidden() {
 // The time the tab was hidden never reaches the game, as with a window
 // switched back in.
 EMSCRIPTEN_KEEPALIVE void groundlineShown() {
+    slowFrames(false);
     onSwitchIn();
 }
 
@@ -236,7 +261,8 @@ EMSCRIPTEN_KEEPALIVE void groundlineShown() {
 // describeGame tells the page.
 EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
     static std::string text;
-    text = "{\"frames\":" + std::to_string(framesPlayed) + "," + describeGame() + "}";
+    text = "{\"frames\":" + std::to_string(framesPlayed) + ",\"framesSlowed\":" +
+           yesOrNo(framesSlowed) + "," + describeGame() + "}";
     return text.c_str();
 }
 
