@@ -23,7 +23,8 @@ bool durableFile::writeNew(const std::filesystem::path& path, const std::string&
     std::size_t written = 0;
     while (written < bytes.size()) {
         DWORD step = 0;
-        const DWORD asked = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+        const DWORD asked =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
         if (!WriteFile(file, bytes.data() + written, asked, &step, nullptr) || step == 0) {
             why = "cannot write " + path.u8string() + ": " + systemError();
             CloseHandle(file);
@@ -45,7 +46,8 @@ bool durableFile::replace(const std::filesystem::path& from, const std::filesyst
                           std::string& why) {
     // Write-through: the call returns once the rename is on the disk, which
     // on NTFS also covers the folder's entry.
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExW(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         why = "cannot replace " + to.u8string() + ": " + systemError();
         return false;
     }

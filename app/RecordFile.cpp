@@ -73,9 +73,9 @@ void RecordFile::writeSave(const std::string& bytes) {
     std::string why = "the environment names no folder for it";
     if (!saveFile.empty() && writeWholeFile(saveFile, bytes, why))
         return;
-    if (complainedOfSave)
+    if (complained)
         return;
-    complainedOfSave = true;
+    complained = true;
     std::fprintf(stderr, "groundline: the game is not saved: %s\n", why.c_str());
 }
 

@@ -27,7 +27,7 @@ class RecordFile : public Records {
     void keep(int wavesDefeated) override;
 
     // The saved game, save-HASH.txt beside the record; kept aside as
-    // save-HASH.bad. Writing it fails as the record does: one line, once.
+    // save-HASH.bad. A folder that cannot be written is said once for both.
     std::optional<std::string> readSave() override;
     void writeSave(const std::string& bytes) override;
     void dropSave() override;
@@ -55,5 +55,4 @@ class RecordFile : public Records {
 
     int best = 0;
     bool complained = false;
-    bool complainedOfSave = false;
 };

@@ -2,9 +2,9 @@
 
 #include "app/CLocale.h"
 #include "app/Engine.h"
+#include "app/Records.h"
 #include "defences/Building.h"
 #include "defences/LaserProjectile.h"
-#include "app/Records.h"
 #include "game/GameSession.h"
 #include "game/TowerType.h"
 #include "gfx/SpritePlayer.h"
@@ -175,8 +175,9 @@ std::optional<SavedGame::Tower> towerOf(const std::vector<std::string>& words) {
     const std::optional<double> time = finite(words[6]);
     if (!type || !x || !level || !paid || !timer || !animation || !time)
         return std::nullopt;
-    tower = {*type, *x, *level, *paid, static_cast<float>(*timer), *animation,
-             static_cast<float>(*time), {}};
+    tower = {
+        *type, *x, *level, *paid, static_cast<float>(*timer), *animation, static_cast<float>(*time),
+        {}};
     for (std::size_t i = 7; i < words.size(); ++i) {
         const std::optional<int> queued = bounded(words[i], 0, 1000);
         if (!queued)
@@ -222,8 +223,8 @@ std::optional<SavedGame> parse(const std::vector<std::string>& lines) {
         health->size() != 1)
         return std::nullopt;
     const std::optional<int> waveNumber = bounded((*wave)[0], 1, kMostWaves);
-    const std::optional<int> moneyHeld = bounded((*money)[0], std::numeric_limits<int>::min(),
-                                                 std::numeric_limits<int>::max());
+    const std::optional<int> moneyHeld =
+        bounded((*money)[0], std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     const std::optional<int> healthLeft = bounded((*health)[0], 1, std::numeric_limits<int>::max());
     if (!waveNumber || !moneyHeld || !healthLeft)
         return std::nullopt;
@@ -352,7 +353,8 @@ SavedGame saveOf(const GameSession& game, const std::string& settings, Difficult
     // Between waves a missile has nothing to chase and is gone at once; a
     // bolt rises on, and may meet the next wave.
     for (const Projectile* projectile : game.projectiles)
-        if (const auto* bolt = dynamic_cast<const LaserProjectile*>(projectile); bolt && bolt->alive)
+        if (const auto* bolt = dynamic_cast<const LaserProjectile*>(projectile);
+            bolt && bolt->alive)
             saved.bolts.push_back({bolt->x, bolt->y, bolt->damage});
     return saved;
 }
@@ -384,8 +386,8 @@ std::string writeSavedGame(const SavedGame& saved) {
         text += "\n";
     }
     for (const SavedGame::Bolt& bolt : saved.bolts)
-        text += "bolt=" + real(bolt.x) + " " + real(bolt.y) + " " + std::to_string(bolt.damage) +
-                "\n";
+        text +=
+            "bolt=" + real(bolt.x) + " " + real(bolt.y) + " " + std::to_string(bolt.damage) + "\n";
     return text + kEnd;
 }
 
@@ -413,12 +415,14 @@ std::string restoreSavedGame(GameSession& game, const SavedGame& saved) {
             return "it names tower type " + std::to_string(tower.type) + ", which this data lacks";
         const TowerDef& def = engine.towerDefs[tower.type];
         if (tower.level > def.upgrades || tower.paid != def.paidFor(tower.level))
-            return "its tower at " + std::to_string(tower.x) + " has a level or price this data lacks";
+            return "its tower at " + std::to_string(tower.x) +
+                   " has a level or price this data lacks";
         const int centre = tower.x + restingFrameWidth(def.sprite) / 2;
         if (centre < 0 || centre >= layout::kCanvasWidth || !game.fits(tower.type, centre))
             return "its tower at " + std::to_string(tower.x) + " stands where none can";
         if (def.sprite && (tower.animation >= static_cast<int>(def.sprite->animationCount)))
-            return "its tower at " + std::to_string(tower.x) + " plays an animation its sheet lacks";
+            return "its tower at " + std::to_string(tower.x) +
+                   " plays an animation its sheet lacks";
         for (const int queued : tower.queued)
             if (def.sprite && queued >= static_cast<int>(def.sprite->animationCount))
                 return "its tower at " + std::to_string(tower.x) +

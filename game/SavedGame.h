@@ -39,9 +39,9 @@ class GameSession;
 struct SavedGame {
     struct Tower {
         int type = 0;
-        int x = 0;     // left edge of its sprite, as Building::x
+        int x = 0; // left edge of its sprite, as Building::x
         int level = 0;
-        int paid = 0;  // its price and levels, as bought
+        int paid = 0; // its price and levels, as bought
         float timer = 0.0f;
         int animation = 0;
         float animationTime = 0.0f;

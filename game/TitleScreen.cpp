@@ -92,9 +92,8 @@ void TitleScreen::showDifficulty() {
             std::fprintf(stderr, "groundline: %s\n", problem.c_str());
     // A difficulty whose settings cannot be laid plays as Normal, and has no
     // save of its own to offer.
-    const std::optional<SavedGame> saved = engine->difficulty == engine->options.difficulty
-                                               ? keptSave(*engine)
-                                               : std::nullopt;
+    const std::optional<SavedGame> saved =
+        engine->difficulty == engine->options.difficulty ? keptSave(*engine) : std::nullopt;
     // A player coming back finds Continue chosen.
     const Choice chosen = menu.lines.empty() ? (saved ? Continue : Play) : choiceAt(menu.chosen);
     savedAt = saved ? saved->wave : 0;

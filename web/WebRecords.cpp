@@ -8,8 +8,8 @@
 
 WebRecords::WebRecords(const std::string& settingsBytes)
     : storageKey(recordName(settingsBytes)), hash(::settingsHash(settingsBytes)),
-      saveKey(saveName(settingsBytes)), badSaveKey(badSaveName(settingsBytes)),
-      best(storedBest()) {}
+      saveKey(saveName(settingsBytes)), badSaveKey(badSaveName(settingsBytes)), best(storedBest()) {
+}
 
 void WebRecords::keep(int wavesDefeated) {
     best = std::max({best, std::clamp(wavesDefeated, 0, kMostWaves), storedBest()});

@@ -240,9 +240,10 @@ EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
 int main(int argc, char** argv) {
     const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (commandLine.action == CommandLine::Action::Refuse) {
-        std::fprintf(stderr,
-                     "groundline: %s (the page's address takes ?mute, ?volume=N and ?play)\n",
-                     commandLine.problem.c_str());
+        std::fprintf(
+            stderr,
+            "groundline: %s (the page's address takes ?mute, ?volume=N, ?play and ?continue)\n",
+            commandLine.problem.c_str());
         return 2;
     }
     Engine::initHeadless();

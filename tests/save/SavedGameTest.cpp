@@ -2,6 +2,7 @@
 // itself, and anything the writer would not have written is refused and
 // set aside, leaving the player a new game.
 
+#include "game/SavedGame.h"
 #include "app/Engine.h"
 #include "app/GameLoop.h"
 #include "app/Random.h"
@@ -10,7 +11,6 @@
 #include "defences/Building.h"
 #include "defences/LaserProjectile.h"
 #include "game/GameSession.h"
-#include "game/SavedGame.h"
 #include "game/TowerType.h"
 #include "gfx/SpritePlayer.h"
 

@@ -110,9 +110,9 @@ TEST(SavedGame, ClosedAtWaveSevenItContinuesAtWaveSeven) {
     const Screenshot continued = window.screenshot();
     continued.save(screenshotPath("SavedGame.continued"));
     EXPECT_EQ(changedPlay(closed, continued), 0);
-    EXPECT_GT(changedPlay(closed, Screenshot(closed.width(), closed.height(),
-                                             std::vector<std::uint32_t>(
-                                                 closed.width() * closed.height()))),
+    EXPECT_GT(changedPlay(closed,
+                          Screenshot(closed.width(), closed.height(),
+                                     std::vector<std::uint32_t>(closed.width() * closed.height()))),
               1000)
         << "the pictures compared show nothing";
 }

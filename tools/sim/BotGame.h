@@ -36,9 +36,9 @@ struct BotMove {
     enum Kind { Buy, Upgrade, Sell };
     long frame = 0; // made before this frame, counting from 0
     Kind kind = Buy;
-    int type = 0;   // Buy: the tower's type and its centre on the ground
+    int type = 0; // Buy: the tower's type and its centre on the ground
     int x = 0;
-    int index = 0;  // Upgrade, Sell: the building's place in the session's list
+    int index = 0; // Upgrade, Sell: the building's place in the session's list
 };
 
 // The game saved as a countdown began, and the frames played by then.

@@ -45,7 +45,7 @@ SaveCheck checkSaves(const std::string& strategy, unsigned seed, bool fast, int 
         continued.replay(unbroken.moves);
 
         const auto first = std::find_if(unbroken.waves.begin(), unbroken.waves.end(),
-                                         [&](const WaveRecord& w) { return w.wave >= save.wave; });
+                                        [&](const WaveRecord& w) { return w.wave >= save.wave; });
         const std::size_t expected = static_cast<std::size_t>(unbroken.waves.end() - first);
         for (std::size_t i = 0; i < std::max(expected, continued.waves.size()); ++i) {
             if (i >= expected || i >= continued.waves.size()) {
@@ -58,8 +58,8 @@ SaveCheck checkSaves(const std::string& strategy, unsigned seed, bool fast, int 
             const std::string difference = differenceOf(a, b);
             if (!difference.empty()) {
                 check.differingWave = a.wave;
-                check.difference = "continued from wave " + std::to_string(save.wave) + ": " +
-                                   difference;
+                check.difference =
+                    "continued from wave " + std::to_string(save.wave) + ": " + difference;
                 return check;
             }
             ++check.wavesCompared;
