@@ -92,8 +92,30 @@ Canvas::~Canvas() {
         destroy_bitmap(enlarged);
 }
 
-void Canvas::stretchToScreen() {
+bool Canvas::stretchToScreen(bool evenUnchanged) {
+    if (!screen || (!changedSinceShown() && !evenUnchanged))
+        return false;
     stretchOnto(screen);
+    return true;
+}
+
+bool Canvas::changedSinceShown() {
+    // Only a 32-bit canvas is remembered; any other is always shown.
+    if (!bitmap || bitmap_color_depth(bitmap) != 32)
+        return true;
+    const std::size_t rowBytes = static_cast<std::size_t>(bitmap->w) * sizeof(uint32_t);
+    const bool known = shownPixels.size() == static_cast<std::size_t>(bitmap->w) * bitmap->h;
+    bool changed = !known;
+    if (!known)
+        shownPixels.resize(static_cast<std::size_t>(bitmap->w) * bitmap->h);
+    for (int y = 0; y < bitmap->h; ++y) {
+        uint32_t* kept = shownPixels.data() + static_cast<std::size_t>(y) * bitmap->w;
+        if (changed || std::memcmp(kept, bitmap->line[y], rowBytes) != 0) {
+            std::memcpy(kept, bitmap->line[y], rowBytes);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 void Canvas::stretchOnto(BITMAP* target) {

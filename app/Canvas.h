@@ -15,9 +15,14 @@ class Canvas {
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    // Stretches the whole canvas over the whole screen. Does nothing without a
-    // graphics mode, so headless runs can draw frames too.
-    void stretchToScreen();
+    // Stretches the whole canvas over the whole screen, unless the screen
+    // shows it already: the window system's copy of the picture is most of
+    // what a quiet frame costs. Does nothing without a graphics mode, so
+    // headless runs can draw frames too. Whether it put the picture there.
+    bool stretchToScreen(bool evenUnchanged = false);
+    // Puts the next frame on the screen whatever it shows, as a new window
+    // needs.
+    void forgetShown() { shownPixels.clear(); }
 
     // Stretches the whole canvas over the whole of another bitmap, honouring
     // its clip rectangle. A target a whole number of times the canvas's size
@@ -38,6 +43,11 @@ class Canvas {
     // row, and the enlarged frame on its way to the screen.
     std::vector<uint32_t> enlargedRow;
     BITMAP* enlarged = nullptr;
+    // The canvas as last put on the screen; empty when not known.
+    std::vector<uint32_t> shownPixels;
+
+    // Whether the canvas differs from shownPixels, which it then becomes.
+    bool changedSinceShown();
 };
 
 // Turns a bitmap grey in place, the mask colour included, by the usual

@@ -121,6 +121,7 @@ Engine& Engine::instance() {
 }
 
 void Engine::init() {
+    drawEveryFrame = std::getenv("GROUNDLINE_DRAW_EVERY_FRAME") != nullptr;
     // Allegro's X11 driver makes its window as the library starts.
     WindowIdentity::declare();
     startLibrary();
@@ -277,6 +278,9 @@ bool Engine::resizeWindow(int newScale) {
         (width > screenWidth || height > screenHeight))
         return false;
     const int driver = windowedDriver();
+    // A new window, or the old size again, shows nothing until it is drawn,
+    // however still the picture.
+    canvas->forgetShown();
     if (set_gfx_mode(driver, width, height, 0, 0) != 0) {
         set_gfx_mode(driver, kCanvasWidth * scale, kCanvasHeight * scale, 0, 0);
         return false;
@@ -399,11 +403,16 @@ double Engine::now() {
     return platform->now();
 }
 
-double Engine::waitForFrame() {
+double Engine::waitForFrame(bool resting) {
     // A sleep rests the processor but may wake late; yielding is punctual but
     // keeps a core busy. Sleep through most of the wait and yield only for the
     // last moment, which covers how late a sleep wakes.
     const double remaining = timestepThreshold - (now() - lastFrameTime);
+    if (resting) {
+        if (remaining > 0)
+            platform->sleep(remaining);
+        return beginFrame();
+    }
     if (remaining > kYieldMargin)
         platform->sleep(remaining - kYieldMargin);
     while (timestepThreshold > now() - lastFrameTime)
@@ -415,11 +424,18 @@ double Engine::beginFrame() {
     const double elapsed = now() - lastFrameTime;
     lastFrameTime = lastFrameTime + elapsed;
 
+    previousMouseX = mouseX;
+    previousMouseY = mouseY;
     mouseX = platform->mouseX() / scale;
     mouseY = platform->mouseY() / scale;
     previousMouseButtons = mouseButtons;
     mouseButtons = platform->mouseButtons();
     return elapsed;
+}
+
+bool Engine::inputArrived() {
+    return platform->keyPressed() || mouseX != previousMouseX || mouseY != previousMouseY ||
+           mouseButtons != previousMouseButtons;
 }
 
 bool Engine::mouseInRect(int x, int y, int width, int height) const {

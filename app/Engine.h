@@ -109,12 +109,18 @@ class Engine {
 
     // Waits until the frame period has passed since the last frame began,
     // then begins the next one; returns the seconds elapsed (never clamped).
-    double waitForFrame();
+    // A resting wait, after a frame that drew nothing, only sleeps: the
+    // moment's yield that makes a frame punctual keeps a core busy.
+    double waitForFrame(bool resting = false);
 
     // Begins a frame now, without waiting, where something else paces the
     // frames: moves the clock on and samples the mouse. Returns the seconds
     // since the last frame began.
     double beginFrame();
+
+    // Whether the player did anything since the frame before: a key waits,
+    // or the mouse moved a canvas pixel or changed its buttons.
+    bool inputArrived();
 
     // Whether the mouse lies in the rectangle, edges included, in canvas pixels.
     bool mouseInRect(int x, int y, int width, int height) const;
@@ -183,10 +189,17 @@ class Engine {
     // the program ends after the frame in progress.
     std::atomic<bool> closeRequested{false};
 
+    // Every frame played, drawn and put in the window, still or not, for the
+    // tests that watch the window for frames; GROUNDLINE_DRAW_EVERY_FRAME in
+    // the environment asks for it.
+    bool drawEveryFrame = false;
+
     // The mouse as sampled at the start of this frame, in canvas pixels, and
     // the button bits (1 left, 2 right) of this frame and the one before.
     int mouseX = 0;
     int mouseY = 0;
+    int previousMouseX = 0;
+    int previousMouseY = 0;
     int previousMouseButtons = 0;
     int mouseButtons = 0;
 

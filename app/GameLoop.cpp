@@ -12,6 +12,13 @@
 
 #include <cstdio>
 
+namespace {
+
+// How often a calm screen is played, in seconds.
+constexpr double kCalmStep = 0.1;
+
+} // namespace
+
 GameLoop::GameLoop(Engine& engine, Quit quit, Opening opening, Difficulty level)
     : engine(engine), quit(quit), opening(opening) {
     if (opening == Opening::Title)
@@ -28,10 +35,24 @@ GameLoop::~GameLoop() {
 bool GameLoop::frame(double dt) {
     if (!shown)
         return false;
-    shown->update(dt, engine.platform->keyDown(KEY_TAB));
-    followGame();
-    shown->draw();
-    engine.canvas->stretchToScreen();
+    // A still screen that nobody touches would only draw what it drew: it
+    // is neither played nor drawn until the player does something.
+    const bool touched = engine.drawEveryFrame || engine.inputArrived();
+    resting = drawn && shown->still() && !touched;
+    // A calm screen saves its frames' time up and plays it in one.
+    if (!resting && drawn && shown->calm() && !touched && calmTime + dt < kCalmStep) {
+        calmTime += dt;
+        resting = true;
+    }
+    if (!resting) {
+        const double played = dt + calmTime;
+        calmTime = 0.0;
+        shown->update(played, engine.platform->keyDown(KEY_TAB));
+        followGame();
+        shown->draw();
+        engine.canvas->stretchToScreen(engine.drawEveryFrame);
+        drawn = true;
+    }
     // The close button ends the program after the frame in progress, as
     // "Yes" would, whatever the screen was showing.
     if (engine.closeRequested) {
@@ -73,6 +94,8 @@ void GameLoop::show(Screen* screen) {
     if (shown != playfield)
         delete shown;
     shown = screen;
+    drawn = false;
+    calmTime = 0.0;
 }
 
 void GameLoop::startGame(Difficulty level, bool continuing) {
@@ -137,8 +160,10 @@ void GameLoop::endGame() {
     if (!game->gameOver)
         engine.records->keep(game->wavesDefeated());
     keepGame();
-    if (shown == playfield)
+    if (shown == playfield) {
         shown = nullptr;
+        drawn = false;
+    }
     delete playfield;
     delete game;
     playfield = nullptr;

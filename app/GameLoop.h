@@ -40,6 +40,9 @@ class GameLoop {
     // After the frame that ends a game, the game's record is kept. Returns
     // false once the player has quit or closed the window.
     bool frame(double dt);
+    // Whether the last frame neither played nor drew anything, its screen
+    // standing still and untouched; the next may wait at leisure.
+    bool resting = false;
 
     // Saves the game in progress as leaving it would, and plays on: the page
     // calls it when the browser hides or closes the tab.
@@ -66,6 +69,10 @@ class GameLoop {
     const Quit quit;
     const Opening opening;
     Screen* shown = nullptr;
+    // Whether the screen shown has been drawn once since it was shown.
+    bool drawn = false;
+    // The seconds a calm screen has rested since it was last played.
+    double calmTime = 0.0;
     GameSession* game = nullptr;
     PlayfieldScreen* playfield = nullptr;
 

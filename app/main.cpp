@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
                                                                : GameLoop::Opening::Title;
     GameLoop loop(engine, GameLoop::Quit::Ends, opening,
                   commandLine.playLevel.value_or(engine.options.difficulty));
-    while (loop.frame(engine.waitForFrame())) {
+    while (loop.frame(engine.waitForFrame(loop.resting))) {
     }
     endProcess(0);
 }

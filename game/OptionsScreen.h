@@ -17,6 +17,7 @@ class OptionsScreen : public Screen {
 
     void update(double dt, bool fastForward) override;
     void draw() override;
+    bool calm() const override { return true; }
 
     Menu menu;
 

@@ -143,6 +143,11 @@ bool PlayfieldScreen::isPaused() const {
     return !game.gameOver && (paused || mode == QuitDialog);
 }
 
+bool PlayfieldScreen::calm() const {
+    return !game.gameOver && game.waveTimer >= 0.0 && game.projectiles.empty() &&
+           game.effects.empty() && !fastForwarding;
+}
+
 void PlayfieldScreen::noticeEnd() {
     if (!game.gameOver || lostSeen)
         return;

@@ -38,6 +38,9 @@ class PlayfieldScreen : public Screen {
     // Whether the game stands still: paused with P, or the quit dialog open
     // during play. A lost game is never paused: its grey screen goes on.
     bool isPaused() const;
+    bool still() const override { return isPaused(); }
+    // Between waves, with nothing in flight and nothing fading.
+    bool calm() const override;
 
     // Draws the frame into the canvas.
     void draw() override;

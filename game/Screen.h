@@ -22,6 +22,14 @@ class Screen {
     virtual void update(double dt, bool fastForward) = 0;
     // Draws the frame into the engine's canvas.
     virtual void draw() = 0;
+    // Whether, left alone, the screen would show the same picture frame
+    // after frame; the loop then neither plays nor draws it until the player
+    // does something.
+    virtual bool still() const { return false; }
+    // Whether nothing on it moves faster than the clouds: the loop then
+    // plays it ten times a second rather than every frame, which moves no
+    // cloud by more than a quarter of a pixel at a time.
+    virtual bool calm() const { return false; }
 
     // Where the last update asked to go; Stay while the screen goes on.
     Next next = Next::Stay;

@@ -22,6 +22,7 @@ class TitleScreen : public Screen {
 
     void update(double dt, bool fastForward) override;
     void draw() override;
+    bool calm() const override { return true; }
 
     // The difficulty Play starts, as last chosen.
     Difficulty difficulty() const;

@@ -81,6 +81,9 @@ void animationFrame() {
         return;
     loop->frame(engine.beginFrame());
     ++framesPlayed;
+    // A frame that played nothing changed nothing the page shows.
+    if (loop->resting)
+        return;
     show(engine.canvas->bitmap);
     tellThePage();
 }

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
 
     while (!closing) {
         if (enlarge)
-            canvas.stretchToScreen();
+            canvas.stretchOnto(screen);
         else
             stretch_blit(canvas.bitmap, screen, 0, 0, 320, 240, 0, 0, SCREEN_W, SCREEN_H);
         rest(5);

@@ -60,6 +60,9 @@ class GameWindow {
     void pressKey(const std::string& keyName);
     // A key that is to end the game: it does not wait for a frame to follow.
     void pressKeyToEnd(const std::string& keyName);
+    // Presses a key and returns at once, for a game at rest, which draws no
+    // frame to wait for.
+    void pressKeyAtRest(const std::string& keyName) { pressKeyToEnd(keyName); }
     void holdKey(const std::string& keyName);
     void releaseKey(const std::string& keyName);
 

@@ -34,6 +34,10 @@ class RunningGame {
         // Whether it opens on the title screen, as a player starts it;
         // otherwise it plays a game at once, with --play before the arguments.
         bool title = false;
+        // Whether a still picture is left alone, as a player's game leaves
+        // it; otherwise every frame is drawn, so that waitForFrames works
+        // whatever the screen shows.
+        bool resting = false;
         // Changes to the environment, as ChildProcess::Launch takes them.
         std::map<std::string, std::optional<std::string>> environment;
     };
