@@ -35,6 +35,11 @@ const std::vector<CommandLine::Option>& CommandLine::options() {
          "skip the title screen and play a game at once, easy, normal\nor hard (by default the "
          "one last chosen); Yes to Quit Game?\nthen ends the program",
          &CommandLine::readPlay},
+        {"--continue", nullptr,
+         "skip the title screen and go on with the game saved at the\n"
+         "difficulty last chosen, from the start of the wave it was\n"
+         "left in; a new game when there is none",
+         &CommandLine::readContinue},
     };
     return all;
 }
@@ -121,6 +126,10 @@ void CommandLine::readPlay(const std::string& value) {
     playLevel = difficultyNamed(value);
     if (!playLevel)
         refuse("--play takes easy, normal or hard, not '" + value + "'");
+}
+
+void CommandLine::readContinue(const std::string&) {
+    continueGame = true;
 }
 
 void CommandLine::readDataFolder(const std::string& value) {

@@ -23,6 +23,8 @@ class CommandLine {
     // Whether --play skips the title screen, and the difficulty it named.
     bool play = false;
     std::optional<Difficulty> playLevel;
+    // Whether --continue goes straight into the saved game.
+    bool continueGame = false;
     // The folder given with --data; empty when none was.
     std::string dataFolder;
     // Whether --mute was given, and the --volume, or -1 when none was.
@@ -60,4 +62,5 @@ class CommandLine {
     void readMute(const std::string& value);
     void readVolume(const std::string& value);
     void readPlay(const std::string& value);
+    void readContinue(const std::string& value);
 };

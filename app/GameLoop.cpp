@@ -5,6 +5,7 @@
 #include "game/HowToPlayScreen.h"
 #include "game/OptionsScreen.h"
 #include "game/PlayfieldScreen.h"
+#include "game/SavedGame.h"
 #include "game/TitleScreen.h"
 
 #include <allegro.h>
@@ -27,7 +28,7 @@ GameLoop::GameLoop(Engine& engine, Quit quit, Opening opening, Difficulty level)
     if (opening == Opening::Title)
         show(new TitleScreen(engine, quit == Quit::Ends));
     else
-        startGame(level);
+        startGame(level, opening == Opening::SavedGame);
 }
 
 GameLoop::~GameLoop() {
@@ -53,6 +54,7 @@ bool GameLoop::frame(double dt) {
         const double played = dt + calmTime;
         calmTime = 0.0;
         shown->update(played, engine.platform->keyDown(KEY_TAB));
+        followGame();
         shown->draw();
         engine.canvas->stretchToScreen(engine.drawEveryFrame);
         drawn = true;
@@ -82,7 +84,8 @@ bool GameLoop::frame(double dt) {
     case Screen::Next::Play:
         if (playfield)
             return leaveGame(true);
-        startGame(static_cast<TitleScreen*>(shown)->difficulty());
+        startGame(static_cast<TitleScreen*>(shown)->difficulty(),
+                  static_cast<TitleScreen*>(shown)->continuing());
         return true;
     case Screen::Next::Quit:
         if (playfield)
@@ -107,23 +110,68 @@ void GameLoop::show(Screen* screen) {
     calmTime = 0.0;
 }
 
-void GameLoop::startGame(Difficulty level) {
+void GameLoop::startGame(Difficulty level, bool continuing) {
     if (level != engine.difficulty)
         for (const std::string& problem : engine.useDifficulty(level))
             std::fprintf(stderr, "groundline: %s\n", problem.c_str());
     // Each game is a session of its own, so that a new one starts as empty
     // as the first; only the loaded data carries over.
+    const std::optional<SavedGame> saved =
+        continuing ? keptSave(engine) : std::optional<SavedGame>();
     game = new GameSession;
     game->start();
+    if (saved && !restoreSavedGame(*game, *saved).empty()) {
+        // keptSave tried it on the same data, so this cannot happen; a new
+        // game is still better than half of one.
+        delete game;
+        game = new GameSession;
+        game->start();
+    }
+    countdownsSaved = 0;
+    waveStart.clear();
+    lossSeen = false;
     playfield = new PlayfieldScreen(*game);
     show(playfield);
+}
+
+void GameLoop::followGame() {
+    if (!game)
+        return;
+    if (game->gameOver) {
+        if (!lossSeen)
+            engine.records->dropSave();
+        lossSeen = true;
+        return;
+    }
+    if (game->wave)
+        return;
+    // Between waves every frame is where a wave may begin, so the latest is
+    // kept in memory; the disk is written once per countdown.
+    waveStart = writeSavedGame(saveOf(*game, engine.records->settingsHash(), engine.difficulty));
+    if (countdownsSaved == game->countdownsBegun)
+        return;
+    countdownsSaved = game->countdownsBegun;
+    engine.records->writeSave(waveStart);
+}
+
+void GameLoop::keepGame() {
+    if (!game || game->gameOver)
+        return;
+    if (!game->wave)
+        waveStart =
+            writeSavedGame(saveOf(*game, engine.records->settingsHash(), engine.difficulty));
+    if (!waveStart.empty())
+        engine.records->writeSave(waveStart);
 }
 
 void GameLoop::endGame() {
     if (!game)
         return;
-    // Quitting keeps what the game reached, as losing it does.
-    engine.records->keep(game->wavesDefeated());
+    // Quitting keeps what the game reached, as losing it does; a lost game
+    // kept its record as it ended.
+    if (!game->gameOver)
+        engine.records->keep(game->wavesDefeated());
+    keepGame();
     if (shown == playfield) {
         shown = nullptr;
         drawn = false;

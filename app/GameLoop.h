@@ -2,6 +2,8 @@
 
 #include "app/Difficulty.h"
 
+#include <string>
+
 class Engine;
 class GameSession;
 class PlayfieldScreen;
@@ -18,10 +20,14 @@ class GameLoop {
     // one that cannot (a page cannot close its tab) starts a new game
     // instead where it would end.
     enum class Quit { Ends, StartsANewGame };
-    // What the program opens on: the title screen, or a game at once.
-    enum class Opening { Title, Game };
+    // What the program opens on: the title screen, a game at once, or the
+    // saved game at once (a new one when there is none).
+    enum class Opening { Title, Game, SavedGame };
 
     // Opens on the title, or starts the first game at the given difficulty.
+    // A game is saved (see SavedGame) as each countdown begins and when the
+    // player leaves it; one left in the middle of a wave is saved as it stood
+    // when that wave began. A lost game's save is dropped.
     GameLoop(Engine& engine, Quit quit, Opening opening = Opening::Game,
              Difficulty level = Difficulty::Normal);
     // Deletes the screen and the game still open, if any.
@@ -44,6 +50,10 @@ class GameLoop {
     // the screen from outside its frames.
     void wake() { drawn = false; }
 
+    // Saves the game in progress as leaving it would, and plays on: the page
+    // calls it when the browser hides or closes the tab.
+    void keepGame();
+
     // The screen shown now; null once the program is over.
     Screen* current() const { return shown; }
     // The game being played and its screen; null while none is.
@@ -55,7 +65,10 @@ class GameLoop {
     // Lets the sound device go once the screen has stood still a while,
     // and takes it back as soon as it moves.
     void standSoundBy(bool still, double dt);
-    void startGame(Difficulty level);
+    // A new game, or the saved one of that difficulty when asked and there is one.
+    void startGame(Difficulty level, bool continuing = false);
+    // After each frame: saves at a new countdown, drops the save of a lost game.
+    void followGame();
     // Keeps the game's record and deletes it and its screen.
     void endGame();
     // Where a game's end leads: the title, a new game, or the end.
@@ -73,4 +86,10 @@ class GameLoop {
     double stillTime = 0.0;
     GameSession* game = nullptr;
     PlayfieldScreen* playfield = nullptr;
+
+    // The game's countdowns already saved, and the game as it stood at the
+    // last frame before the wave now on, which is what leaving it keeps.
+    int countdownsSaved = 0;
+    std::string waveStart;
+    bool lossSeen = false;
 };

@@ -1,6 +1,8 @@
 #include "app/Random.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -65,4 +67,19 @@ void Random::seed(unsigned seed) {
 int Random::next() {
     // The lowest bit of an additive generator is its weakest; glibc drops it.
     return static_cast<int>(step(sequence()) >> 1);
+}
+
+Random::State Random::state() {
+    const Ring& ring = sequence();
+    State state;
+    std::copy(std::begin(ring.words), std::end(ring.words), state.words.begin());
+    state.front = ring.front;
+    return state;
+}
+
+void Random::restore(const State& state) {
+    Ring& ring = sequence();
+    std::copy(state.words.begin(), state.words.end(), std::begin(ring.words));
+    ring.front = state.front;
+    ring.rear = (state.front - kSeparation + kWords) % kWords;
 }

@@ -12,15 +12,22 @@ namespace {
 // reading it whole would only cost memory.
 constexpr std::size_t kLongestRecord = 64;
 
+// A save holds a line for each tower and each bolt in flight: a few
+// kilobytes at most. Past this the file is something else.
+constexpr std::size_t kLongestSave = 256 * 1024;
+
 } // namespace
 
 // Paths go through UTF-8 both ways: recordFolder spells a Windows folder in
 // UTF-8, which std::filesystem's narrow constructor would take for the code page.
-RecordFile::RecordFile(const std::string& folderText, const std::string& settingsBytes) {
+RecordFile::RecordFile(const std::string& folderText, const std::string& settingsBytes)
+    : hash(::settingsHash(settingsBytes)) {
     if (!folderText.empty()) {
         folder = std::filesystem::u8path(folderText);
         file = folder / recordName(settingsBytes);
         pathText = file.u8string();
+        saveFile = folder / saveName(settingsBytes);
+        badSaveFile = folder / badSaveName(settingsBytes);
     }
     best = readBest();
 }
@@ -52,4 +59,41 @@ void RecordFile::complain(const std::string& reason) {
         return;
     complained = true;
     std::fprintf(stderr, "groundline: the best wave is not kept: %s\n", reason.c_str());
+}
+
+std::optional<std::string> RecordFile::readSave() {
+    std::error_code error;
+    if (saveFile.empty() || !std::filesystem::exists(saveFile, error))
+        return std::nullopt;
+    // A file that is there but cannot be read whole is damage, not absence.
+    return readWholeFile(saveFile, kLongestSave).value_or(std::string());
+}
+
+void RecordFile::writeSave(const std::string& bytes) {
+    std::string why = "the environment names no folder for it";
+    if (!saveFile.empty() && writeWholeFile(saveFile, bytes, why))
+        return;
+    if (complained)
+        return;
+    complained = true;
+    std::fprintf(stderr, "groundline: the game is not saved: %s\n", why.c_str());
+}
+
+void RecordFile::dropSave() {
+    std::error_code error;
+    if (!saveFile.empty())
+        std::filesystem::remove(saveFile, error);
+}
+
+std::string RecordFile::setSaveAside() {
+    std::error_code error;
+    if (saveFile.empty())
+        return "";
+    std::filesystem::rename(saveFile, badSaveFile, error);
+    if (error) {
+        // Whatever stops the rename, the save must not be offered again.
+        std::filesystem::remove(saveFile, error);
+        return "";
+    }
+    return badSaveFile.u8string();
 }

@@ -26,6 +26,14 @@ class RecordFile : public Records {
     // the reason, said once per RecordFile however often it fails, and the game goes on.
     void keep(int wavesDefeated) override;
 
+    // The saved game, save-HASH.txt beside the record; kept aside as
+    // save-HASH.bad. A folder that cannot be written is said once for both.
+    std::optional<std::string> readSave() override;
+    void writeSave(const std::string& bytes) override;
+    void dropSave() override;
+    std::string setSaveAside() override;
+    std::string settingsHash() const override { return hash; }
+
     // Where the record is read from and written to; empty when there is no folder.
     const std::string& path() const { return pathText; }
 
@@ -41,6 +49,9 @@ class RecordFile : public Records {
     std::filesystem::path folder;
     std::filesystem::path file;
     std::string pathText;
+    std::filesystem::path saveFile;
+    std::filesystem::path badSaveFile;
+    std::string hash;
 
     int best = 0;
     bool complained = false;

@@ -54,10 +54,22 @@ std::string writeRecord(int bestWaves) {
     return kHeader + std::to_string(bestWaves) + "\n";
 }
 
-std::string recordName(const std::string& settingsBytes) {
+std::string settingsHash(const std::string& settingsBytes) {
     std::uint64_t hash = fnv1a64(settingsBytes);
     std::string hex(16, '0');
     for (auto digit = hex.rbegin(); digit != hex.rend(); ++digit, hash >>= 4)
         *digit = "0123456789abcdef"[hash & 0xf];
-    return "best-" + hex + ".txt";
+    return hex;
+}
+
+std::string recordName(const std::string& settingsBytes) {
+    return "best-" + settingsHash(settingsBytes) + ".txt";
+}
+
+std::string saveName(const std::string& settingsBytes) {
+    return "save-" + settingsHash(settingsBytes) + ".txt";
+}
+
+std::string badSaveName(const std::string& settingsBytes) {
+    return "save-" + settingsHash(settingsBytes) + ".bad";
 }

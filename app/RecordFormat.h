@@ -26,3 +26,10 @@ std::string writeRecord(int bestWaves);
 // read from disk): a hash that no compiler or platform changes, so that each
 // mod keeps its own record from one version of the game to the next.
 std::string recordName(const std::string& settingsBytes);
+
+// The sixteen hexadecimal digits of that hash, which also name the settings'
+// saved game ("save-HASH.txt") and are written inside it.
+std::string settingsHash(const std::string& settingsBytes);
+std::string saveName(const std::string& settingsBytes);
+// Where a saved game that would not read is kept aside for a bug report.
+std::string badSaveName(const std::string& settingsBytes);

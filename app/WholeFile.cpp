@@ -1,17 +1,15 @@
 #include "app/WholeFile.h"
 
-#include <cerrno>
+#include "app/DurableFile.h"
+
+#include <atomic>
 #include <fstream>
 #include <system_error>
 
 namespace {
 
-// Why the last file operation failed, as the C library says it.
-std::string lastSystemError() {
-    if (errno == 0)
-        return "the system gave no reason";
-    return std::error_code(errno, std::generic_category()).message();
-}
+// Writes begun by this process, across its threads.
+std::atomic<unsigned long> writesBegun{0};
 
 } // namespace
 
@@ -27,6 +25,13 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
     return bytes;
 }
 
+std::filesystem::path nextTemporaryFile(const std::filesystem::path& file) {
+    std::filesystem::path temporary = file;
+    temporary += "." + std::to_string(durableFile::processId()) + "-" +
+                 std::to_string(writesBegun.load()) + ".new";
+    return temporary;
+}
+
 bool writeWholeFile(const std::filesystem::path& file, const std::string& bytes, std::string& why) {
     std::error_code error;
     const std::filesystem::path folder = file.parent_path();
@@ -36,21 +41,17 @@ bool writeWholeFile(const std::filesystem::path& file, const std::string& bytes,
         return false;
     }
 
+    // The process and a count of its writes name the temporary file, so that
+    // two games saving at once never write into each other's.
     std::filesystem::path temporary = file;
-    temporary += ".new";
-    errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        why = "cannot write " + temporary.u8string() + ": " + lastSystemError();
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        why = "cannot replace " + file.u8string() + ": " + error.message();
-        std::filesystem::remove(temporary, error);
+    temporary += "." + std::to_string(durableFile::processId()) + "-" +
+                 std::to_string(writesBegun++) + ".new";
+    if (!durableFile::writeNew(temporary, bytes, why) ||
+        !durableFile::replace(temporary, file, why)) {
+        // Only a file of this write's own is removed: a folder or anything
+        // else standing in the way is left as it was found.
+        if (!std::filesystem::is_directory(temporary, error))
+            std::filesystem::remove(temporary, error);
         return false;
     }
     return true;

@@ -62,8 +62,9 @@ int main(int argc, char** argv) {
     engine.init();
 
     // --play skips the title, at the difficulty it names or the one last chosen.
-    const GameLoop::Opening opening =
-        commandLine.play ? GameLoop::Opening::Game : GameLoop::Opening::Title;
+    const GameLoop::Opening opening = commandLine.continueGame ? GameLoop::Opening::SavedGame
+                                      : commandLine.play       ? GameLoop::Opening::Game
+                                                               : GameLoop::Opening::Title;
     GameLoop loop(engine, GameLoop::Quit::Ends, opening,
                   commandLine.playLevel.value_or(engine.options.difficulty));
     while (loop.frame(engine.waitForFrame(loop.resting))) {

@@ -79,6 +79,7 @@ void GameSession::start() {
     std::fill(kills.begin(), kills.end(), 0);
     std::fill(escapes.begin(), escapes.end(), 0);
     waveTimer = engine->settings.getTime("TimeBetweenWaves");
+    ++countdownsBegun;
     bestBefore = engine->records->bestWaves();
 }
 
@@ -137,6 +138,7 @@ void GameSession::updateWaveSchedule(double dt) {
         delete wave;
         ++waveNumber;
         wave = nullptr;
+        ++countdownsBegun;
     }
 }
 

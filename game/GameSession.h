@@ -96,6 +96,8 @@ class GameSession {
     double waveTimer = 0.0;
     // The wave now running, or the next one between waves; starts at 1.
     int waveNumber = 1;
+    // Countdowns begun, the first at start: a game is saved as each begins.
+    int countdownsBegun = 0;
 
     // The most waves defeated in any earlier game with these settings.
     int bestBefore = 0;

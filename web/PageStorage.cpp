@@ -26,6 +26,13 @@ EM_JS(void, writeStorage, (const char* key, const char* value), {
     } catch (refused) {
     }
 });
+
+EM_JS(void, removeStorage, (const char* key), {
+    try {
+        localStorage.removeItem(UTF8ToString(key));
+    } catch (refused) {
+    }
+});
 // clang-format on
 
 } // namespace
@@ -41,4 +48,8 @@ std::optional<std::string> readPageStorage(const std::string& name) {
 
 void writePageStorage(const std::string& name, const std::string& value) {
     writeStorage((kKeyPrefix + name).c_str(), value.c_str());
+}
+
+void removePageStorage(const std::string& name) {
+    removeStorage((kKeyPrefix + name).c_str());
 }

@@ -8,3 +8,5 @@
 // reads as nothing and keeps nothing.
 std::optional<std::string> readPageStorage(const std::string& name);
 void writePageStorage(const std::string& name, const std::string& value);
+// Forgets the entry.
+void removePageStorage(const std::string& name);

@@ -20,6 +20,14 @@ class WebRecords : public Records {
     // replaced at the next save.
     void keep(int wavesDefeated) override;
 
+    // The saved game, under the name of the desktop's file (save-HASH.txt),
+    // and set aside under that of its .bad.
+    std::optional<std::string> readSave() override;
+    void writeSave(const std::string& bytes) override;
+    void dropSave() override;
+    std::string setSaveAside() override;
+    std::string settingsHash() const override { return hash; }
+
     // The name the record is kept under, after the page storage's prefix.
     const std::string& key() const { return storageKey; }
 
@@ -29,5 +37,8 @@ class WebRecords : public Records {
     int storedBest() const;
 
     std::string storageKey;
+    std::string hash;
+    std::string saveKey;
+    std::string badSaveKey;
     int best = 0;
 };

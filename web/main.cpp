@@ -1,9 +1,9 @@
 // The game in a browser: the page's script hands over the pointer, the
 // buttons and the keys, and the browser calls for a frame once per animation
 // frame; each frame is played by the same GameLoop as the native game's and
-// shown on the page's canvas. The page's address may hold ?mute, ?volume=N
-// and ?play, which the page hands over as the command line's --mute,
-// --volume N and --play.
+// shown on the page's canvas. The page's address may hold ?mute, ?volume=N,
+// ?play and ?continue, which the page hands over as the command line's
+// --mute, --volume N, --play and --continue.
 
 #include "app/CommandLine.h"
 #include "app/Engine.h"
@@ -240,9 +240,13 @@ EMSCRIPTEN_KEEPALIVE void groundlineLetGo() {
 }
 
 // A hidden tab pauses the game as P does, and the player resumes it as from
-// any pause; a lost game has nothing to pause.
+// any pause; a lost game has nothing to pause. It is saved too: a phone's
+// browser may drop a hidden tab without another word, and a closed one
+// comes through here last.
 EMSCRIPTEN_KEEPALIVE void groundlineHidden() {
     platform.releaseAll();
+    if (loop)
+        loop->keepGame();
     PlayfieldScreen* screen = loop ? loop->screen() : nullptr;
     if (screen && !screen->game.gameOver) {
         screen->paused = true;
@@ -271,9 +275,10 @@ EMSCRIPTEN_KEEPALIVE const char* groundlineState() {
 int main(int argc, char** argv) {
     const CommandLine commandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (commandLine.action == CommandLine::Action::Refuse) {
-        std::fprintf(stderr,
-                     "groundline: %s (the page's address takes ?mute, ?volume=N and ?play)\n",
-                     commandLine.problem.c_str());
+        std::fprintf(
+            stderr,
+            "groundline: %s (the page's address takes ?mute, ?volume=N, ?play and ?continue)\n",
+            commandLine.problem.c_str());
         return 2;
     }
     Engine::initHeadless();
@@ -295,8 +300,9 @@ int main(int argc, char** argv) {
 
     // A page cannot close its tab: the title offers no Quit, and under ?play
     // "Yes" to "Quit Game?" starts a new game.
-    const GameLoop::Opening opening =
-        commandLine.play ? GameLoop::Opening::Game : GameLoop::Opening::Title;
+    const GameLoop::Opening opening = commandLine.continueGame ? GameLoop::Opening::SavedGame
+                                      : commandLine.play       ? GameLoop::Opening::Game
+                                                               : GameLoop::Opening::Title;
     loop = new GameLoop(engine, GameLoop::Quit::StartsANewGame, opening,
                         commandLine.playLevel.value_or(engine.options.difficulty));
     emscripten_set_main_loop(animationFrame, 0, false);

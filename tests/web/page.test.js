@@ -561,6 +561,27 @@ test('the best wave is kept in the browser\'s storage, and "Yes" to quit plays a
     }
 });
 
+// A game left by navigating away, as a closed tab or a reload leaves it, is
+// saved in the page's storage under the desktop's file name, and the title
+// of the next visit continues it with the same towers, money, health and wave.
+test('a game left by a reload goes on from the title\'s Continue', async () => {
+    const { page, errors, close } = await openPage(kDesk);
+    await buyLaser(page, click);
+    const left = await state(page);
+    await page.goto(server.url);
+    await until(page, (state) => state.frames > 0 && state.build === undefined);
+    const saveKey = recordKey().replace('/best-', '/save-');
+    const saved = await page.evaluate((key) => localStorage.getItem(key), saveKey);
+    assert.match(saved || '', /^groundline save 1\n/);
+    await page.keyboard.press('Enter');
+    await until(page, (state) => state.build !== undefined);
+    const continued = await state(page);
+    for (const key of ['wave', 'towers', 'money', 'health'])
+        assert.equal(continued[key], left[key], key);
+    assert.deepEqual(errors, []);
+    await close();
+});
+
 test('F fills the screen with the page, and F again leaves it', async () => {
     const { page, errors, close } = await openPage(kDesk);
     await page.keyboard.press('KeyF');

@@ -59,7 +59,8 @@ TEST(Title, OpensTheProgramAndLeadsToAGameAndOptionsByKeysAndMouse) {
     window.waitForFrames(3);
     EXPECT_TRUE(menuShown(window.screenshot())) << "not back on the title";
 
-    window.clickCanvas(layout::menuLine(2));
+    // The game left is saved, and Continue now stands above Play.
+    window.clickCanvas(layout::menuLine(3));
     window.clickCanvas(layout::menuLeftArrow(0));
     window.waitForFrames(3);
     window.screenshot().save(screenshotPath("Title.options"));
@@ -67,7 +68,7 @@ TEST(Title, OpensTheProgramAndLeadsToAGameAndOptionsByKeysAndMouse) {
     window.clickCanvas(layout::menuLine(3)); // Back, under Volume, Sound and Window
     window.waitForFrames(3);
 
-    window.clickCanvasToEnd(layout::menuLine(3).centreX(), layout::menuLine(3).centreY());
+    window.clickCanvasToEnd(layout::menuLine(4).centreX(), layout::menuLine(4).centreY());
     EXPECT_EQ(game.waitForExit(), 0);
     EXPECT_EQ(game.errorOutput(), "");
 }

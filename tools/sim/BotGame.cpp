@@ -4,10 +4,13 @@
 #include "app/Engine.h"
 #include "app/Random.h"
 #include "defences/Building.h"
+#include "game/SavedGame.h"
 #include "game/TowerType.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -34,6 +37,20 @@ BotGame::BotGame(unsigned seed, bool fast, int maxWaves)
     session.start();
 }
 
+BotGame::BotGame(const BotSave& save, bool fast, int maxWaves) : BotGame(1, fast, maxWaves) {
+    const std::optional<SavedGame> saved = readSavedGame(save.bytes);
+    if (!saved || !restoreSavedGame(session, *saved).empty()) {
+        std::fprintf(stderr, "groundline-sim: a save of wave %d does not read back\n", save.wave);
+        std::abort();
+    }
+    frames = save.frame;
+    platform.time = save.clock;
+    engine.lastFrameTime = save.lastFrameTime;
+    countdownsSaved = session.countdownsBegun;
+    killsBefore = session.kills;
+    escapesBefore = session.escapes;
+}
+
 BotGame::~BotGame() {
     engine.platform = previousPlatform;
 }
@@ -47,6 +64,13 @@ void BotGame::frame() {
     const double dt = screen.step(realTime, fast);
 
     time += dt;
+    ++frames;
+    if (keepingSaves && !session.gameOver && countdownsSaved != session.countdownsBegun) {
+        countdownsSaved = session.countdownsBegun;
+        saves.push_back({session.waveNumber, frames,
+                         writeSavedGame(saveOf(session, "", engine.difficulty)), platform.time,
+                         engine.lastFrameTime});
+    }
     if (countdown)
         countdownTime += dt;
 
@@ -80,6 +104,36 @@ void BotGame::playThrough(Strategy& strategy) {
     }
 }
 
+void BotGame::replay(const std::vector<BotMove>& moves) {
+    auto move = std::lower_bound(moves.begin(), moves.end(), frames,
+                                 [](const BotMove& m, long frame) { return m.frame < frame; });
+    while (!over()) {
+        for (; move != moves.end() && move->frame == frames; ++move) {
+            const auto building = [this](int index) {
+                return *std::next(session.buildings.begin(), index);
+            };
+            switch (move->kind) {
+            case BotMove::Buy:
+                session.build(move->type, move->x);
+                break;
+            case BotMove::Upgrade:
+                session.upgrade(building(move->index));
+                break;
+            case BotMove::Sell:
+                session.demolish(building(move->index));
+                break;
+            }
+        }
+        frame();
+    }
+}
+
+int BotGame::indexOf(const Building* building) const {
+    return static_cast<int>(
+        std::distance(session.buildings.begin(),
+                      std::find(session.buildings.begin(), session.buildings.end(), building)));
+}
+
 bool BotGame::over() const {
     return session.gameOver || (maxWaves > 0 && session.waveNumber > maxWaves) || stalled();
 }
@@ -111,6 +165,7 @@ void BotGame::recordWave(int wave) {
             record.groundFull && (groundFull[type] || !engine.towerDefs[type].available);
     }
     record.time = time;
+    record.frame = frames;
     record.purchases = std::accumulate(bought.begin(), bought.end(), upgrades);
     waves.push_back(record);
 
@@ -151,6 +206,7 @@ bool BotGame::buy(int type) {
     const int x = spreadSpot(type);
     if (x < 0)
         return false;
+    moves.push_back({frames, BotMove::Buy, type, x, 0});
     boughtAt[session.build(type, x)] = time;
     ++bought[type];
     spent += engine.towerDefs[type].value;
@@ -162,6 +218,7 @@ bool BotGame::upgrade(Building* building) {
     if (!session.canUpgrade(building))
         return false;
     const int cost = engine.towerDefs[building->type].levelCost(building->level + 1);
+    moves.push_back({frames, BotMove::Upgrade, 0, 0, indexOf(building)});
     session.upgrade(building);
     ++upgrades;
     spent += cost;
@@ -187,6 +244,7 @@ void BotGame::sell(Building* building) {
     const int type = building->type;
     refunded += engine.towerDefs[type].paidFor(building->level) / 2;
     boughtAt.erase(building);
+    moves.push_back({frames, BotMove::Sell, 0, 0, indexOf(building)});
     session.demolish(building);
     ++sold[type];
     std::fill(groundFull.begin(), groundFull.end(), false);

@@ -5,6 +5,7 @@
 #include "preview/ScriptedPlatform.h"
 
 #include <map>
+#include <string>
 #include <vector>
 
 class Building;
@@ -26,6 +27,29 @@ struct WaveRecord {
     bool groundFull = false; // no tower of any type found room at the last look
     int purchases = 0;       // towers and levels bought since the start
     double time = 0.0;       // game seconds since the start
+    long frame = 0;          // frames played since the start
+};
+
+// A purchase or sale, as the bot made it before a frame: what a game
+// continued from a save plays again to follow the same game.
+struct BotMove {
+    enum Kind { Buy, Upgrade, Sell };
+    long frame = 0; // made before this frame, counting from 0
+    Kind kind = Buy;
+    int type = 0; // Buy: the tower's type and its centre on the ground
+    int x = 0;
+    int index = 0; // Upgrade, Sell: the building's place in the session's list
+};
+
+// The game saved as a countdown began, and the frames played by then.
+struct BotSave {
+    int wave = 0;
+    long frame = 0;
+    std::string bytes;
+    // The bot's clock, which the continued game's frames go on from: the
+    // lengths of its frames, differences of one sum, round as they did.
+    double clock = 0.0;
+    double lastFrameTime = 0.0;
 };
 
 // One game played headless on the engine's data by a bot instead of a mouse:
@@ -39,6 +63,9 @@ class BotGame {
     // times as long, as holding Tab does. Play stops once wave maxWaves is
     // cleared; 0 plays on until the game is lost.
     BotGame(unsigned seed, bool fast, int maxWaves);
+    // The game continued from a save taken by another BotGame, as the title's
+    // Continue does, at the frame it was taken.
+    BotGame(const BotSave& save, bool fast, int maxWaves);
     ~BotGame();
     BotGame(const BotGame&) = delete;
     BotGame& operator=(const BotGame&) = delete;
@@ -54,6 +81,8 @@ class BotGame {
     Outcome playFor(double seconds);
     // Frames until play stops, the strategy taking its turn before each.
     void playThrough(Strategy& strategy);
+    // Frames until play stops, making the moves at the frames they were made.
+    void replay(const std::vector<BotMove>& moves);
     // Lost, stalled, or as many waves cleared as asked for.
     bool over() const;
     // Whether no wave has come or gone for stallLimit seconds: a game whose
@@ -106,8 +135,17 @@ class BotGame {
 
     std::vector<WaveRecord> waves;
 
+    // Frames played; every purchase and sale; and, when asked for by
+    // keepingSaves, the game as each countdown began.
+    long frames = 0;
+    std::vector<BotMove> moves;
+    bool keepingSaves = false;
+    std::vector<BotSave> saves;
+
   private:
     void recordWave(int wave);
+    int indexOf(const Building* building) const;
+    int countdownsSaved = 0;
 
     ScriptedPlatform platform;
     Platform* previousPlatform;

@@ -4,6 +4,7 @@
 
 #include "sim/BotGame.h"
 #include "sim/Chart.h"
+#include "sim/SaveCheck.h"
 #include "sim/Strategy.h"
 #include "sim/Summary.h"
 
@@ -30,6 +31,7 @@ const char* const kUsage =
     "                      [--strategy NAME[,NAME...]|all] [--seed N]\n"
     "                      [--games N] [--max-waves N] [--stall-limit SECONDS]\n"
     "                      [--fast] [--csv FILE] [--chart FILE.svg]\n"
+    "       groundline-sim --check-save [the same options but --csv and --chart]\n"
     "strategies:";
 
 struct SimOptions {
@@ -41,6 +43,7 @@ struct SimOptions {
     int maxWaves = 60;
     int stallLimit = static_cast<int>(BotGame::kDefaultStallLimit);
     bool fast = false;
+    bool checkSave = false;
     std::string csv;
     std::string chart;
 };
@@ -80,6 +83,10 @@ SimOptions parse(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg == "--fast") {
             options.fast = true;
+            continue;
+        }
+        if (arg == "--check-save") {
+            options.checkSave = true;
             continue;
         }
         if (i + 1 >= argc)
@@ -202,12 +209,43 @@ void writeWavesHeader(std::FILE* out, bool csv) {
     std::fputc('\n', out);
 }
 
+// Continues each game from saves at several of its wave starts and says,
+// strategy by strategy and seed by seed, whether the rest of it went as the
+// unbroken game did. Fails when any did not.
+int checkEverySave(const SimOptions& options) {
+    // Every fifth wave: wave 1, and then several on the way to where a game
+    // is lost.
+    constexpr int kEvery = 5;
+    bool identical = true;
+    for (const std::string& name : options.strategies) {
+        for (int g = 0; g < options.games; ++g) {
+            const unsigned seed = options.seed + static_cast<unsigned>(g);
+            const SaveCheck check = checkSaves(name, seed, options.fast, options.maxWaves, kEvery);
+            std::string waves;
+            for (const int wave : check.wavesSaved)
+                waves += (waves.empty() ? "" : ",") + std::to_string(wave);
+            std::printf("%-12s seed %-3u continued from waves %s: %d waves compared, %s\n",
+                        name.c_str(), seed, waves.c_str(), check.wavesCompared,
+                        check.difference.empty() ? "identical" : "DIFFERENT");
+            if (!check.difference.empty()) {
+                std::printf("    wave %d: %s\n", check.differingWave, check.difference.c_str());
+                identical = false;
+            }
+        }
+    }
+    std::printf(identical ? "every continued game was identical\n"
+                          : "some continued games differed\n");
+    return identical ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const SimOptions options = parse(argc, argv);
     if (!loadData(options.data, options.difficulty))
         return 1;
+    if (options.checkSave)
+        return checkEverySave(options);
 
     std::FILE* waves = stdout;
     if (!options.csv.empty()) {

@@ -216,6 +216,9 @@ var Module = (function () {
             else
                 Module._groundlineShown();
         });
+        // A page being closed or left may skip the change of visibility; the
+        // game is saved either way.
+        window.addEventListener('pagehide', () => Module._groundlineHidden());
     }
 
     // The address's ?mute, ?volume=N and ?play (or ?play=easy, normal or
@@ -233,6 +236,8 @@ var Module = (function () {
             options.push(`--play=${level}`);
         else if (level !== null)
             options.push('--play');
+        if (query.has('continue'))
+            options.push('--continue');
         const volume = query.get('volume');
         if (/^\d{1,3}$/.test(volume) && Number(volume) <= 100)
             options.push('--volume', volume);
