@@ -85,7 +85,7 @@ constexpr int kGameOverBestY = 81;
 // anything the battle draws: the quit dialog's, the lost game's, and the card
 // that introduces a kind met for the first time.
 constexpr Rect kDialogPanel{110, 84, 100, 48};
-constexpr Rect kGameOverPanel{90, 44, 140, 88};
+constexpr Rect kGameOverPanel{102, 44, 116, 88};
 constexpr Rect kPausedPanel{124, 88, 72, 24};
 constexpr Rect kCard{50, 50, 220, 100};
 

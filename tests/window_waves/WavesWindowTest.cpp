@@ -145,10 +145,10 @@ std::string readFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// The status display at the bottom left: health and money.
-constexpr int kStatusLeft = 0, kStatusTop = 218, kStatusWidth = 100, kStatusHeight = 21;
-// The wave readout at the top right, and the lost game's best under the waves it defeated.
-constexpr int kReadoutLeft = 260, kReadoutHeight = 20;
+// The status display at the bottom left: health and money, left of the readout.
+constexpr int kStatusLeft = 0, kStatusTop = 218, kStatusWidth = layout::kReadoutLeft - 2,
+              kStatusHeight = 21;
+// The lost game's best under the waves it defeated.
 constexpr int kBestLeft = 110, kBestWidth = 100, kBestHeight = 9;
 
 } // namespace
@@ -189,8 +189,8 @@ TEST(Waves, EnterPlaysAgainFromTheStartAndTheSecondGameShowsTheFirstOnesRecord) 
                                              kStatusHeight),
               0)
         << "not the starting health and money";
-    EXPECT_GT(firstStart.changedCanvasPixels(secondStart, kReadoutLeft, 0,
-                                             layout::kCanvasWidth - kReadoutLeft, kReadoutHeight),
+    EXPECT_GT(firstStart.changedCanvasPixels(secondStart, layout::kReadout.x, layout::kReadout.y,
+                                             layout::kReadout.width, layout::kReadout.height),
               5)
         << "the readout does not show the first game's best";
 

@@ -19,6 +19,13 @@ void SheetStrip::animate(const std::string& note, float rate, const std::vector<
     animations.push_back({note, rate, numbers});
 }
 
+SheetStrip SheetStrip::recoloured(const std::array<int, 16>& map) const {
+    SheetStrip copy = *this;
+    for (Picture& frame : copy.frames)
+        frame = frame.recoloured(map);
+    return copy;
+}
+
 Picture SheetStrip::picture() const {
     Picture strip(frameWidth * static_cast<int>(frames.size()), frameHeight);
     for (size_t f = 0; f < frames.size(); ++f)
