@@ -40,8 +40,9 @@ int banners(const GameSession& session) {
 } // namespace
 
 // A kind is named in a banner the first time it comes into sight in each
-// game; its card holds the first game a player meets it in, once, where the
-// screen introduces kinds at all, and any key puts it away.
+// game; its card holds the first game a player meets it in, once for each set
+// of settings, where the screen introduces kinds at all, and any key puts it
+// away.
 TEST_F(SessionTest, AKindIsNamedOncePerGameAndCardedOncePerPlayer) {
     MemoryStorage storage;
     engine.storage = &storage;
@@ -51,12 +52,20 @@ TEST_F(SessionTest, AKindIsNamedOncePerGameAndCardedOncePerPlayer) {
     const struct {
         bool introduces;
         bool freshPlayer;
+        const char* startingMoney; // a mod's, or none
         bool carded;
-    } games[] = {{true, true, true}, {true, false, false}, {false, true, false}};
+    } games[] = {{true, true, nullptr, true},
+                 {true, false, nullptr, false},
+                 {true, false, "101", true},
+                 {true, false, "101", false},
+                 {false, true, nullptr, false}};
     for (const auto& game : games) {
-        SCOPED_TRACE(testing::Message() << game.introduces << game.freshPlayer);
+        SCOPED_TRACE(testing::Message() << game.introduces << game.freshPlayer
+                                        << (game.startingMoney ? game.startingMoney : ""));
         if (game.freshPlayer)
             storage.kept.clear();
+        if (game.startingMoney)
+            engine.settings.set("StartingMoney", game.startingMoney);
         TearDown();
         session = new GameSession;
         session->start();

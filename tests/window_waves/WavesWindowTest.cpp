@@ -13,6 +13,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -145,6 +146,20 @@ std::string readFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// The prefix of every kind's keys in the folder's settings: "Invader1", ...
+std::vector<std::string> kindsIn(const GameFolder& folder) {
+    std::ifstream settings(std::filesystem::path(folder.path()) / "data" / "strings.txt");
+    std::vector<std::string> kinds;
+    std::string line;
+    while (std::getline(settings, line)) {
+        const std::size_t end = line.find("Health=");
+        const bool digits = end > 7 && line.find_first_not_of("0123456789", 7) == end;
+        if (line.rfind("Invader", 0) == 0 && end != std::string::npos && digits)
+            kinds.push_back(line.substr(0, end));
+    }
+    return kinds;
+}
+
 // The status display at the bottom left: health and money, left of the readout.
 constexpr int kStatusLeft = 0, kStatusTop = 218, kStatusWidth = layout::kReadoutLeft - 2,
               kStatusHeight = 21;
@@ -160,8 +175,12 @@ TEST(Waves, EnterPlaysAgainFromTheStartAndTheSecondGameShowsTheFirstOnesRecord) 
     GameFolder folder;
     folder.setSetting("StartingHealth", "1");
     folder.setSetting("TimeBetweenWaves", "0.2");
-    folder.setSetting("Invader1Health", "-2");
-    folder.setSetting("Invader1HealthIncrease", "1");
+    // Every kind the settings have, so that a kind added to the data dies as
+    // the squibbles do.
+    for (const std::string& kind : kindsIn(folder)) {
+        folder.setSetting(kind + "Health", "-2");
+        folder.setSetting(kind + "HealthIncrease", "1");
+    }
     folder.setSetting("Wave1SpeedBase", "60");
     folder.setSetting("Wave1SpeedMax", "60");
     TempFolder records;

@@ -25,7 +25,8 @@ constexpr int Peach = 15;
 
 // Every colour as itself but for the pairs given, each (from, to): the map
 // for Picture::recoloured or SheetStrip::recoloured that paints a picture in
-// colours of its own: InvaderPainter::squibble().recoloured(Ink::swapped({{Ink::Green, Ink::Pink}})).
+// colours of its own: InvaderPainter::squibble().recoloured(Ink::swapped({{Ink::Green,
+// Ink::Pink}})).
 inline std::array<int, 16> swapped(std::initializer_list<std::pair<int, int>> pairs) {
     std::array<int, 16> map{};
     for (int c = 0; c < 16; ++c)
