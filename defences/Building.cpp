@@ -4,6 +4,7 @@
 #include "app/Saturating.h"
 #include "effects/TextEffect.h"
 #include "game/GameSession.h"
+#include "game/TowerType.h"
 #include "gfx/SpritePlayer.h"
 #include "gfx/SpriteSheet.h"
 
@@ -13,6 +14,18 @@
 #include <cstdio>
 
 Building::Building() : sheet(nullptr), player(nullptr), type(0), x(0) {}
+
+Building::Building(int type) : Building() {
+    const Engine& engine = Engine::instance();
+    this->type = type;
+    sheet = engine.towerDefs[type].sprite;
+    period = static_cast<float>(engine.settings.getTime(key("FreqBase")));
+    damage = engine.settings.getDamage(key("DamageBase"));
+}
+
+std::string Building::key(const char* name) const {
+    return "Tower" + std::to_string(towerTypes()[type].settingsNumber) + name;
+}
 
 Building::~Building() {
     delete player;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 struct BITMAP;
 class GameSession;
 class SpritePlayer;
@@ -9,7 +11,13 @@ class SpriteSheet;
 // bottom of its sprite on the ground line, so it has only an x of its own.
 class Building {
   public:
+    // A tower of no type's settings, which a test gives what it needs.
     Building();
+    // A tower of the type (its place in towerTypes()) with what every tower
+    // reads from its type's keys: its sheet, and "Tower%dFreqBase" and
+    // "Tower%dDamageBase" as its period and damage. A class reads its own
+    // keys besides, through key().
+    explicit Building(int type);
     virtual ~Building();
     Building(const Building&) = delete;
     Building& operator=(const Building&) = delete;
@@ -76,6 +84,10 @@ class Building {
 
     // One shot: a bolt, a missile or an arc.
     virtual void fire() = 0;
+
+    // The name of one of its type's keys: key("RangeBase") is "Tower3RangeBase"
+    // for the type whose keys are numbered 3.
+    std::string key(const char* name) const;
 
     // Damage raised by an upgrade's gain, within what the settings allow.
     static int grownDamage(int damage, int gain);

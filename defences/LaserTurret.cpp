@@ -6,20 +6,13 @@
 #include "gfx/SpritePlayer.h"
 
 namespace {
-constexpr int kLaserType = 0;
 constexpr int kRestingAnimation = 0;
 constexpr int kFiringAnimation = 2;
 // The muzzle stands this far above the ground line.
 constexpr int kMuzzleHeight = 12;
 } // namespace
 
-LaserTurret::LaserTurret() {
-    const Engine& engine = Engine::instance();
-    type = kLaserType;
-    sheet = engine.towerDefs[kLaserType].sprite;
-    period = static_cast<float>(engine.settings.getTime("Tower1FreqBase"));
-    damage = engine.settings.getDamage("Tower1DamageBase");
-}
+LaserTurret::LaserTurret(int type) : Building(type) {}
 
 void LaserTurret::update(double dt) {
     runFiringClock(dt);

@@ -2,10 +2,11 @@
 
 #include "defences/Building.h"
 
-// Tower type 0: fires a bolt straight up from its muzzle every period.
+// Fires a bolt straight up from its muzzle every period.
 class LaserTurret : public Building {
   public:
-    LaserTurret();
+    // Of the type at that place in towerTypes().
+    explicit LaserTurret(int type);
 
     void update(double dt) override;
 

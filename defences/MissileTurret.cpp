@@ -12,8 +12,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr int kMissileType = 1;
-
 // The sheet's animations: resting and launching, to either side.
 constexpr int kRestingLeft = 0;
 constexpr int kRestingRight = 2;
@@ -34,14 +32,11 @@ constexpr double kFirstPuffDelay = 0.1;
 constexpr double kPuffDelayStep = 0.07;
 } // namespace
 
-MissileTurret::MissileTurret() : splashDamage(0), splashRadius(0.0), facingRight(false) {
+MissileTurret::MissileTurret(int type)
+    : Building(type), splashDamage(0), splashRadius(0.0), facingRight(false) {
     const Engine& engine = Engine::instance();
-    type = kMissileType;
-    sheet = engine.towerDefs[kMissileType].sprite;
-    period = static_cast<float>(engine.settings.getTime("Tower2FreqBase"));
-    damage = engine.settings.getDamage("Tower2DamageBase");
-    splashDamage = engine.settings.getDamage("Tower2DamageSplashBase");
-    splashRadius = engine.settings.getRadius("Tower2SplashRadius");
+    splashDamage = engine.settings.getDamage(key("DamageSplashBase"));
+    splashRadius = engine.settings.getRadius(key("SplashRadius"));
 }
 
 void MissileTurret::update(double dt) {

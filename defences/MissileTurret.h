@@ -2,10 +2,11 @@
 
 #include "defences/Building.h"
 
-// Tower type 1: launches a homing missile with splash at a random invader every period.
+// Launches a homing missile with splash at a random invader every period.
 class MissileTurret : public Building {
   public:
-    MissileTurret();
+    // Of the type at that place in towerTypes().
+    explicit MissileTurret(int type);
 
     void update(double dt) override;
     // A level raises the splash too: its damage and its radius.

@@ -14,19 +14,16 @@
 #include <vector>
 
 namespace {
-constexpr int kTeslaType = 2;
 // The emitter, where ranges are measured from and arcs start, sits this far
 // above the centre of the coil's frame.
 constexpr int kEmitterHeight = 8;
 } // namespace
 
-TeslaCoil::TeslaCoil() : range(0.0) {
+TeslaCoil::TeslaCoil(int type) : Building(type), range(0.0) {
     const Engine& engine = Engine::instance();
-    type = kTeslaType;
-    sheet = engine.towerDefs[kTeslaType].sprite;
-    period = static_cast<float>(engine.settings.getTime("Tower3FreqBase"));
-    damage = engine.settings.getRealDamage("Tower3DamageBase");
-    range = engine.settings.getRadius("Tower3RangeBase");
+    // Read as a real, as the coil has always read it: "7.9" deals 7.
+    damage = engine.settings.getRealDamage(key("DamageBase"));
+    range = engine.settings.getRadius(key("RangeBase"));
 }
 
 void TeslaCoil::update(double dt) {

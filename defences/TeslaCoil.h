@@ -4,10 +4,11 @@
 
 class Invader;
 
-// Tower type 2: strikes a random invader within range every period.
+// Strikes a random invader within range every period.
 class TeslaCoil : public Building {
   public:
-    TeslaCoil();
+    // Of the type at that place in towerTypes().
+    explicit TeslaCoil(int type);
 
     void update(double dt) override;
     // A level also lengthens the coil's reach.

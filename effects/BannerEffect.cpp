@@ -15,18 +15,28 @@ constexpr double kOpenTime = 0.25;
 // The text shows while the band is open, dark for kBlinkOff of every kBlink.
 constexpr double kBlink = 0.5;
 constexpr double kBlinkOff = 0.12;
-// Half the band's height: a line of the main font and a pixel of room.
+// Half the band's height: a line of the main font and a pixel of room, and
+// half a line more for each line of notes.
 constexpr int kHalfHeight = 7;
+constexpr int kNoteLineHeight = 8;
+// A banner with notes stays long enough for them to be read.
+constexpr double kNotesLifetime = 5.0;
 } // namespace
 
-BannerEffect::BannerEffect(int y, const BitmapFont* font, const char* text)
+BannerEffect::BannerEffect(int y, const BitmapFont* font, const char* text,
+                           const BitmapFont* notesFont, const std::vector<std::string>& notes)
     : y(y), image(renderTextImage(font, text)) {
-    lifetime = kLifetime;
+    lifetime = notes.empty() ? kLifetime : kNotesLifetime;
+    if (notesFont)
+        for (const std::string& note : notes)
+            noteImages.push_back(renderTextImage(notesFont, note.c_str()));
 }
 
 BannerEffect::~BannerEffect() {
     if (image)
         destroy_bitmap(image);
+    for (BITMAP* note : noteImages)
+        destroy_bitmap(note);
 }
 
 void BannerEffect::draw(BITMAP* bitmap) {
@@ -39,12 +49,23 @@ void BannerEffect::draw(BITMAP* bitmap) {
     const int middle = layout::kCanvasWidth / 2;
     const int left = middle - halfWidth;
     const int right = middle + halfWidth - 1;
-    rectfill(bitmap, left, y - kHalfHeight, right, y + kHalfHeight, makecol(0x1d, 0x2b, 0x53));
-    hline(bitmap, left, y - kHalfHeight, right, makecol(0xff, 0x00, 0x4d));
-    hline(bitmap, left, y + kHalfHeight, right, makecol(0xff, 0x00, 0x4d));
+    const int notesHeight = static_cast<int>(noteImages.size()) * kNoteLineHeight;
+    const int top = y - kHalfHeight - notesHeight / 2;
+    const int bottom = y + kHalfHeight + (notesHeight + 1) / 2;
+    rectfill(bitmap, left, top, right, bottom, makecol(0x1d, 0x2b, 0x53));
+    hline(bitmap, left, top, right, makecol(0xff, 0x00, 0x4d));
+    hline(bitmap, left, bottom, right, makecol(0xff, 0x00, 0x4d));
+    if (opened < 1.0)
+        return;
 
-    const bool lit = opened >= 1.0 && std::fmod(age - kOpenTime, kBlink) >= kBlinkOff;
+    const int textY = top + kHalfHeight - kTextImageHeight / 2 + 1;
+    const bool lit = std::fmod(age - kOpenTime, kBlink) >= kBlinkOff;
     if (lit && image)
-        masked_blit(image, bitmap, 0, 0, middle - image->w / 2, y - kTextImageHeight / 2 + 1,
-                    image->w, image->h);
+        masked_blit(image, bitmap, 0, 0, middle - image->w / 2, textY, image->w, image->h);
+    // The notes hold still, so that they can be read while the name blinks.
+    int noteY = textY + kTextImageHeight;
+    for (BITMAP* note : noteImages) {
+        masked_blit(note, bitmap, 0, 0, middle - note->w / 2, noteY, note->w, note->h);
+        noteY += kNoteLineHeight;
+    }
 }

@@ -20,6 +20,26 @@ TextEffect::~TextEffect() {
         destroy_bitmap(image);
 }
 
+void TextEffect::inkWith(int colour) {
+    if (!image)
+        return;
+    const int mask = bitmap_mask_color(image);
+    const auto brightness = [](int pixel) { return getr(pixel) + getg(pixel) + getb(pixel); };
+    int ink = mask;
+    for (int y = 0; y < image->h; ++y)
+        for (int x = 0; x < image->w; ++x) {
+            const int pixel = getpixel(image, x, y);
+            if (pixel != mask && (ink == mask || brightness(pixel) > brightness(ink)))
+                ink = pixel;
+        }
+    if (ink == mask)
+        return;
+    for (int y = 0; y < image->h; ++y)
+        for (int x = 0; x < image->w; ++x)
+            if (getpixel(image, x, y) == ink)
+                putpixel(image, x, y, colour);
+}
+
 void TextEffect::update(double dt) {
     x += kDriftSpeed * dt;
     y -= kDriftSpeed * dt;

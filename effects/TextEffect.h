@@ -12,6 +12,11 @@ class TextEffect : public Effect {
     TextEffect(int x, int y, const BitmapFont* font, const char* text);
     ~TextEffect() override;
 
+    // Paints the text's brightest colour, its ink, in colour instead, so
+    // that one font can write figures of another colour (the grey of a hit
+    // that armour softened) and keep its shadow.
+    void inkWith(int colour);
+
     void update(double dt) override;
     void draw(BITMAP* bitmap) override;
 

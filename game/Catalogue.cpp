@@ -130,6 +130,7 @@ void readInvader(Engine& engine, int kind) {
     def.size = settings.getRadius(key("Invader%dSize"));
 
     def.name = settings.get(key("Invader%dName"));
+    def.blurb = settings.get(key("Invader%dBlurb"));
     // Without the key an escape costs the one point a squibble's does.
     const int cost = settings.getInt(key("Invader%dEscapeCost"));
     def.escapeCost = cost > 0 ? cost : 1;
@@ -188,6 +189,7 @@ void Engine::readDefinitions() {
         TowerDef& def = towerDefs[type];
         const int n = towerTypes()[type].settingsNumber;
         def.name = settings.get(numbered("Tower%dName", n));
+        def.blurb = settings.get(numbered("Tower%dBlurb", n));
         def.value = settings.getInt(numbered("Tower%dValue", n));
         def.width = settings.getPixels(numbered("Tower%dWidth", n));
         def.available = settings.getInt(numbered("Tower%dAvailable", n)) != 0;

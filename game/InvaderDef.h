@@ -9,7 +9,8 @@ class SpriteSheet;
 // is there.
 struct InvaderDef {
     bool present = false;          // its keys are in strings.txt
-    std::string name;              // as the boss's banner names it
+    std::string name;              // as the banners and How to Play name it
+    std::string blurb;             // what it does and what beats it, in a line; may be empty
     int health = 0;                // health of an invader of the first wave
     double healthIncrease = 0.0;   // health added for each later wave
     int value = 0;                 // bounty paid for a kill

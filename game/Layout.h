@@ -48,25 +48,46 @@ constexpr int kDialogCentreX = kCanvasWidth / 2;
 constexpr Rect kYesAnswer{140, 110, 40, 8};
 constexpr Rect kNoAnswer{140, 120, 40, 8};
 
-// The wave now played and the best kept, right-aligned at the top right, one
-// over the other; the fast-forward mark below them while Tab runs the game.
-constexpr int kReadoutRight = 317;
-constexpr int kWaveReadoutY = 2;
-constexpr int kBestReadoutY = 11;
-constexpr Rect kFastForwardMark{307, 21, 10, 9};
+// Where invaders may be drawn: the whole sky, down to the strip. Their block
+// turns at the canvas's sides, gets through at y 190 with its feet a frame
+// lower, and the boss and the divers keep inside the same bounds. Nothing of
+// the display but dialogs, cards and passing banners is drawn here.
+constexpr Rect kFlightArea{0, 0, kCanvasWidth, kStripTop};
 
-// A boss's health bar never rises above this line, so the readout and the
-// fast-forward mark never cover it.
-constexpr int kBossBarHighest = kFastForwardMark.y + kFastForwardMark.height + 1;
+// The strip, from the left: the health bar over the money and the marks of
+// fast-forward and of muted sound, then the wave now played over the best
+// kept. The build buttons' texts end left of the buttons and start no
+// further left than kPanelTextLeft; a longer one takes the readout's place
+// while it shows, but never the health's.
+constexpr Rect kFastForwardMark{42, 230, 10, 9};
+constexpr Rect kMutedMark{54, 230, 10, 9};
+constexpr int kReadoutLeft = 68;
+constexpr int kWaveReadoutY = 220;
+constexpr int kBestReadoutY = 229;
+constexpr Rect kReadout{kReadoutLeft, kWaveReadoutY, 46, 18};
+constexpr int kPanelTextLeft = kReadout.x + kReadout.width + 2;
 
-// The banner that names a boss, under the wave's own announcement.
+// A boss's health bar stands over her head, but never above the canvas.
+constexpr int kBossBarHighest = 0;
+
+// The banner that names a boss, under the wave's own announcement, and
+// under it the one that names a kind met for the first time in a game.
 constexpr int kBossBannerY = 108;
+constexpr int kKindBannerY = 132;
 
-// "Paused", at twice its size, centred over the playfield.
+// "Paused", at twice its size, centred over the playfield on its panel.
 constexpr int kPausedCaptionY = 92;
 
 // The lost game's best, under the waves it defeated.
 constexpr int kGameOverBestY = 81;
+
+// The panels that dialogs and captions stand on, so that they read over
+// anything the battle draws: the quit dialog's, the lost game's, and the card
+// that introduces a kind met for the first time.
+constexpr Rect kDialogPanel{110, 84, 100, 48};
+constexpr Rect kGameOverPanel{102, 44, 116, 88};
+constexpr Rect kPausedPanel{124, 88, 72, 24};
+constexpr Rect kCard{50, 50, 220, 100};
 
 // The title screen: the game's name at twice its size, and under it the
 // menus of the screens around the game, one line a choice. A choice with a

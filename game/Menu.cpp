@@ -33,6 +33,36 @@ int plateColour() {
     return makecol(kPlateRed, kPlateGreen, kPlateBlue);
 }
 
+void drawPanel(BITMAP* canvas, int left, int top, int right, int bottom) {
+    rectfill(canvas, left, top, right, bottom, plateColour());
+    rect(canvas, left, top, right, bottom, makecol(kRimRed, kRimGreen, kRimBlue));
+}
+
+std::vector<std::string> wrapText(const BitmapFont& font, const std::string& text, int width) {
+    std::vector<std::string> lines;
+    std::string line;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        start = end + 1;
+        if (word.empty())
+            continue;
+        const std::string longer = line.empty() ? word : line + " " + word;
+        if (!line.empty() && font.textWidth(longer.c_str()) > width) {
+            lines.push_back(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
 Menu::Action Menu::handle(const Engine& engine, int scanCode, bool leftClick) {
     const int count = static_cast<int>(lines.size());
     if (count == 0)
@@ -84,8 +114,7 @@ void Menu::draw(BITMAP* canvas, const Engine& engine) const {
     const int top = first.y - kPlateMargin;
     const int right = first.x + first.width + kPlateMargin;
     const int bottom = last.y + last.height + kPlateMargin;
-    rectfill(canvas, left, top, right, bottom, plateColour());
-    rect(canvas, left, top, right, bottom, makecol(kRimRed, kRimGreen, kRimBlue));
+    drawPanel(canvas, left, top, right, bottom);
 
     for (int line = 0; line < count; ++line) {
         const BitmapFont* font = line == chosen ? engine.fontMainRed : engine.fontMain;

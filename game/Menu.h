@@ -4,6 +4,7 @@
 #include <vector>
 
 struct BITMAP;
+class BitmapFont;
 class Engine;
 
 // A screen's heading, or the game's name, at twice the size of its red font,
@@ -15,6 +16,12 @@ void drawHint(BITMAP* canvas, const Engine& engine, const char* text);
 // The palette's darkest blue, which the screens' plates are filled with so
 // that text reads over the sky.
 int plateColour();
+// A plate with a rim of the palette's white, from (left, top) to (right,
+// bottom) inclusive: what every dialog, card and caption stands on.
+void drawPanel(BITMAP* canvas, int left, int top, int right, int bottom);
+// The text broken at spaces into lines no wider than width in the font; a
+// word wider than that stands on a line of its own.
+std::vector<std::string> wrapText(const BitmapFont& font, const std::string& text, int width);
 
 // A column of choices on the screens around the game, played by the arrow
 // keys, Enter and the mouse alike: up and down choose a line, left and right

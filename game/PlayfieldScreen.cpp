@@ -2,14 +2,21 @@
 #include "app/Engine.h"
 #include "defences/Building.h"
 #include "defences/Projectile.h"
+#include "effects/BannerEffect.h"
 #include "effects/Effect.h"
 #include "effects/TextImage.h"
+#include "game/Controls.h"
+#include "game/Figures.h"
 #include "game/GameSession.h"
 #include "game/Layout.h"
+#include "game/Meetings.h"
+#include "game/Menu.h"
 #include "game/TowerType.h"
 #include "gfx/BitmapFont.h"
 #include "gfx/SpritePlayer.h"
 #include "gfx/SpriteSheet.h"
+#include "invaders/Invader.h"
+#include "invaders/InvaderKind.h"
 #include "invaders/Wave.h"
 
 #include <allegro.h>
@@ -33,6 +40,8 @@ constexpr int kMenuTextRight = 317;
 constexpr int kFirstLineY = 220;
 constexpr int kSecondLineY = 229;
 constexpr int kCancelLineY = 230;
+// A build button's key label, from the top of the button.
+constexpr int kKeyLabelY = 12;
 
 // Cells of the selected tower's panel in the upgrade icons strip; the level
 // pip sits at the top left of its cell.
@@ -48,16 +57,16 @@ constexpr int kPipStep = 5;
 // The fast-forward mark's cell in the same strip, at the top left of it.
 constexpr int kFastForwardCell = 5;
 
-// Colours the screen draws itself, from the palette: its white, and its
-// darkest blue for the readout's plate and under the tesla ring.
+// Colours the screen draws itself, from the palette: its white, its red
+// for the muted mark's cross, and its darkest blue under the tesla ring.
 struct Ink {
     int r, g, b;
 };
 constexpr Ink kPaletteWhite{0xff, 0xf1, 0xe8};
+constexpr Ink kPaletteRed{0xff, 0x00, 0x4d};
 constexpr Ink kPaletteDarkBlue{0x1d, 0x2b, 0x53};
-// Around the wave readout's text on its plate, and the main font's line.
-constexpr int kPlateMargin = 3;
-constexpr int kMainLineHeight = 9;
+// Round the pause caption on its panel.
+constexpr int kPanelMargin = 4;
 constexpr int kRingDotSpacing = 3;
 constexpr double kTwoPi = 2.0 * 3.14159265358979323846;
 // A ring wider than this passes nowhere near the playfield.
@@ -80,6 +89,17 @@ constexpr int kCentreX = layout::kDialogCentreX;
 constexpr int kCaptionY = 50;
 constexpr int kWavesDefeatedY = 74;
 constexpr int kQuitQuestionY = 90;
+
+// The card of a kind met for the first time: its name, its picture, what
+// it does, and how to go on, each a step further down the card.
+constexpr int kCardNameY = 6;
+constexpr int kCardPictureY = 18;
+constexpr int kCardBlurbY = 52;
+constexpr int kCardLineHeight = 8;
+constexpr int kCardMargin = 8;
+constexpr int kCardHintFromBottom = 10;
+// The notes of a kind's banner stand in lines this wide.
+constexpr int kBannerNotesWidth = layout::kCanvasWidth - 16;
 
 // What one more level gives, as the panel words it: "damage +1, rate +10%".
 std::string levelGains(const TowerDef& def, const Building& building) {
@@ -110,9 +130,12 @@ void drawSlot(BITMAP* target, BITMAP* slots, SlotCell cell, int x, int y) {
 
 } // namespace
 
-PlayfieldScreen::PlayfieldScreen(GameSession& game) : Screen(*game.engine), game(game) {
+PlayfieldScreen::PlayfieldScreen(GameSession& game, bool introducesKinds)
+    : Screen(*game.engine), game(game), namedInGame(invaderKindCount(), false) {
     for (int type = 0; type < towerTypeCount(); ++type)
         newTowers.push_back(makeBuilding(type));
+    if (introducesKinds)
+        meetings = std::make_unique<Meetings>(*engine);
 }
 
 PlayfieldScreen::~PlayfieldScreen() {
@@ -134,13 +157,42 @@ double PlayfieldScreen::step(double dt, bool fastForward) {
     // game looks at whether it is lost.
     game.advance(gameTime);
     handleInput();
+    noticeNewKinds();
     game.endIfLost();
     noticeEnd();
     return gameTime;
 }
 
 bool PlayfieldScreen::isPaused() const {
-    return !game.gameOver && (paused || mode == QuitDialog);
+    return !game.gameOver && (paused || mode == QuitDialog || cardKind >= 0);
+}
+
+void PlayfieldScreen::noticeNewKinds() {
+    if (!game.wave || game.gameOver)
+        return;
+    for (const Invader* invader : game.wave->invaders) {
+        const int kind = invader->kind;
+        if (kind < 0 || kind >= static_cast<int>(namedInGame.size()) || namedInGame[kind])
+            continue;
+        // Still above the sky, it has not come yet.
+        const int height = invader->player ? invader->player->frameHeight() : 0;
+        if (invader->health <= 0 || invader->y + height <= 0)
+            continue;
+        namedInGame[kind] = true;
+        const InvaderDef& def = engine->invaderDefs[kind];
+        if (def.name.empty())
+            continue;
+        game.effects.push_back(new BannerEffect(
+            layout::kKindBannerY, engine->fontMainRed, def.name.c_str(), engine->fontSmall,
+            wrapText(*engine->fontSmall, def.blurb, kBannerNotesWidth)));
+        // One card at a time: another kind new this frame waits for the
+        // frame after this card.
+        if (meetings && !def.blurb.empty() && !meetings->met(kind)) {
+            meetings->meet(kind);
+            cardKind = kind;
+            return;
+        }
+    }
 }
 
 bool PlayfieldScreen::calm() const {
@@ -209,11 +261,14 @@ void PlayfieldScreen::draw() {
     for (Effect* effect : game.effects)
         effect->draw(canvas);
 
-    if (game.gameOver) {
+    if (game.gameOver)
         drawGameOver();
-    } else {
-        drawStatus();
-        drawReadout();
+    // The strip stays at the end, so that the final money, health and wave
+    // can still be read.
+    drawStatus();
+    drawMarks();
+    panelTextLeft = layout::kCanvasWidth;
+    if (!game.gameOver) {
         switch (mode) {
         case Idle:
             drawBuildButtons();
@@ -228,10 +283,14 @@ void PlayfieldScreen::draw() {
             break;
         }
     }
+    if (panelTextLeft >= layout::kPanelTextLeft)
+        drawReadout();
     if (paused && mode != QuitDialog && !game.gameOver)
         drawPausedCaption();
     if (mode == QuitDialog)
         drawQuitDialog();
+    if (cardKind >= 0)
+        drawCard();
     if (game.debugOverlay)
         drawDebugTexts();
 }
@@ -256,38 +315,68 @@ void PlayfieldScreen::drawStatus() {
 
 void PlayfieldScreen::drawReadout() {
     BITMAP* canvas = engine->canvas->bitmap;
-    const BitmapFont* font = engine->fontMain;
-    // On a plate of the sky's darkest blue, so that the figures read over
-    // the dithered band below it and over the squibbles marching in.
-    // A modder's kerning can make a text of any width, negative or past the
-    // screen; the plate stays on it.
-    const int width = std::clamp(std::max(font->textWidthf("Wave %d", game.waveNumber),
-                                          font->textWidthf("Best %d", game.bestWaves())),
-                                 0, layout::kCanvasWidth);
-    const int plateLeft = layout::kReadoutRight - width - kPlateMargin;
-    const int plateBottom = layout::kBestReadoutY + kMainLineHeight;
-    rectfill(canvas, plateLeft, 0, layout::kCanvasWidth - 1, plateBottom,
-             makecol(kPaletteDarkBlue.r, kPaletteDarkBlue.g, kPaletteDarkBlue.b));
-    font->drawTextRightf(canvas, layout::kReadoutRight, layout::kWaveReadoutY, "Wave %d",
-                         game.waveNumber);
-    font->drawTextRightf(canvas, layout::kReadoutRight, layout::kBestReadoutY, "Best %d",
-                         game.bestWaves());
+    engine->fontMain->drawTextf(canvas, layout::kReadoutLeft, layout::kWaveReadoutY, "Wave %d",
+                                game.waveNumber);
+    engine->fontMain->drawTextf(canvas, layout::kReadoutLeft, layout::kBestReadoutY, "Best %d",
+                                game.bestWaves());
+}
+
+void PlayfieldScreen::drawMarks() {
+    BITMAP* canvas = engine->canvas->bitmap;
     if (fastForwarding)
         drawIcon(canvas, engine->upgradeIcons, kIconSize * kFastForwardCell, 0,
                  layout::kFastForwardMark.x, layout::kFastForwardMark.y);
+    if (!engine->sound->muted())
+        return;
+    // A speaker, crossed out.
+    const int x = layout::kMutedMark.x;
+    const int y = layout::kMutedMark.y;
+    const int white = makecol(kPaletteWhite.r, kPaletteWhite.g, kPaletteWhite.b);
+    const int red = makecol(kPaletteRed.r, kPaletteRed.g, kPaletteRed.b);
+    rectfill(canvas, x, y + 3, x + 1, y + 5, white);
+    triangle(canvas, x + 2, y + 4, x + 4, y + 1, x + 4, y + 7, white);
+    line(canvas, x + 6, y + 2, x + 9, y + 6, red);
+    line(canvas, x + 6, y + 6, x + 9, y + 2, red);
 }
 
 void PlayfieldScreen::drawPausedCaption() {
     BITMAP* canvas = engine->canvas->bitmap;
-    BITMAP* caption = renderTextImage(engine->fontMain, "Paused");
+    const char* text = "Paused";
+    BITMAP* caption = renderTextImage(engine->fontMain, text);
+    // Round the doubled glyphs, whose image runs on past the last kerning.
+    const int left = kCentreX - caption->w - kPanelMargin;
+    const int right = kCentreX - caption->w + 2 * engine->fontMain->textWidth(text) + kPanelMargin;
+    drawPanel(canvas, left, layout::kPausedCaptionY - kPanelMargin, right,
+              layout::kPausedCaptionY + 2 * caption->h + kPanelMargin - 1);
     masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
                         layout::kPausedCaptionY, 2 * caption->w, 2 * caption->h);
     destroy_bitmap(caption);
 }
 
+void PlayfieldScreen::drawCard() {
+    BITMAP* canvas = engine->canvas->bitmap;
+    const InvaderDef& def = engine->invaderDefs[cardKind];
+    const layout::Rect& card = layout::kCard;
+    drawPanel(canvas, card.x, card.y, card.x + card.width - 1, card.y + card.height - 1);
+    engine->fontMainRed->drawTextCentred(canvas, kCentreX, card.y + kCardNameY, def.name.c_str());
+    if (def.sprite)
+        def.sprite->drawFrame(canvas, kCentreX - restingFrameWidth(def.sprite) / 2,
+                              card.y + kCardPictureY, 0, 0.0f);
+    int y = card.y + kCardBlurbY;
+    for (const std::string& line :
+         wrapText(*engine->fontSmall, def.blurb, card.width - 2 * kCardMargin)) {
+        engine->fontSmall->drawTextCentred(canvas, kCentreX, y, line.c_str());
+        y += kCardLineHeight;
+    }
+    engine->fontSmallRed->drawTextCentred(
+        canvas, kCentreX, card.y + card.height - kCardHintFromBottom, "Any key or click goes on");
+}
+
 void PlayfieldScreen::drawGameOver() {
     BITMAP* canvas = engine->canvas->bitmap;
     greyOut(canvas);
+    const layout::Rect& panel = layout::kGameOverPanel;
+    drawPanel(canvas, panel.x, panel.y, panel.x + panel.width - 1, panel.y + panel.height - 1);
     BITMAP* caption = engine->gameOverCaption;
     if (caption)
         masked_stretch_blit(caption, canvas, 0, 0, caption->w, caption->h, kCentreX - caption->w,
@@ -326,17 +415,20 @@ void PlayfieldScreen::drawBuildButtons() {
             drawIcon(canvas, engine->icons, iconX, 0, x + 2, kButtonY + 2);
         else
             drawIcon(canvas, engine->icons, iconX, 0, x + 1, kButtonY + 1);
+        // Its key in the corner, since the keys count from the right.
+        engine->fontSmall->drawTextRight(canvas, x + kSlotSize - 1, kButtonY + kKeyLabelY,
+                                         keyLabel(towerTypes()[type].key).c_str());
 
         if (!hover)
             continue;
         const int textRight = kMenuTextRight - towerTypeCount() * spacing;
-        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, def.name.c_str());
+        drawPanelText(engine->fontMain, textRight, kFirstLineY, def.name);
         if (!def.available) {
-            engine->fontMainRed->drawTextRight(canvas, textRight, kSecondLineY, "Not Available");
+            drawPanelText(engine->fontMainRed, textRight, kSecondLineY, "Not Available");
         } else {
             const BitmapFont* font =
                 def.value > game.money ? engine->fontMainRed : engine->fontMain;
-            font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", def.value);
+            drawPanelText(font, textRight, kSecondLineY, "$" + std::to_string(def.value));
         }
     }
 }
@@ -357,9 +449,9 @@ void PlayfieldScreen::drawPlacing() {
              kButtonY + 1);
 
     const int textRight = kMenuTextRight - engine->buttonSpacing;
-    engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "Placing %s - $%d",
-                                     def.name.c_str(), def.value);
-    engine->fontSmall->drawTextRight(canvas, textRight, kCancelLineY, "Right click to cancel");
+    drawPanelText(engine->fontMain, textRight, kFirstLineY,
+                  "Placing " + def.name + " - $" + std::to_string(def.value));
+    drawPanelText(engine->fontSmall, textRight, kCancelLineY, "Right click to cancel");
 }
 
 void PlayfieldScreen::drawSelection() {
@@ -380,9 +472,9 @@ void PlayfieldScreen::drawSelection() {
     const bool upgrades = def.upgrades > 0;
     const int textRight = kMenuTextRight - (upgrades ? 2 : 1) * engine->buttonSpacing;
     if (drawPanelButton(kFirstButton, kDemolishCell, true)) {
-        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Demolish Building");
-        engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "+$%d",
-                                         def.paidFor(building->level) / 2);
+        drawPanelText(engine->fontMain, textRight, kFirstLineY, "Demolish Building");
+        drawPanelText(engine->fontMain, textRight, kSecondLineY,
+                      "+$" + std::to_string(def.paidFor(building->level) / 2));
         return;
     }
     const bool usedUp = building->level >= def.upgrades;
@@ -394,38 +486,38 @@ void PlayfieldScreen::drawSelection() {
         return;
     }
     if (usedUp) {
-        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, "Fully Upgraded");
+        drawPanelText(engine->fontMain, textRight, kFirstLineY, "Fully Upgraded");
         return;
     }
-    engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "Upgrade to Level %d",
-                                     building->level + 1);
+    drawPanelText(engine->fontMain, textRight, kFirstLineY,
+                  "Upgrade to Level " + std::to_string(building->level + 1));
     const BitmapFont* font = cost > game.money ? engine->fontMainRed : engine->fontMain;
-    font->drawTextRightf(canvas, textRight, kSecondLineY, "$%d", cost);
+    drawPanelText(font, textRight, kSecondLineY, "$" + std::to_string(cost));
     const std::string gains = levelGains(def, *building);
     const int gainsRight = textRight - font->textWidthf("$%d", cost) - kGainsGap;
-    engine->fontMain->drawTextRight(canvas, gainsRight, kSecondLineY, gains.c_str());
+    drawPanelText(engine->fontMain, gainsRight, kSecondLineY, gains);
 }
 
 void PlayfieldScreen::drawFigures(const Building& building) {
-    BITMAP* canvas = engine->canvas->bitmap;
     const TowerDef& def = engine->towerDefs[building.type];
     const int textRight = kMenuTextRight - (def.upgrades > 0 ? 2 : 1) * engine->buttonSpacing;
+    // The reach goes with the name, so that each line stays short enough
+    // to leave the health and the money be.
+    std::string first = def.name;
     if (def.upgrades > 0)
-        engine->fontMain->drawTextRightf(canvas, textRight, kFirstLineY, "%s, Level %d of %d",
-                                         def.name.c_str(), building.level, def.upgrades);
-    else
-        engine->fontMain->drawTextRight(canvas, textRight, kFirstLineY, def.name.c_str());
+        first +=
+            ", Level " + std::to_string(building.level) + " of " + std::to_string(def.upgrades);
+    const std::string reach = reachFigure(building);
+    if (!reach.empty())
+        first += ", " + reach;
+    drawPanelText(engine->fontMain, textRight, kFirstLineY, first);
+    drawPanelText(engine->fontMain, textRight, kSecondLineY, shotFigures(*engine, building));
+}
 
-    // A tower whose period is not a positive number never fires.
-    const double rate = building.period > 0.0f ? 1.0 / building.period : 0.0;
-    const long reach = std::lround(building.reach());
-    if (building.reachName() && reach > 0)
-        engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY,
-                                         "damage %d, rate %.1f/s, %s %ld", building.damage, rate,
-                                         building.reachName(), reach);
-    else
-        engine->fontMain->drawTextRightf(canvas, textRight, kSecondLineY, "damage %d, rate %.1f/s",
-                                         building.damage, rate);
+void PlayfieldScreen::drawPanelText(const BitmapFont* font, int right, int y,
+                                    const std::string& text) {
+    font->drawTextRight(engine->canvas->bitmap, right, y, text.c_str());
+    panelTextLeft = std::min(panelTextLeft, right - font->textWidth(text.c_str()));
 }
 
 void PlayfieldScreen::drawStrikeRing(const Building& building, int centreX) {
@@ -482,6 +574,10 @@ void PlayfieldScreen::drawLevels() {
 
 void PlayfieldScreen::drawQuitDialog() {
     BITMAP* canvas = engine->canvas->bitmap;
+    // The lost game's question stands on the game-over panel already.
+    const layout::Rect& panel = layout::kDialogPanel;
+    if (!game.gameOver)
+        drawPanel(canvas, panel.x, panel.y, panel.x + panel.width - 1, panel.y + panel.height - 1);
     engine->fontSmall->drawTextCentred(canvas, kCentreX, kQuitQuestionY,
                                        game.gameOver ? "Play Again?" : "Quit Game?");
     const bool overYes = engine->mouseInRect(layout::kYesAnswer);
@@ -502,6 +598,15 @@ void PlayfieldScreen::drawDebugTexts() {
 }
 
 void PlayfieldScreen::handleInput() {
+    if (cardKind >= 0) {
+        // Any key or click puts the card away, and does nothing else.
+        const bool key = engine->platform->keyPressed();
+        if (key)
+            engine->platform->readKey();
+        if (key || leftClick() || rightClick())
+            cardKind = -1;
+        return;
+    }
     handleKey();
     if (!game.gameOver && !isPaused()) {
         if ((mode == Idle || mode == BuildingSelected) && leftClick())

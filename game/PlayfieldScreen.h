@@ -3,16 +3,22 @@
 #include "game/Layout.h"
 #include "game/Screen.h"
 
+#include <memory>
+#include <string>
 #include <vector>
 
+class BitmapFont;
 class Building;
 class GameSession;
+class Meetings;
 
 // The screen a game is played on: it draws the game each frame and turns the
 // player's keys and clicks into the game's operations. What the screen is
 // doing (placing, a tower selected, a dialog) is its own; what the game is,
 // is the session's. "Yes" to "Quit Game?" or "No" to "Play Again?" ask for
-// Next::Quit, "Yes" to "Play Again?" for Next::Play.
+// Next::Quit, "Yes" to "Play Again?" for Next::Play. Each kind of invader is
+// named in a banner the first time it comes in a game, and, where the screen
+// introduces kinds, on a card that holds the game the first time ever.
 class PlayfieldScreen : public Screen {
   public:
     // What the screen is doing.
@@ -23,8 +29,11 @@ class PlayfieldScreen : public Screen {
         QuitDialog = 3,       // "Quit Game?" is shown, or "Play Again?" once lost
     };
 
-    // The screen of a started game, which it plays but does not own.
-    explicit PlayfieldScreen(GameSession& game);
+    // The screen of a started game, which it plays but does not own. With
+    // introducesKinds, the first time the player ever meets a kind the game
+    // stands still on its card until any key or click; without, as a game
+    // played straight from the command line plays, no card ever holds it.
+    explicit PlayfieldScreen(GameSession& game, bool introducesKinds = false);
     ~PlayfieldScreen();
     PlayfieldScreen(const PlayfieldScreen&) = delete;
     PlayfieldScreen& operator=(const PlayfieldScreen&) = delete;
@@ -35,8 +44,9 @@ class PlayfieldScreen : public Screen {
     double step(double dt, bool fastForward);
     void update(double dt, bool fastForward) override { step(dt, fastForward); }
 
-    // Whether the game stands still: paused with P, or the quit dialog open
-    // during play. A lost game is never paused: its grey screen goes on.
+    // Whether the game stands still: paused with P, the quit dialog open
+    // during play, or a kind's card shown. A lost game is never paused: its
+    // grey screen goes on.
     bool isPaused() const;
     bool still() const override { return isPaused(); }
     // Between waves, with nothing in flight and nothing fading.
@@ -73,13 +83,23 @@ class PlayfieldScreen : public Screen {
     bool paused = false;
     // Whether this frame ran at Tab's speed, for the fast-forward mark.
     bool fastForwarding = false;
+    // The kind whose card is shown, or -1.
+    int cardKind = -1;
 
   private:
     // Opens "Play Again?" once the game is lost.
     void noticeEnd();
+    // Names each kind that has come into sight for the first time in this
+    // game, and shows the card of one never met before.
+    void noticeNewKinds();
 
     void drawStatus();
     void drawReadout();
+    void drawMarks();
+    void drawCard();
+    // A line of the strip's texts, ending at right; one that reaches past
+    // kPanelTextLeft takes the readout's place in this frame.
+    void drawPanelText(const BitmapFont* font, int right, int y, const std::string& text);
     void drawPausedCaption();
     void drawGameOver();
     void drawBuildButtons();
@@ -111,8 +131,16 @@ class PlayfieldScreen : public Screen {
     void answerYes();
     void answerNo();
 
+    // How far left the strip's texts reach in the frame being drawn.
+    int panelTextLeft = layout::kCanvasWidth;
+
     // Whether the lost game has been seen, and "Play Again?" asked.
     bool lostSeen = false;
+
+    // The kinds named in this game so far, and the player's memory of the
+    // kinds met ever; none where the screen introduces no kinds.
+    std::vector<bool> namedInGame;
+    std::unique_ptr<Meetings> meetings;
 
     // One unplaced tower of each type, whose range the placing view rings.
     std::vector<Building*> newTowers;

@@ -7,6 +7,7 @@ class SpriteSheet;
 // What every tower of one type shares: read once from the "Tower%d..." keys.
 struct TowerDef {
     std::string name;              // shown in the build menu and while placing
+    std::string blurb;             // what it is good at, for How to Play; may be empty
     int value = 0;                 // price; demolishing refunds half
     int width = 0;                 // footprint on the ground line, in pixels
     bool available = false;        // whether the build button can be used

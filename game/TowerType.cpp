@@ -8,8 +8,8 @@
 
 namespace {
 
-template <typename Tower> Building* makeTower() {
-    return new Tower;
+template <typename Tower> Building* makeTower(int type) {
+    return new Tower(type);
 }
 
 } // namespace
@@ -31,5 +31,5 @@ int towerTypeCount() {
 Building* makeBuilding(int type) {
     if (type < 0 || type >= towerTypeCount())
         return nullptr;
-    return towerTypes()[type].make();
+    return towerTypes()[type].make(type);
 }

@@ -13,8 +13,8 @@ class Building;
 struct TowerType {
     // The n of its "Tower%d..." keys in strings.txt.
     int settingsNumber;
-    // A new tower of this type, not yet placed.
-    Building* (*make)();
+    // A new tower of this type, not yet placed, given its place in the table.
+    Building* (*make)(int type);
     // How many animations its sheet must have for the game to play it.
     unsigned animations;
     // Its icon's cell in the icons strip, counted in icons from the left.

@@ -123,7 +123,7 @@ TEST_F(BuildingTest, StandsOnTheGroundLineAndCentresOnTheFrameShownNow) {
 }
 
 TEST_F(BuildingTest, AnUnplacedTowerDrawsNothing) {
-    LaserTurret tower;
+    LaserTurret tower(0);
     BITMAP* canvas = create_bitmap(320, 240);
     clear_to_color(canvas, makecol(0, 0, 0));
 

@@ -2,6 +2,7 @@
 
 #include "app/Engine.h"
 #include "game/GameSession.h"
+#include "game/TowerType.h"
 #include "invaders/Invader.h"
 #include "support/EngineScope.h"
 
@@ -61,10 +62,15 @@ class DefencesTest : public ::testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // A tower of the given class placed in the session with its left edge at
-    // x, owned by the test.
+    // A tower of the given class, of the first type in the table that makes
+    // one, placed in the session with its left edge at x, owned by the test.
     template <typename Tower> std::unique_ptr<Tower> place(int x) {
-        auto tower = std::make_unique<Tower>();
+        std::unique_ptr<Tower> tower;
+        for (int type = 0; type < towerTypeCount() && !tower; ++type) {
+            std::unique_ptr<Building> made(makeBuilding(type));
+            if (dynamic_cast<Tower*>(made.get()))
+                tower.reset(static_cast<Tower*>(made.release()));
+        }
         tower->game = session;
         tower->setPosition(x);
         return tower;

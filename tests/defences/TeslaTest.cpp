@@ -49,7 +49,7 @@ TEST_F(TeslaTest, ReadsItsDamageAsARealCutToAWholeNumber) {
     const std::pair<const char*, int> cases[] = {{"7.9", 7}, {"1e2", 100}, {"-2.5", -2}, {"", 0}};
     for (const auto& [text, damage] : cases) {
         engine.settings.set("Tower3DamageBase", text);
-        EXPECT_EQ(TeslaCoil().damage, damage) << '"' << text << '"';
+        EXPECT_EQ(TeslaCoil(2).damage, damage) << '"' << text << '"';
     }
 }
 

@@ -5,6 +5,7 @@
 #include "defences/TeslaCoil.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
+#include "game/Menu.h"
 #include "game/TowerType.h"
 
 namespace {
@@ -157,13 +158,15 @@ TEST_F(SessionTest, GameOverGreysThePlayfieldUnderAColouredCaption) {
     ASSERT_TRUE(session->gameOver);
     const int grey = 18; // 0.30 * 10 + 0.59 * 20 + 0.11 * 30
     EXPECT_EQ(pixel(5, 150), makecol(grey, grey, grey));
-    EXPECT_EQ(pixel(2, 220), makecol(grey, grey, grey)); // no status display
+    EXPECT_EQ(pixel(5, 200), makecol(grey, grey, grey));
     // "Game Over" is 9 glyphs of 3 + 1: a 38-pixel caption doubled, from 122.
     EXPECT_EQ(pixel(122, 50), colour(kMainRedInk));
-    EXPECT_EQ(pixel(121, 50), makecol(grey, grey, grey));
+    EXPECT_EQ(pixel(121, 50), plateColour());
     EXPECT_EQ(pixel(125, 59), colour(kMainRedInk));
     EXPECT_EQ(pixel(160, 74), colour(kSmallRedInk)); // "Waves Defeated: 3"
     EXPECT_EQ(pixel(154, 110), colour(kMainInk));    // the dialog opened by itself
+    // All of it on a panel that reads over anything.
+    EXPECT_EQ(pixel(layout::kGameOverPanel.x + 1, layout::kGameOverPanel.y + 1), plateColour());
 
     // Escape leaves "Play Again?" open: it is the only question left. A
     // click on the strip's empty buttons does nothing.
@@ -452,19 +455,16 @@ TEST_F(SessionTest, TheLostGamesDialogPlaysAgainOrQuitsByKeyOrClick) {
     }
 }
 
-// What the screen shows besides the battle: the wave and the best on their
-// plate, the fast-forward mark, the pause caption, and a selected tower's
-// figures and range.
+// What the screen shows besides the battle: the wave and the best in the
+// strip, the fast-forward mark, the pause caption on its panel, and a
+// selected tower's figures and range.
 TEST_F(SessionTest, TheScreenShowsTheWaveTheBestTheSpeedThePauseAndATowersReach) {
     const int plate = makecol(0x1d, 0x2b, 0x53);
     session->bestBefore = 12;
     frame(0.0);
-    // "Wave 1" and "Best 12" end at 317 with their kerning; the plate starts
-    // three pixels left of the longer.
-    EXPECT_EQ(pixel(315, layout::kWaveReadoutY), colour(kMainInk));
-    EXPECT_EQ(pixel(317 - 28, layout::kBestReadoutY), colour(kMainInk));
-    EXPECT_EQ(pixel(317 - 28 - 1, layout::kBestReadoutY), plate);
-    EXPECT_EQ(pixel(317 - 28 - 4, layout::kBestReadoutY), colour(kBackground));
+    // "Wave 1" and "Best 12", 6 and 7 glyphs of 3 + 1, one over the other.
+    expectTextBox(layout::kReadoutLeft, layout::kWaveReadoutY, layout::kReadoutLeft + 22, kMainInk);
+    expectTextBox(layout::kReadoutLeft, layout::kBestReadoutY, layout::kReadoutLeft + 26, kMainInk);
 
     const int mark = colour(upgradeIconColour(5));
     EXPECT_NE(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
@@ -476,7 +476,7 @@ TEST_F(SessionTest, TheScreenShowsTheWaveTheBestTheSpeedThePauseAndATowersReach)
     frame(0.016, true);
     EXPECT_NE(pixel(layout::kFastForwardMark.x, layout::kFastForwardMark.y), mark);
     EXPECT_EQ(pixel(136, layout::kPausedCaptionY), colour(kMainInk));
-    EXPECT_EQ(pixel(133, layout::kPausedCaptionY), colour(kBackground));
+    EXPECT_EQ(pixel(133, layout::kPausedCaptionY), plate);
     screen->paused = false;
 
     // A coil's figures where the buttons' texts go, and its ring: centred on
@@ -490,6 +490,6 @@ TEST_F(SessionTest, TheScreenShowsTheWaveTheBestTheSpeedThePauseAndATowersReach)
     frame(0.0);
     EXPECT_EQ(pixel(100, 214 - 10 - 8 - 40), makecol(0xff, 0xf1, 0xe8));
     EXPECT_EQ(pixel(100, 214 - 10 - 8 - 40 + 1), plate);
-    expectTextBox(317 - 20 - 4 * 5, 220, 317 - 20 - 2, kMainInk); // "Tesla"
-    EXPECT_EQ(pixel(317 - 20 - 2, 229), colour(kMainInk));        // damage, rate, range
+    expectTextBox(317 - 20 - 4 * 15, 220, 317 - 20 - 2, kMainInk); // "Tesla, range 40"
+    EXPECT_EQ(pixel(317 - 20 - 2, 229), colour(kMainInk));         // damage and rate
 }

@@ -70,12 +70,13 @@ TEST_F(SessionTest, TheTitleLeadsToEveryScreenByKeysAndClicksAndBack) {
     EXPECT_TRUE(shows<TitleScreen>(loop));
     EXPECT_EQ(loop.session(), nullptr);
 
-    // How to Play by keys; any key goes back.
+    // How to Play by keys; Escape goes back from any page.
     pointAt(0, 0);
     key(KEY_DOWN);
     key(KEY_ENTER);
     EXPECT_TRUE(shows<HowToPlayScreen>(loop));
-    key(KEY_A);
+    key(KEY_RIGHT);
+    key(KEY_ESC);
     EXPECT_TRUE(shows<TitleScreen>(loop));
 
     // Options by a click: the volume steps by ten, Enter turns the sound

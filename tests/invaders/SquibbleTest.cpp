@@ -1,5 +1,7 @@
 #include "invaders/Squibble.h"
+
 #include "app/Random.h"
+#include "effects/ArmourSparkEffect.h"
 #include "gfx/SpritePlayer.h"
 #include "invaders/Dartling.h"
 #include "invaders/InvaderKind.h"
@@ -134,8 +136,9 @@ TEST(SquibbleTest, TheDebugOverlayShowsTheHealthAtTheCorner) {
 
 // The other kinds take hits and pay as the squibble does, by their own
 // definitions: the shellback's armour comes off every hit and turns a hit no
-// stronger than itself aside whole; each kind leaves its own poof and is
-// counted as what it is.
+// stronger than itself aside whole, each with its sparks and a softened hit
+// with what it did in grey; each kind leaves its own poof and is counted as
+// what it is.
 TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
     SessionScope scope;
     const auto shards = testart::stripSheet(8, 6, 1, {{10.0f, {0}}});
@@ -145,14 +148,22 @@ TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
     scope.kindLike(2, 4);
     scope.kindLike(3, 50);
 
+    constexpr int kNoSparks = -1;
     const struct {
         int kind;
         int hit;
         int health;    // left after the hit
         int animation; // played after it, and heard when turned aside
+        int sparks;    // the ArmourSparkEffect's kind, or none
     } cases[] = {
-        {0, 3, 7, 1}, {1, 3, 10, 4}, {1, 2, 10, 4}, {1, 5, 8, 1}, {2, 3, 7, 1}, {3, 3, 7, 1},
+        {0, 3, 7, 1, kNoSparks},
+        {1, 3, 10, 4, ArmourSparkEffect::TurnedAside},
+        {1, 2, 10, 4, ArmourSparkEffect::TurnedAside},
+        {1, 5, 8, 1, ArmourSparkEffect::Softened},
+        {2, 3, 7, 1, kNoSparks},
+        {3, 3, 7, 1, kNoSparks},
     };
+    const int grey = makecol(0xc2, 0xc3, 0xc7);
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", hit " << c.hit);
         scope.sound.played.clear();
@@ -162,9 +173,25 @@ TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
         EXPECT_EQ(invader->player->animation, c.animation);
         EXPECT_EQ(invader->player->queue, std::deque<int>{0});
         EXPECT_EQ(scope.sound.heard(SoundEffect::ArmourTurnedAside), c.animation == 4 ? 1 : 0);
+
+        std::list<Effect*>& effects = scope.session.effects;
+        const auto* sparks =
+            effects.empty() ? nullptr : dynamic_cast<ArmourSparkEffect*>(effects.front());
+        EXPECT_EQ(sparks ? sparks->kind : kNoSparks, c.sparks);
+        // The softened hit's figure: one grey digit on the font's block.
+        const bool softened = c.sparks == ArmourSparkEffect::Softened;
+        ASSERT_EQ(effects.size(), c.sparks == kNoSparks ? 0u : softened ? 2u : 1u);
+        if (softened) {
+            const auto* figure = dynamic_cast<TextEffect*>(effects.back());
+            ASSERT_NE(figure, nullptr);
+            EXPECT_EQ(figure->image->w, 3 + 2);
+            EXPECT_EQ(getpixel(figure->image, 0, 0), grey);
+        }
+        for (Effect* effect : effects)
+            delete effect;
+        effects.clear();
     }
     EXPECT_EQ(scope.session.money, 100);
-    EXPECT_TRUE(scope.session.effects.empty());
 
     for (int kind : {1, 2, 3}) {
         std::unique_ptr<Invader> invader(scope.make(kind));
@@ -173,11 +200,12 @@ TEST(SquibbleTest, EachKindTakesHitsAndPaysByItsOwnDefinition) {
     EXPECT_EQ(scope.session.money, 100 + 9 + 4 + 50);
     for (int kind : {0, 1, 2, 3})
         EXPECT_EQ(scope.session.kills[kind], kind == 0 ? 0 : 1) << kind;
-    const auto* poof = dynamic_cast<SimpleEffect*>(scope.session.effects.front());
+    // The killing blow through the shell leaves its sparks and figure first.
+    const auto* poof = dynamic_cast<SimpleEffect*>(*std::next(scope.session.effects.begin(), 2));
     ASSERT_NE(poof, nullptr);
     EXPECT_EQ(poof->player->sheet, shards.get());
     const auto* dartlingPoof =
-        dynamic_cast<SimpleEffect*>(*std::next(scope.session.effects.begin(), 2));
+        dynamic_cast<SimpleEffect*>(*std::next(scope.session.effects.begin(), 4));
     ASSERT_NE(dartlingPoof, nullptr);
     EXPECT_EQ(dartlingPoof->player->sheet, scope.poof.get());
 }

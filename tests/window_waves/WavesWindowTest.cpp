@@ -13,6 +13,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -145,10 +146,24 @@ std::string readFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// The status display at the bottom left: health and money.
-constexpr int kStatusLeft = 0, kStatusTop = 218, kStatusWidth = 100, kStatusHeight = 21;
-// The wave readout at the top right, and the lost game's best under the waves it defeated.
-constexpr int kReadoutLeft = 260, kReadoutHeight = 20;
+// The prefix of every kind's keys in the folder's settings: "Invader1", ...
+std::vector<std::string> kindsIn(const GameFolder& folder) {
+    std::ifstream settings(std::filesystem::path(folder.path()) / "data" / "strings.txt");
+    std::vector<std::string> kinds;
+    std::string line;
+    while (std::getline(settings, line)) {
+        const std::size_t end = line.find("Health=");
+        const bool digits = end > 7 && line.find_first_not_of("0123456789", 7) == end;
+        if (line.rfind("Invader", 0) == 0 && end != std::string::npos && digits)
+            kinds.push_back(line.substr(0, end));
+    }
+    return kinds;
+}
+
+// The status display at the bottom left: health and money, left of the readout.
+constexpr int kStatusLeft = 0, kStatusTop = 218, kStatusWidth = layout::kReadoutLeft - 2,
+              kStatusHeight = 21;
+// The lost game's best under the waves it defeated.
 constexpr int kBestLeft = 110, kBestWidth = 100, kBestHeight = 9;
 
 } // namespace
@@ -160,8 +175,12 @@ TEST(Waves, EnterPlaysAgainFromTheStartAndTheSecondGameShowsTheFirstOnesRecord) 
     GameFolder folder;
     folder.setSetting("StartingHealth", "1");
     folder.setSetting("TimeBetweenWaves", "0.2");
-    folder.setSetting("Invader1Health", "-2");
-    folder.setSetting("Invader1HealthIncrease", "1");
+    // Every kind the settings have, so that a kind added to the data dies as
+    // the squibbles do.
+    for (const std::string& kind : kindsIn(folder)) {
+        folder.setSetting(kind + "Health", "-2");
+        folder.setSetting(kind + "HealthIncrease", "1");
+    }
     folder.setSetting("Wave1SpeedBase", "60");
     folder.setSetting("Wave1SpeedMax", "60");
     TempFolder records;
@@ -189,8 +208,8 @@ TEST(Waves, EnterPlaysAgainFromTheStartAndTheSecondGameShowsTheFirstOnesRecord) 
                                              kStatusHeight),
               0)
         << "not the starting health and money";
-    EXPECT_GT(firstStart.changedCanvasPixels(secondStart, kReadoutLeft, 0,
-                                             layout::kCanvasWidth - kReadoutLeft, kReadoutHeight),
+    EXPECT_GT(firstStart.changedCanvasPixels(secondStart, layout::kReadout.x, layout::kReadout.y,
+                                             layout::kReadout.width, layout::kReadout.height),
               5)
         << "the readout does not show the first game's best";
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 // The palette's sixteen colours by name, in the order of art/palette.txt.
 namespace Ink {
@@ -20,6 +22,19 @@ constexpr int Blue = 12;
 constexpr int Lavender = 13;
 constexpr int Pink = 14;
 constexpr int Peach = 15;
+
+// Every colour as itself but for the pairs given, each (from, to): the map
+// for Picture::recoloured or SheetStrip::recoloured that paints a picture in
+// colours of its own: InvaderPainter::squibble().recoloured(Ink::swapped({{Ink::Green,
+// Ink::Pink}})).
+inline std::array<int, 16> swapped(std::initializer_list<std::pair<int, int>> pairs) {
+    std::array<int, 16> map{};
+    for (int c = 0; c < 16; ++c)
+        map[c] = c;
+    for (const auto& [from, to] : pairs)
+        map[from] = to;
+    return map;
+}
 
 // Each colour's stand-in in the red look of a tower that cannot go where the
 // player points: dark stays dark, light turns pink, the rest red.

@@ -19,6 +19,19 @@ void SheetStrip::animate(const std::string& note, float rate, const std::vector<
     animations.push_back({note, rate, numbers});
 }
 
+SheetStrip SheetStrip::recoloured(const std::array<int, 16>& map,
+                                  const std::vector<int>& keptAnimations) const {
+    std::vector<bool> kept(frames.size(), false);
+    for (int animation : keptAnimations)
+        for (int frame : animations.at(animation).frames)
+            kept.at(frame) = true;
+    SheetStrip copy = *this;
+    for (size_t f = 0; f < frames.size(); ++f)
+        if (!kept[f])
+            copy.frames[f] = frames[f].recoloured(map);
+    return copy;
+}
+
 Picture SheetStrip::picture() const {
     Picture strip(frameWidth * static_cast<int>(frames.size()), frameHeight);
     for (size_t f = 0; f < frames.size(); ++f)

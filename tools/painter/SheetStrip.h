@@ -2,6 +2,7 @@
 
 #include "painter/Picture.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ class SheetStrip {
 
     // Adds the next animation: what it is for, frames per second, frames shown.
     void animate(const std::string& note, float rate, const std::vector<int>& frames);
+
+    // The same frames and animations with each colour c painted map[c]:
+    // a kind or tower that looks like another in colours of its own. The
+    // frames of the kept animations stay as they are.
+    SheetStrip recoloured(const std::array<int, 16>& map,
+                          const std::vector<int>& keptAnimations = {}) const;
 
     Picture picture() const;
     std::string description(const std::string& title) const;

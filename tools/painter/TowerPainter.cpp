@@ -8,6 +8,9 @@
 
 namespace {
 
+// Every tower's animation 1: the red look of a place it cannot go.
+constexpr int kBlockedLook = 1;
+
 // ---- Laser turret: a tall barrel on a domed head, 19 x 30.
 
 constexpr int kLaserWidth = 19;
@@ -255,6 +258,10 @@ Picture teslaFrame(bool bright, int sparks, Dice& dice) {
 }
 
 } // namespace
+
+SheetStrip TowerPainter::recoloured(const SheetStrip& tower, const std::array<int, 16>& map) {
+    return tower.recoloured(map, {kBlockedLook});
+}
 
 SheetStrip TowerPainter::laserTurret() {
     SheetStrip strip(kLaserWidth, kLaserHeight);

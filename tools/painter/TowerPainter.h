@@ -12,4 +12,8 @@ class TowerPainter {
     static SheetStrip missileTurret();
     // The resting loop crackles with small sparks around the ball.
     static SheetStrip teslaCoil();
+
+    // A tower's sheet in colours of its own, each colour c painted map[c],
+    // its blocked look left red: a new tower that looks like one of these.
+    static SheetStrip recoloured(const SheetStrip& tower, const std::array<int, 16>& map);
 };

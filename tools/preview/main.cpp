@@ -6,7 +6,10 @@
 #include "app/Canvas.h"
 #include "app/Engine.h"
 #include "app/Random.h"
+#include "app/Sound.h"
 #include "defences/Building.h"
+#include "effects/ArmourSparkEffect.h"
+#include "effects/Effect.h"
 #include "game/GameSession.h"
 #include "game/HowToPlayScreen.h"
 #include "game/OptionsScreen.h"
@@ -32,6 +35,8 @@ namespace {
 
 constexpr double kFrameTime = 1.0 / 60.0;
 constexpr int kWindowScale = 2;
+// Low enough for sparks off a shell to be seen whole.
+constexpr int kSparksInSight = 20;
 // Low enough for the tesla coils' arcs to reach.
 constexpr double kStrikeLine = 120.0;
 
@@ -136,6 +141,75 @@ bool sameCanvas(BITMAP* first, BITMAP* second) {
             if (getpixel(first, x, y) != getpixel(second, x, y))
                 return false;
     return true;
+}
+
+// A sound that is off, for the muted mark.
+class MutedSound : public Sound {
+  public:
+    bool muted() const override { return true; }
+};
+
+// What the game teaches in play: the shellbacks of wave 6 coming into sight
+// for the first time ever (their card, then their banner), lasers' hits that
+// their armour softens or turns aside, and the muted mark.
+bool previewTeaching(Engine& engine, ScriptedPlatform& platform, const std::string& folder) {
+    Random::seed(kSeed);
+    GameSession session;
+    session.start();
+    PlayfieldScreen screen(session, true);
+    Preview preview{engine, screen, platform, folder};
+    session.money = 1000;
+    for (int x = 40; x < 300; x += 40)
+        preview.place(x % 80 == 0 ? 0 : 1, x);
+    session.waveNumber = 6;
+    platform.pointAt(160, 150);
+    bool carded = false;
+    // The squibbles come first, and their card goes at a key.
+    constexpr int kShellback = 1;
+    for (double t = 0.0; t < 30.0 && !carded; t += kFrameTime) {
+        if (screen.cardKind >= 0 && screen.cardKind != kShellback)
+            platform.press(KEY_SPACE);
+        preview.frames(kFrameTime);
+        carded = screen.cardKind == kShellback;
+    }
+    preview.save("first_meeting_card");
+    platform.press(KEY_SPACE);
+    preview.frames(0.6);
+    preview.save("kind_banner");
+
+    // A hit softened by the shell a moment ago, in sight: its sparks flying and its
+    // figure in grey.
+    const auto sparking = [&session] {
+        for (const Effect* effect : session.effects) {
+            const auto* sparks = dynamic_cast<const ArmourSparkEffect*>(effect);
+            if (sparks && sparks->kind == ArmourSparkEffect::Softened && sparks->age > 0.1 &&
+                sparks->y > kSparksInSight)
+                return true;
+        }
+        return false;
+    };
+    // Once the banner has gone, a hit on a shell.
+    for (double t = 0.0; t < 5.0; t += kFrameTime) {
+        if (screen.cardKind >= 0)
+            platform.press(KEY_SPACE);
+        preview.frames(kFrameTime);
+    }
+    bool sparked = false;
+    for (double t = 0.0; t < 60.0 && !sparked; t += kFrameTime) {
+        if (screen.cardKind >= 0)
+            platform.press(KEY_SPACE);
+        preview.frames(kFrameTime);
+        sparked = sparking() && screen.cardKind < 0;
+    }
+    MutedSound muted;
+    Sound* sound = engine.sound;
+    engine.sound = &muted;
+    preview.save("armour_hit");
+    engine.sound = sound;
+    if (!carded || !sparked)
+        std::fprintf(stderr, "preview-frames: %s\n",
+                     !carded ? "no shellback's card came" : "no hit met a shellback's armour");
+    return preview.saved && carded && sparked;
 }
 
 } // namespace
@@ -260,6 +334,7 @@ int main(int argc, char** argv) {
                             : "the new game's first frame differs from the first game's");
     endGame(second);
     destroy_bitmap(firstFrame);
+    const bool taught = previewTeaching(engine, platform, argv[1]);
 
     // The screens around the game: the title with Play chosen, How to Play,
     // and Options with the window's scale among them.
@@ -268,13 +343,21 @@ int main(int argc, char** argv) {
     TitleScreen title(engine, true);
     HowToPlayScreen howToPlay(engine);
     OptionsScreen options(engine, true);
-    for (const auto& [screen, name] : {std::pair<Screen*, const char*>{&title, "title"},
-                                       {&howToPlay, "how_to_play"},
-                                       {&options, "options"}}) {
+    for (const auto& [screen, name] :
+         {std::pair<Screen*, const char*>{&title, "title"}, {&options, "options"}}) {
         screen->update(kFrameTime, false);
         screen->draw();
         screensSaved =
             saveCanvas(engine, std::string(argv[1]) + "/" + name + ".png") && screensSaved;
     }
-    return preview.saved && screensSaved && again && same ? 0 : 1;
+    // Every page of How to Play, turned by the Right key.
+    for (size_t page = 0; page < howToPlay.pages.size(); ++page) {
+        howToPlay.update(kFrameTime, false);
+        howToPlay.draw();
+        screensSaved = saveCanvas(engine, std::string(argv[1]) + "/how_to_play_" +
+                                              std::to_string(page + 1) + ".png") &&
+                       screensSaved;
+        platform.press(KEY_RIGHT);
+    }
+    return preview.saved && screensSaved && again && same && taught ? 0 : 1;
 }
