@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "game/Controls.h"
+
 #ifndef GROUNDLINE_VERSION
 #define GROUNDLINE_VERSION "1.0.0"
 #endif
@@ -172,19 +174,8 @@ std::string CommandLine::helpText(const std::string& installedData) {
            "Options:\n" +
            described +
            "\n"
-           "Controls:\n"
-           "  left click on a build button    choose a tower; left click on the ground\n"
-           "                                  then sets it down\n"
-           "  right click                     cancel placing, or drop the selected tower\n"
-           "  left click on a tower, then     sell it for half its price\n"
-           "    on the demolish button\n"
-           "  1, 2, 3                         choose the tower of that build button\n"
-           "  U, Delete                       upgrade or sell the selected tower\n"
-           "  P, Pause                        pause the game or go on\n"
-           "  Escape                          open or close the quit dialog\n"
-           "  D                               show or hide the debug overlay\n"
-           "  Tab (hold)                      run the game eight times as fast\n"
-           "  M                               turn the sound off or on\n"
+           "Controls:\n" +
+           controlsHelpText() +
            "\n"
            "The game plays the first of these that holds strings.txt:\n"
            "  1. the folder given with --data (and no other when it is given)\n"

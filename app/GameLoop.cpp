@@ -130,7 +130,9 @@ void GameLoop::startGame(Difficulty level, bool continuing) {
     countdownsSaved = 0;
     waveStart.clear();
     lossSeen = false;
-    playfield = new PlayfieldScreen(*game);
+    // A player who came through the title meets each kind on its card; a
+    // game started from the command line plays as it always has.
+    playfield = new PlayfieldScreen(*game, opening == Opening::Title);
     show(playfield);
 }
 

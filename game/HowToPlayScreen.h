@@ -20,6 +20,7 @@ class HowToPlayScreen : public Screen {
 
     void update(double dt, bool fastForward) override;
     void draw() override;
+    bool calm() const override { return true; }
 
     // What a page shows: the controls, or the tower or kind of that index.
     struct Page {

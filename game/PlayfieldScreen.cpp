@@ -451,7 +451,10 @@ void PlayfieldScreen::drawPlacing() {
     const int textRight = kMenuTextRight - engine->buttonSpacing;
     drawPanelText(engine->fontMain, textRight, kFirstLineY,
                   "Placing " + def.name + " - $" + std::to_string(def.value));
-    drawPanelText(engine->fontSmall, textRight, kCancelLineY, "Right click to cancel");
+    // A finger has no right button; the page has a Cancel button for it.
+    drawPanelText(engine->fontSmall, textRight, kCancelLineY,
+                  engine->platform->lastInputByTouch() ? "Tap Cancel to put it back"
+                                                       : "Right click to cancel");
 }
 
 void PlayfieldScreen::drawSelection() {
