@@ -53,9 +53,9 @@ where you lift it, if there is room. The page fits a phone held either way.
 The sound starts with your first click, tap or key; index.html?mute starts it
 off, and index.html?volume=N plays it at N from 0 (none) to 100.")
 set(GROUNDLINE_PLAYER_RECORD "The
-best is kept in the browser's storage for the site the page came from,
-one for each strings.txt, so each mod has its own; clearing the site's
-data forgets it.")
+best and the saved game are kept in the browser's storage for the site the
+page came from, for each strings.txt and difficulty, so each mod has its own;
+clearing the site's data forgets them.")
 set(GROUNDLINE_PLAYER_MODS "The page plays the settings and pictures packed into groundline.js. Every
 price, speed, rate and name of the game is in data/strings.txt in the game's
 source, which also has the modding toolkit, glpack, the full guide to

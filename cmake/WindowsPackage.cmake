@@ -30,11 +30,11 @@ groundline.exe can add options: --scale N for a window N times 320 x 240
 (--scale 2 is 640 x 480), --mute, --volume N (0 to 100), or --data FOLDER
 to play a mod kept in a folder of its own.")
 set(GROUNDLINE_PLAYER_RECORD "The
-best is kept in %APPDATA%\\Groundline\\, one small file for each
-strings.txt, so each mod has its own.
+best and the saved game are kept in %APPDATA%\\Groundline\\, small files for
+each strings.txt and difficulty, so each mod has its own.
 
 To remove the game, delete its folder, and %APPDATA%\\Groundline\\ with
-the records in it (type %APPDATA% into Explorer's address bar to get there).
+the records and saves in it (type %APPDATA% into Explorer's address bar to get there).
 Nothing else is written anywhere.")
 set(GROUNDLINE_PLAYER_MODS "Every price, speed, rate and name of the game is in data/strings.txt, a text
 file of key=value lines, each group commented: open it in any text editor,
