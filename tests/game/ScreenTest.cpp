@@ -205,6 +205,20 @@ TEST_F(SessionTest, PlacingFollowsThePointerAndShowsABlockedPlace) {
     click(110, 150);
     EXPECT_EQ(session->buildings.size(), 1u);
 
+    // A finger has no right button: the hint under the panel names another.
+    const auto hintLine = [&] {
+        std::vector<int> line;
+        for (int y = 230; y < 238; ++y)
+            for (int x = 160; x < 320; ++x)
+                line.push_back(pixel(x, y));
+        return line;
+    };
+    const std::vector<int> byMouse = hintLine();
+    platform.touch = true;
+    frame();
+    EXPECT_NE(hintLine(), byMouse);
+    platform.touch = false;
+
     press(200, 150, 2);
     EXPECT_EQ(screen->mode, PlayfieldScreen::Placing); // a right click acts on release
     release();

@@ -30,6 +30,7 @@ class FakePlatform : public Platform {
         return next;
     }
     bool keyDown(int scanCode) override { return held.count(scanCode) != 0; }
+    bool lastInputByTouch() override { return touch; }
 
     // Queues a key press as readkey reports it: scan code in the high byte.
     void press(int scanCode) { keys.push_back(scanCode << 8); }
@@ -42,6 +43,7 @@ class FakePlatform : public Platform {
     int sleeps = 0;
     double slept = 0.0;
     int x = 0, y = 0, buttons = 0;
+    bool touch = false;
     std::deque<int> keys;
     std::set<int> held;
 };
