@@ -30,11 +30,7 @@ class BotGameTest : public ::testing::TestWithParam<std::string> {
     // these few waves meet them all.
     static void SetUpTestSuite() {
         loadShippedGame();
-        Engine& engine = Engine::instance();
-        for (InvaderDef& def : engine.invaderDefs)
-            if (def.firstWave > 0)
-                def.firstWave = 1;
-        engine.settings.set("BossWaveEvery", std::to_string(kWaves));
+        bringEveryKindForward(kWaves);
     }
 
     // Plays the game through and checks every wave's record in the frame it

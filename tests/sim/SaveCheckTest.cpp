@@ -19,11 +19,7 @@ class SaveCheckTest : public ::testing::TestWithParam<std::string> {
     // so that a few waves after each save meet them all.
     static void SetUpTestSuite() {
         loadShippedGame();
-        Engine& engine = Engine::instance();
-        for (InvaderDef& def : engine.invaderDefs)
-            if (def.firstWave > 0)
-                def.firstWave = 1;
-        engine.settings.set("BossWaveEvery", "2");
+        bringEveryKindForward(2);
     }
 };
 

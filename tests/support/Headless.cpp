@@ -78,3 +78,11 @@ void loadShippedGame() {
     const std::vector<std::string> problems = Engine::instance().loadData("data");
     ASSERT_TRUE(problems.empty()) << problems.front() << " (run from the repository root)";
 }
+
+void bringEveryKindForward(int bossEvery) {
+    Engine& engine = Engine::instance();
+    for (InvaderDef& def : engine.invaderDefs)
+        if (def.firstWave > 0)
+            def.firstWave = 1;
+    engine.settings.set("BossWaveEvery", std::to_string(bossEvery));
+}

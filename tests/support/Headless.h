@@ -18,3 +18,7 @@ void writeGzipFile(const std::string& path, const std::vector<unsigned char>& by
 // program, and fails the calling test when the catalogue is not whole. Run
 // from the repository root.
 void loadShippedGame();
+
+// Brings every invader kind forward to wave 1 and a boss every bossEvery
+// waves, so that a short game meets them all.
+void bringEveryKindForward(int bossEvery);
