@@ -16,6 +16,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file, std:
 // written beside it under a name no other writer uses, flushed to the disk,
 // and only then takes the file's name. False, with why in a few words
 // naming the path, when a step fails; the old file is then as it was.
+// A write that succeeds also clears away what writes killed long ago left
+// beside the file.
 bool writeWholeFile(const std::filesystem::path& file, const std::string& bytes, std::string& why);
 
 // The name beside the file that this process's next write of it will go

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <set>
 #include <thread>
 
 namespace fs = std::filesystem;
@@ -34,14 +36,25 @@ TEST(WholeFileWrite, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_TRUE(fs::is_directory(folderAsFile / "inside"));
 
     // Nothing of the failed writes is left beside the file, and the next
-    // write goes through under a name of its own.
+    // write goes through under a name of its own. It also clears what a
+    // game killed long ago mid-write left, but not another game's write in
+    // progress nor a file that only looks alike.
     fs::remove(inTheWay);
+    const fs::path folder = file.parent_path();
+    const auto plant = [&](const std::string& name, std::chrono::minutes age) {
+        std::string ignored;
+        writeWholeFile(folder / name, "left\n", ignored);
+        fs::last_write_time(folder / name, fs::file_time_type::clock::now() - age);
+    };
+    plant("save.txt.77-3.new", std::chrono::minutes(90));
+    plant("save.txt.78-0.new", std::chrono::minutes(0));
+    plant("save.txt.old.new", std::chrono::minutes(90));
     ASSERT_TRUE(writeWholeFile(file, "new\n", why)) << why;
     EXPECT_EQ(readWholeFile(file, 100), "new\n");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(file.parent_path()))
-        ++entries;
-    EXPECT_EQ(entries, 2); // the file and "taken"
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder))
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"save.txt", "taken", "save.txt.78-0.new", "save.txt.old.new"}));
 }
 
 // Two writers at once, as two copies of the game saving together: every
