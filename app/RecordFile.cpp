@@ -16,6 +16,9 @@ constexpr std::size_t kLongestRecord = 64;
 // kilobytes at most. Past this the file is something else.
 constexpr std::size_t kLongestSave = 256 * 1024;
 
+// A line for each kind: a mod would need thousands of kinds to come near.
+constexpr std::size_t kLongestMeetings = 64 * 1024;
+
 } // namespace
 
 // Paths go through UTF-8 both ways: recordFolder spells a Windows folder in
@@ -28,6 +31,7 @@ RecordFile::RecordFile(const std::string& folderText, const std::string& setting
         pathText = file.u8string();
         saveFile = folder / saveName(settingsBytes);
         badSaveFile = folder / badSaveName(settingsBytes);
+        meetingsFile = folder / meetingsName(settingsBytes);
     }
     best = readBest();
 }
@@ -96,4 +100,20 @@ std::string RecordFile::setSaveAside() {
         return "";
     }
     return badSaveFile.u8string();
+}
+
+std::optional<std::string> RecordFile::readMeetings() {
+    if (meetingsFile.empty())
+        return std::nullopt;
+    return readWholeFile(meetingsFile, kLongestMeetings);
+}
+
+void RecordFile::writeMeetings(const std::string& bytes) {
+    std::string why = "the environment names no folder for them";
+    if (!meetingsFile.empty() && writeWholeFile(meetingsFile, bytes, why))
+        return;
+    if (complained)
+        return;
+    complained = true;
+    std::fprintf(stderr, "groundline: the kinds met are not kept: %s\n", why.c_str());
 }

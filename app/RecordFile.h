@@ -34,6 +34,10 @@ class RecordFile : public Records {
     std::string setSaveAside() override;
     std::string settingsHash() const override { return hash; }
 
+    // The kinds met, met-HASH.txt beside the record.
+    std::optional<std::string> readMeetings() override;
+    void writeMeetings(const std::string& bytes) override;
+
     // Where the record is read from and written to; empty when there is no folder.
     const std::string& path() const { return pathText; }
 
@@ -51,6 +55,7 @@ class RecordFile : public Records {
     std::string pathText;
     std::filesystem::path saveFile;
     std::filesystem::path badSaveFile;
+    std::filesystem::path meetingsFile;
     std::string hash;
 
     int best = 0;

@@ -73,3 +73,7 @@ std::string saveName(const std::string& settingsBytes) {
 std::string badSaveName(const std::string& settingsBytes) {
     return "save-" + settingsHash(settingsBytes) + ".bad";
 }
+
+std::string meetingsName(const std::string& settingsBytes) {
+    return "met-" + settingsHash(settingsBytes) + ".txt";
+}

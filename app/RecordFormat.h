@@ -33,3 +33,5 @@ std::string settingsHash(const std::string& settingsBytes);
 std::string saveName(const std::string& settingsBytes);
 // Where a saved game that would not read is kept aside for a bug report.
 std::string badSaveName(const std::string& settingsBytes);
+// The kinds of invader the player has met with these settings ("met-HASH.txt").
+std::string meetingsName(const std::string& settingsBytes);

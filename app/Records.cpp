@@ -21,3 +21,9 @@ std::string Records::setSaveAside() {
 std::string Records::settingsHash() const {
     return "";
 }
+
+std::optional<std::string> Records::readMeetings() {
+    return std::nullopt;
+}
+
+void Records::writeMeetings(const std::string&) {}

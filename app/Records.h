@@ -31,4 +31,9 @@ class Records {
     // What a save written with these settings carries to say so: the
     // settings' hash, or empty where nothing is kept.
     virtual std::string settingsHash() const;
+
+    // The kinds of invader met with these settings (see Meetings), kept
+    // beside the record as the save is: the bytes, or none when none are kept.
+    virtual std::optional<std::string> readMeetings();
+    virtual void writeMeetings(const std::string& bytes);
 };

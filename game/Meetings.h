@@ -1,12 +1,20 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 class Engine;
 class Records;
 
-// The kinds of invader this player has ever met, kept with the record of the
-// settings in play, so that each mod and difficulty introduces its own kinds
-// once. It is kept as a record of its own beside the best wave's: a file in
-// the same folder on the desktop, a key of the page's storage in a browser.
+// The kinds of invader this player has ever met, kept beside the record of
+// the settings in play, so that each mod and difficulty introduces its own
+// kinds once. On disk, met-HASH.txt names them by their keys' prefix:
+//
+//     groundline met 1
+//     Invader1
+//     Invader2
+//
 // Where nothing is kept, every kind is new to every run.
 class Meetings {
   public:
@@ -19,11 +27,14 @@ class Meetings {
     // still does not introduce it again.
     void meet(int kind);
 
-    // How many kinds can be remembered: the record holds a number up to a
-    // million, one bit a kind. Kinds past these are never introduced.
-    static constexpr int kRememberedKinds = 19;
-
   private:
-    Records* kept;
-    int known = 0;
+    // The kinds met as the bytes tell them, one flag a kind; none when the
+    // bytes are not such a file.
+    static std::optional<std::vector<bool>> read(const std::string& bytes);
+    static std::string write(const std::vector<bool>& met);
+    // What is kept now, which another copy of the game may have added to.
+    std::vector<bool> kept() const;
+
+    Records* records;
+    std::vector<bool> known;
 };

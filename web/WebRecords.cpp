@@ -8,7 +8,8 @@
 
 WebRecords::WebRecords(const std::string& settingsBytes)
     : storageKey(recordName(settingsBytes)), hash(::settingsHash(settingsBytes)),
-      saveKey(saveName(settingsBytes)), badSaveKey(badSaveName(settingsBytes)), best(storedBest()) {
+      saveKey(saveName(settingsBytes)), badSaveKey(badSaveName(settingsBytes)), meetingsKey(meetingsName(settingsBytes)),
+      best(storedBest()) {
 }
 
 void WebRecords::keep(int wavesDefeated) {
@@ -41,4 +42,12 @@ std::string WebRecords::setSaveAside() {
         writePageStorage(badSaveKey, *bytes);
     removePageStorage(saveKey);
     return badSaveKey;
+}
+
+std::optional<std::string> WebRecords::readMeetings() {
+    return readPageStorage(meetingsKey);
+}
+
+void WebRecords::writeMeetings(const std::string& bytes) {
+    writePageStorage(meetingsKey, bytes);
 }

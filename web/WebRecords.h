@@ -28,6 +28,10 @@ class WebRecords : public Records {
     std::string setSaveAside() override;
     std::string settingsHash() const override { return hash; }
 
+    // The kinds met, under the name of the desktop's file (met-HASH.txt).
+    std::optional<std::string> readMeetings() override;
+    void writeMeetings(const std::string& bytes) override;
+
     // The name the record is kept under, after the page storage's prefix.
     const std::string& key() const { return storageKey; }
 
@@ -40,5 +44,6 @@ class WebRecords : public Records {
     std::string hash;
     std::string saveKey;
     std::string badSaveKey;
+    std::string meetingsKey;
     int best = 0;
 };

@@ -162,6 +162,12 @@ TEST_F(RecordFileTest, EachSettingsTextHasItsOwnFileUnderAStableName) {
     shipped.keep(4);
     EXPECT_EQ(RecordFile(folder, kSettings).bestWaves(), 4);
     EXPECT_EQ(RecordFile(folder, kSettings + "StartingMoney=500\n").bestWaves(), 20);
+
+    // The kinds met lie beside the record under the same hash.
+    RecordFile(folder, "a").writeMeetings("groundline met 1\n");
+    EXPECT_EQ(readBytes(fs::u8path(folder) / "met-af63dc4c8601ec8c.txt"), "groundline met 1\n");
+    EXPECT_EQ(RecordFile(folder, "a").readMeetings(), "groundline met 1\n");
+    EXPECT_EQ(mod.readMeetings(), std::nullopt);
 }
 
 TEST_F(RecordFileTest, AFolderThatCannotBeWrittenCostsTheRecordNotTheGame) {

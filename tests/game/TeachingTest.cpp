@@ -4,6 +4,7 @@
 #include "app/Storage.h"
 #include "effects/BannerEffect.h"
 #include "game/HowToPlayScreen.h"
+#include "game/Meetings.h"
 #include "game/TowerType.h"
 #include "gfx/SpritePlayer.h"
 #include "invaders/Invader.h"
@@ -17,17 +18,12 @@ namespace {
 
 using namespace testCatalogue;
 
-// Records kept in memory for as long as the test, by the bytes that name them.
+// The kinds met, kept in memory for as long as the test.
 class MemoryRecords : public Records {
   public:
-    int bestWaves() const override { return best; }
-    void keep(int waves) override { best = std::max(best, waves); }
-    int best = 0;
-};
-class MemoryStorage : public Storage {
-  public:
-    Records* records(const std::string& bytes) override { return &kept[bytes]; }
-    std::map<std::string, MemoryRecords> kept;
+    std::optional<std::string> readMeetings() override { return meetings; }
+    void writeMeetings(const std::string& bytes) override { meetings = bytes; }
+    std::optional<std::string> meetings;
 };
 
 int banners(const GameSession& session) {
@@ -44,28 +40,25 @@ int banners(const GameSession& session) {
 // of settings, where the screen introduces kinds at all, and any key puts it
 // away.
 TEST_F(SessionTest, AKindIsNamedOncePerGameAndCardedOncePerPlayer) {
-    MemoryStorage storage;
-    engine.storage = &storage;
+    std::map<std::string, MemoryRecords> settings;
     engine.invaderDefs[0].name = "Squibble";
     engine.invaderDefs[0].blurb = "Marches in the block.";
 
     const struct {
         bool introduces;
         bool freshPlayer;
-        const char* startingMoney; // a mod's, or none
+        const char* settingsName; // the shipped game's, a mod's, or a file that is no list
         bool carded;
-    } games[] = {{true, true, nullptr, true},
-                 {true, false, nullptr, false},
-                 {true, false, "101", true},
-                 {true, false, "101", false},
-                 {false, true, nullptr, false}};
+    } games[] = {{true, true, "shipped", true},   {true, false, "shipped", false},
+                 {true, false, "mod", true},      {true, false, "mod", false},
+                 {false, true, "shipped", false}, {true, false, "damaged", true},
+                 {true, false, "damaged", false}};
+    settings["damaged"].meetings = "groundline met 1\nInvader1\nInvader99\n";
     for (const auto& game : games) {
-        SCOPED_TRACE(testing::Message() << game.introduces << game.freshPlayer
-                                        << (game.startingMoney ? game.startingMoney : ""));
+        SCOPED_TRACE(testing::Message() << game.introduces << game.freshPlayer << game.settingsName);
         if (game.freshPlayer)
-            storage.kept.clear();
-        if (game.startingMoney)
-            engine.settings.set("StartingMoney", game.startingMoney);
+            settings.clear();
+        engine.records = &settings[game.settingsName];
         TearDown();
         session = new GameSession;
         session->start();
@@ -100,6 +93,15 @@ TEST_F(SessionTest, AKindIsNamedOncePerGameAndCardedOncePerPlayer) {
         frame();
         EXPECT_EQ(banners(*session), 1);
     }
+    // A list that did not read is written anew; and what another copy of the
+    // game met meanwhile stays met.
+    MemoryRecords& damaged = settings["damaged"];
+    EXPECT_EQ(damaged.meetings, "groundline met 1\nInvader1\n");
+    damaged.meetings = "groundline met 1\nInvader2\n";
+    Meetings meetings(engine);
+    damaged.meetings = "groundline met 1\nInvader3\n";
+    meetings.meet(0);
+    EXPECT_EQ(damaged.meetings, "groundline met 1\nInvader1\nInvader2\nInvader3\n");
 }
 
 // How to Play walks the tables: after the controls, a page for each tower
