@@ -38,11 +38,7 @@ RecordFile::RecordFile(const std::string& folderText, const std::string& setting
 
 void RecordFile::keep(int wavesDefeated) {
     best = std::max({best, std::clamp(wavesDefeated, 0, kMostWaves), readBest()});
-    if (file.empty()) {
-        complain("the environment names no folder for it");
-        return;
-    }
-    write();
+    writeKept(file, writeRecord(best), "the best wave is not kept");
 }
 
 int RecordFile::readBest() const {
@@ -52,17 +48,16 @@ int RecordFile::readBest() const {
     return bytes ? readRecord(*bytes).value_or(0) : 0;
 }
 
-void RecordFile::write() {
-    std::string why;
-    if (!writeWholeFile(file, writeRecord(best), why))
-        complain(why);
-}
-
-void RecordFile::complain(const std::string& reason) {
+void RecordFile::writeKept(const std::filesystem::path& path, const std::string& bytes,
+                           const char* lost) {
+    std::string why = "the environment names no folder for it";
+    if (!path.empty() && writeWholeFile(path, bytes, why))
+        return;
+    // One folder's trouble is said once, whichever file meets it first.
     if (complained)
         return;
     complained = true;
-    std::fprintf(stderr, "groundline: the best wave is not kept: %s\n", reason.c_str());
+    std::fprintf(stderr, "groundline: %s: %s\n", lost, why.c_str());
 }
 
 std::optional<std::string> RecordFile::readSave() {
@@ -74,13 +69,7 @@ std::optional<std::string> RecordFile::readSave() {
 }
 
 void RecordFile::writeSave(const std::string& bytes) {
-    std::string why = "the environment names no folder for it";
-    if (!saveFile.empty() && writeWholeFile(saveFile, bytes, why))
-        return;
-    if (complained)
-        return;
-    complained = true;
-    std::fprintf(stderr, "groundline: the game is not saved: %s\n", why.c_str());
+    writeKept(saveFile, bytes, "the game is not saved");
 }
 
 void RecordFile::dropSave() {
@@ -109,11 +98,5 @@ std::optional<std::string> RecordFile::readMeetings() {
 }
 
 void RecordFile::writeMeetings(const std::string& bytes) {
-    std::string why = "the environment names no folder for them";
-    if (!meetingsFile.empty() && writeWholeFile(meetingsFile, bytes, why))
-        return;
-    if (complained)
-        return;
-    complained = true;
-    std::fprintf(stderr, "groundline: the kinds met are not kept: %s\n", why.c_str());
+    writeKept(meetingsFile, bytes, "the kinds met are not kept");
 }

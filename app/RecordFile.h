@@ -45,9 +45,9 @@ class RecordFile : public Records {
     // The best on disk now, which another game with these settings may have
     // raised since this one started; 0 when there is none that reads.
     int readBest() const;
-    // Writes the best as a whole new file, or says once why it cannot.
-    void write();
-    void complain(const std::string& reason);
+    // Writes the bytes as the whole new file at path, or says once, naming
+    // what is lost, why it cannot.
+    void writeKept(const std::filesystem::path& path, const std::string& bytes, const char* lost);
 
     // Where the record lives: the folder, the file, and the file as the player reads it.
     std::filesystem::path folder;
